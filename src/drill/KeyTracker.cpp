@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drill/KeyTracker.h"
+
+void KeyTracker::pressed(quint64 identity, bool autoRepeat)
+{
+    if (!autoRepeat)
+        m_down.insert(identity);
+}
+
+bool KeyTracker::released(quint64 identity, bool autoRepeat)
+{
+    if (autoRepeat)
+        return false;
+    return m_down.remove(identity);
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/BackgroundWidget.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+BackgroundWidget::BackgroundWidget(const QString &picture, const QColor &base, QWidget *parent)
+    : QWidget(parent), m_picture(picture), m_base(base)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BackgroundWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_base);
+    const qreal ratio = devicePixelRatioF();
+    if (m_cache.isNull() || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
+        QSvgRenderer renderer(m_picture);
+        if (renderer.isValid()) {
+            const QSize size = renderer.defaultSize();
+            m_cache = QPixmap(size * ratio);
+            m_cache.setDevicePixelRatio(ratio);
+            m_cache.fill(Qt::transparent);
+            QPainter svgPainter(&m_cache);
+            renderer.render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size)));
+        } else {
+            // A missing picture leaves the plain background.
+            m_cache = QPixmap(1, 1);
+            m_cache.setDevicePixelRatio(ratio);
+            m_cache.fill(Qt::transparent);
+        }
+    }
+    painter.drawPixmap(0, 0, m_cache);
+}

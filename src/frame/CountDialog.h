@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// A dialog that asks for a count with an editable list (number of tasks, sequences,
+// memory tasks). OK reads the number the text begins with; a number that does not fit
+// 16 bits is refused: the dialog stays open with the text selected.
+class CountDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Spec {
+        QString caption;
+        QString prompt;
+        QStringList list;
+        QString initialText;
+    };
+
+    CountDialog(const Spec &spec, std::function<void(qint16)> onAccepted,
+                QWidget *parent = nullptr);
+
+    QComboBox *Combo1() const { return m_combo; }
+    void OKButton_Click();
+    void CancelButton_Click() { reject(); }
+
+private:
+    std::function<void(qint16)> m_onAccepted;
+    QLabel *m_label = nullptr;
+    QComboBox *m_combo = nullptr;
+};

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/Forms.h"
+
+#include <QCoreApplication>
+
+Forms::Forms(AppContext &context, QObject *parent) : QObject(parent), m_context(context) {}
+
+Forms::~Forms()
+{
+    for (auto it = m_loaded.rbegin(); it != m_loaded.rend(); ++it)
+        delete it->second.data();
+}
+
+QString Forms::startWindow()
+{
+    return QStringLiteral("FormRand");
+}
+
+void Forms::registerForm(const QString &name, Factory factory)
+{
+    m_factories.insert(name, std::move(factory));
+}
+
+QWidget *Forms::form(const QString &name)
+{
+    for (const auto &entry : std::as_const(m_loaded)) {
+        if (entry.first == name && entry.second)
+            return entry.second;
+    }
+    if (m_unloading || !m_factories.contains(name))
+        return nullptr;
+    // The factory runs the window's load step, which may load other windows first.
+    QWidget *widget = m_factories.value(name)(*this);
+    if (!widget)
+        return nullptr;
+    widget->setObjectName(name);
+    m_loaded.append({name, widget});
+    return widget;
+}
+
+bool Forms::isLoaded(const QString &name) const
+{
+    for (const auto &entry : m_loaded) {
+        if (entry.first == name && entry.second)
+            return true;
+    }
+    return false;
+}
+
+QStringList Forms::loadOrder() const
+{
+    QStringList names;
+    for (const auto &entry : m_loaded) {
+        if (entry.second)
+            names.append(entry.first);
+    }
+    return names;
+}
+
+QWidget *Forms::show(const QString &name)
+{
+    QWidget *widget = form(name);
+    if (!widget)
+        return nullptr;
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+    return widget;
+}
+
+void Forms::switchTo(const QString &target, QWidget *from)
+{
+    if (!show(target))
+        return;
+    if (from)
+        from->hide();
+}
+
+void Forms::unloadAll(QWidget *closing)
+{
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    while (!m_loaded.isEmpty()) {
+        auto entry = m_loaded.takeLast();
+        if (entry.second) {
+            entry.second->hide();
+            // The window being closed is still inside its own close event.
+            if (entry.second == closing)
+                entry.second->deleteLater();
+            else
+                delete entry.second.data();
+        }
+        emit unloaded(entry.first);
+    }
+    QCoreApplication::quit();
+}

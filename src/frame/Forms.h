@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+struct AppContext;
+
+// The program's list of loaded windows. A window is created, and its load step run, the
+// first time it is asked for; the registry remembers the order of loading, shows and
+// hides windows as the player switches, and unloads them all in reverse order when an
+// exercise window closes, which ends the program.
+class Forms : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget *(Forms &)>;
+
+    explicit Forms(AppContext &context, QObject *parent = nullptr);
+    ~Forms() override;
+
+    AppContext &context() const { return m_context; }
+
+    void registerForm(const QString &name, Factory factory);
+    bool isRegistered(const QString &name) const { return m_factories.contains(name); }
+
+    // The window, loaded first if needed; nullptr for a window that is not built.
+    QWidget *form(const QString &name);
+    template <typename T> T *get(const QString &name) { return qobject_cast<T *>(form(name)); }
+    bool isLoaded(const QString &name) const;
+    QStringList loadOrder() const;
+
+    // Shows the window as an ordinary window and brings it to the front.
+    QWidget *show(const QString &name);
+    // Shows the target exercise window and hides the one switching away.
+    void switchTo(const QString &target, QWidget *from);
+
+    // Unloads every window, last loaded first, and ends the program.
+    void unloadAll(QWidget *closing = nullptr);
+    bool isUnloading() const { return m_unloading; }
+
+    // The window the name prompt opens.
+    static QString startWindow();
+
+signals:
+    void unloaded(const QString &name);
+
+private:
+    AppContext &m_context;
+    QHash<QString, Factory> m_factories;
+    QList<QPair<QString, QPointer<QWidget>>> m_loaded;
+    bool m_unloading = false;
+};

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+// The menu bars of the four exercise windows, as data: every item with its control
+// name, caption (the "&" marks the access letter), shortcut, check mark and state.
+struct MenuItemSpec {
+    QString name;
+    QString caption; // empty for a separator
+    QKeySequence shortcut;
+    bool checked = false;
+    bool enabled = true;
+    QList<MenuItemSpec> submenu;
+
+    bool isSeparator() const { return caption.isEmpty() && submenu.isEmpty(); }
+};
+
+struct MenuSpec {
+    QString name;
+    QString caption;
+    QList<MenuItemSpec> items;
+};
+
+namespace MenuLayout {
+
+enum class Window { Random, Sequential, Memory, Preschool };
+
+QList<MenuSpec> forWindow(Window window);
+
+} // namespace MenuLayout

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame/WindowCatalog.h"
+
+#include "drill/FormRand.h"
+#include "frame/Forms.h"
+#include "settings/frmLog.h"
+
+void WindowCatalog::registerAll(Forms &forms)
+{
+    forms.registerForm(QStringLiteral("frmLog"), [](Forms &f) { return new frmLog(f); });
+    forms.registerForm(QStringLiteral("FormRand"), [](Forms &f) {
+        auto *window = new FormRand(f);
+        window->Form_Load();
+        return window;
+    });
+}

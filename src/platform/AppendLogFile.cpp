@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/AppendLogFile.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+AppendLogFile::AppendLogFile(QString path) : m_path(std::move(path)) {}
+
+bool AppendLogFile::append(const QByteArray &record)
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        std::fprintf(stderr, "moravel: cannot open the results log %s: %s\n", name.constData(),
+                     std::strerror(errno));
+        return false;
+    }
+    qint64 written = 0;
+    bool ok = true;
+    while (written < record.size()) {
+        const ssize_t n =
+            ::write(fd, record.constData() + written, size_t(record.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        written += n;
+    }
+    if (ok && ::fsync(fd) != 0)
+        ok = false;
+    const int writeErrno = errno;
+    if (::close(fd) != 0)
+        ok = false;
+    if (!ok) {
+        std::fprintf(stderr, "moravel: a record of the results log %s was not written: %s\n",
+                     name.constData(), std::strerror(writeErrno));
+    }
+    return ok;
+}

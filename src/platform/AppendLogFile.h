@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ports/LogFile.h"
+
+#include <QString>
+
+// The results log on disk. Each record is opened, appended in a single write to a file
+// opened for appending (so records of two programs never interleave), flushed to disk
+// and closed. A record that cannot be written is reported on standard error.
+class AppendLogFile : public LogFile {
+public:
+    explicit AppendLogFile(QString path);
+    bool append(const QByteArray &record) override;
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class Clock;
+class LogFile;
+
+// The writers of the results log, the program's one lasting output. Every record is
+// appended in one write and ends with CR LF; nothing is buffered between records.
+class ResultsLog {
+public:
+    static constexpr const char *FileName = "Results Log.TXT";
+
+    ResultsLog(LogFile &file, const Clock &clock);
+
+    // Time stamp "mm-dd hh:mm:ss", CR LF, the message, CR LF.
+    void WriteLogEntry(const QString &message);
+    // The message, CR LF.
+    void WriteLogLine(const QString &message);
+
+    // The summary every exercise window writes when its second hand ends.
+    static QString summary(const QString &player, const QString &kind, qint16 count,
+                           const QString &unit, qint16 total);
+
+private:
+    LogFile &m_file;
+    const Clock &m_clock;
+};

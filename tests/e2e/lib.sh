@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared steps of the end-to-end tests: a private copy of the program folder, a virtual
+# display, a null sound sink when PulseAudio can start, and xdotool to type.
+set -euo pipefail
+
+BIN_DIR=$(cd "${1:?program folder}" && pwd)
+WORK=$(mktemp -d /tmp/moravel-e2e.XXXXXX)
+APP_DIR="$WORK/app"
+LOG="$APP_DIR/Results Log.TXT"
+APP_PID=""
+XVFB_PID=""
+PULSE_STARTED=""
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "$PULSE_STARTED" ]; then pulseaudio --kill 2>/dev/null || true; fi
+  if [ -z "${KEEP_E2E:-}" ]; then rm -rf "$WORK"; else echo "kept $WORK" >&2; fi
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The program folder: the executable copied (it finds its files beside itself), the
+# delivered files linked.
+mkdir -p "$APP_DIR"
+cp "$BIN_DIR/moravel" "$APP_DIR/"
+for f in "$BIN_DIR"/*; do
+  name=$(basename "$f")
+  case "$name" in moravel|"Results Log.TXT") ;; *) ln -s "$f" "$APP_DIR/$name" ;; esac
+done
+
+start_display() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      XVFB_PID=$!
+      export DISPLAY=":$n"
+      for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+      done
+      kill "$XVFB_PID" 2>/dev/null || true
+    fi
+  done
+  fail "no virtual display could be started"
+}
+
+# A null sink so the real sound path runs; without PulseAudio the program beeps instead.
+start_sound() {
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  if command -v pulseaudio >/dev/null 2>&1; then
+    if pulseaudio --daemonize=yes --exit-idle-time=-1 --disallow-exit -n \
+        --load="module-null-sink sink_name=moravel_null" \
+        --load="module-native-protocol-unix" >/dev/null 2>&1; then
+      PULSE_STARTED=1
+      for _ in $(seq 30); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+      done
+      pactl set-default-sink moravel_null >/dev/null 2>&1 || true
+      echo "sound: PulseAudio null sink" >&2
+      return 0
+    fi
+  fi
+  echo "sound: none (system beep path)" >&2
+}
+
+start_app() {
+  (cd "$APP_DIR" && exec ./moravel) >"$WORK/app.out" 2>&1 &
+  APP_PID=$!
+  wait_window "Enter your name to personify result log"
+}
+
+# Waits for a visible window with this exact name and focuses it.
+wait_window() {
+  local title=$1 id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | tail -n 1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || fail "window '$title' did not appear"
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  WINDOW=$id
+}
+
+keys() { xdotool key --delay 40 "$@"; }
+type_text() { xdotool type --delay 40 "$1"; }
+
+log_bytes() { if [ -f "$LOG" ]; then cat "$LOG"; fi; }
+
+screenshot() { import -window root "$1"; }
