@@ -2,6 +2,7 @@
 #include "drill/FormRand.h"
 
 #include "drill/RandomDrill.h"
+#include "drill/RandomOptions.h"
 #include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
@@ -19,6 +20,7 @@ FormRand::FormRand(Forms &forms, QWidget *parent)
     addLabel(QStringLiteral("Label7"), QStringLiteral("Random test"), 12, true,
              QRect(300, 420, 160, 28), Qt::AlignCenter, QColor(0xe0, 0x70, 0x00));
     attachDrill(m_logic);
+    RandomOptions::install(this, forms);
 }
 
 void FormRand::addDrillLabels(ExerciseWindow *w)

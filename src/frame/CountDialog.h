@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "frame/OkCancelDialog.h"
+
 #include <QStringList>
 
 #include <functional>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 // A dialog that asks for a count with an editable list (number of tasks, sequences,
 // memory tasks). OK reads the number the text begins with; a number that does not fit
-// 16 bits is refused: the dialog stays open with the text selected.
-class CountDialog : public QDialog {
+// 16 bits is refused: the dialog stays open with the text selected. The dialog is
+// discarded when it closes, so it always opens with its initial text.
+class CountDialog : public OkCancelDialog {
     Q_OBJECT
 public:
     struct Spec {
@@ -27,8 +28,7 @@ public:
                 QWidget *parent = nullptr);
 
     QComboBox *Combo1() const { return m_combo; }
-    void OKButton_Click();
-    void CancelButton_Click() { reject(); }
+    void OKButton_Click() override;
 
 private:
     std::function<void(qint16)> m_onAccepted;

@@ -47,6 +47,11 @@ public:
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                      const QColor &color = QColor(0x20, 0x20, 0x30));
 
+    // The command of a menu item; items without one do nothing.
+    void onCommand(const QString &name, std::function<void()> command);
+    // Shows a dialog modally or as an ordinary window, as this window does.
+    void openDialog(QDialog *dialog);
+
     // Menu handlers shared by the four windows.
     void mnuUser_Click();
     void mnuViewLog_Click();
@@ -57,10 +62,6 @@ protected:
     QWidget *canvas() const { return m_canvas; }
 
     void attachDrill(DrillCore *drill);
-    // The command of a menu item; items without one do nothing.
-    void onCommand(const QString &name, std::function<void()> command);
-    // Shows a dialog modally or as an ordinary window, as this window does.
-    void openDialog(QDialog *dialog);
     // Renders the drill's labels into the widgets.
     void render();
 

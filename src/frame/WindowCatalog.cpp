@@ -2,6 +2,7 @@
 #include "frame/WindowCatalog.h"
 
 #include "drill/FormRand.h"
+#include "drill/RandomOptions.h"
 #include "frame/Forms.h"
 #include "settings/frmLog.h"
 
@@ -13,4 +14,5 @@ void WindowCatalog::registerAll(Forms &forms)
         window->Form_Load();
         return window;
     });
+    RandomOptions::registerForms(forms);
 }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drill/RandomOptions.h"
+
+#include "drill/FingerRangeDialog.h"
+#include "drill/FormRand.h"
+#include "drill/frmNumRand.h"
+#include "frame/AppContext.h"
+#include "frame/Forms.h"
+#include "frame/LevelDialog.h"
+#include "ports/Ticker.h"
+
+namespace RandomOptions {
+
+void installLevel(ExerciseWindow *window, Forms &forms)
+{
+    window->onCommand(QStringLiteral("mnuLevel"), [window, &forms] {
+        auto *dialog = new LevelDialog(
+            QStringLiteral("Select level for the test"),
+            [&forms](int periodMs) {
+                // The level lives in the random drill window's timers, whichever window
+                // asked; that window is loaded unseen if need be.
+                if (auto *random = forms.get<FormRand>(QStringLiteral("FormRand"))) {
+                    random->Timer1().setInterval(periodMs);
+                    random->Timer2().setInterval(periodMs);
+                }
+            },
+            window);
+        dialog->setObjectName(QStringLiteral("frmLevel"));
+        window->openDialog(dialog);
+    });
+}
+
+void install(ExerciseWindow *window, Forms &forms)
+{
+    window->onCommand(QStringLiteral("mnuTask"), [window, &forms] {
+        window->openDialog(new frmNumRand(forms.context().settings, window));
+    });
+    installLevel(window, forms);
+    window->onCommand(QStringLiteral("mnuLComb"), [window, &forms] {
+        if (auto *dialog = forms.get<QDialog>(QStringLiteral("frmLkomb")))
+            window->openDialog(dialog);
+    });
+    window->onCommand(QStringLiteral("mnuRComb"), [window, &forms] {
+        if (auto *dialog = forms.get<QDialog>(QStringLiteral("frmDkomb")))
+            window->openDialog(dialog);
+    });
+}
+
+void registerForms(Forms &forms)
+{
+    forms.registerForm(QStringLiteral("frmLkomb"), [](Forms &f) {
+        return new FingerRangeDialog(Hand::Left, f.context().settings);
+    });
+    forms.registerForm(QStringLiteral("frmDkomb"), [](Forms &f) {
+        return new FingerRangeDialog(Hand::Right, f.context().settings);
+    });
+}
+
+} // namespace RandomOptions

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sequential/DataLink.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("moravel-datalink-%1").arg(counter++);
+}
+
+QString quoted(const QString &identifier)
+{
+    QString escaped = identifier;
+    escaped.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + escaped + u'"';
+}
+
+} // namespace
+
+bool DataLink::Refresh()
+{
+    m_open = false;
+    m_error.clear();
+    m_columns.clear();
+    m_rows.clear();
+    m_row = 0;
+    m_columnIndex = -1;
+
+    if (!QFileInfo(m_database).isFile()) {
+        m_error = QStringLiteral("the exercise database %1 is missing").arg(m_database);
+        return false;
+    }
+    const QString connection = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(m_database);
+        // Read-only, so a missing file fails instead of being created.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            m_error = QStringLiteral("the exercise database %1 cannot be opened: %2")
+                          .arg(m_database, db.lastError().text());
+        } else {
+            const QSqlRecord record = db.record(m_table);
+            if (record.isEmpty()) {
+                m_error = QStringLiteral("the exercise database %1 has no table %2")
+                              .arg(m_database, m_table);
+            } else {
+                for (int i = 0; i < record.count(); ++i)
+                    m_columns << record.fieldName(i);
+                QSqlQuery query(db);
+                query.setForwardOnly(true);
+                if (!query.exec(
+                        QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quoted(m_table)))) {
+                    m_error = QStringLiteral("the table %1 of %2 cannot be read: %3")
+                                  .arg(m_table, m_database, query.lastError().text());
+                } else {
+                    while (query.next()) {
+                        QStringList cells;
+                        cells.reserve(m_columns.size());
+                        for (int i = 0; i < m_columns.size(); ++i) {
+                            const QVariant value = query.value(i);
+                            cells << (value.isNull() ? QString() : value.toString());
+                        }
+                        m_rows << cells;
+                    }
+                    m_open = true;
+                }
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+
+    if (m_open && !m_column.isEmpty())
+        m_columnIndex = int(m_columns.indexOf(m_column));
+    if (m_columnIndex < 0)
+        m_column.clear();
+    return m_open;
+}
+
+bool DataLink::chooseColumn(const QString &name)
+{
+    const int index = int(m_columns.indexOf(name));
+    if (index < 0)
+        return false;
+    m_column = name;
+    m_columnIndex = index;
+    return true;
+}
+
+void DataLink::MoveNext()
+{
+    if (m_row < m_rows.size())
+        ++m_row;
+}
+
+QString DataLink::currentValue() const
+{
+    if (m_columnIndex < 0 || m_row >= m_rows.size())
+        return QString();
+    return m_rows.at(m_row).value(m_columnIndex);
+}
