@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which key releases are finger strokes, and of which hand and finger.
+#include "drill/KeyMap.h"
+#include "drill/KeyTracker.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+
+class TestKeyMap : public QObject {
+    Q_OBJECT
+private slots:
+    void byQtKey_data();
+    void byQtKey();
+    void byPhysicalKey_data();
+    void byPhysicalKey();
+    void strokes_data();
+    void strokes();
+};
+
+namespace {
+const Qt::KeyboardModifiers none = Qt::NoModifier;
+const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+} // namespace
+
+void TestKeyMap::byQtKey_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("hand"); // 0 left, 1 right, -1 not a finger key
+    QTest::addColumn<int>("finger");
+
+    QTest::newRow("Z") << int(Qt::Key_Z) << none << 0 << 5;
+    QTest::newRow("X") << int(Qt::Key_X) << none << 0 << 4;
+    QTest::newRow("C") << int(Qt::Key_C) << none << 0 << 3;
+    QTest::newRow("V") << int(Qt::Key_V) << none << 0 << 2;
+    QTest::newRow("Space") << int(Qt::Key_Space) << none << 0 << 1;
+    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << keypad << 1 << 5;
+    QTest::newRow("keypad multiply") << int(Qt::Key_Asterisk) << keypad << 1 << 4;
+    QTest::newRow("keypad divide") << int(Qt::Key_Slash) << keypad << 1 << 3;
+    QTest::newRow("Num Lock") << int(Qt::Key_NumLock) << none << 1 << 2;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << none << 1 << 1;
+    QTest::newRow("keypad 3 as Page Down") << int(Qt::Key_PageDown) << keypad << 1 << 1;
+    QTest::newRow("keypad 3 with Num Lock on") << int(Qt::Key_3) << keypad << 1 << 1;
+    QTest::newRow("Shift held does not matter")
+        << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0 << 5;
+    QTest::newRow("Control held does not matter")
+        << int(Qt::Key_Minus) << (keypad | Qt::ControlModifier) << 1 << 5;
+    QTest::newRow("main minus is not a finger") << int(Qt::Key_Minus) << none << -1 << 0;
+    QTest::newRow("main slash is not a finger") << int(Qt::Key_Slash) << none << -1 << 0;
+    QTest::newRow("main 3 is not a finger") << int(Qt::Key_3) << none << -1 << 0;
+    QTest::newRow("letter A") << int(Qt::Key_A) << none << -1 << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << -1 << 0;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << none << -1 << 0;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << none << -1 << 0;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << -1 << 0;
+    QTest::newRow("Delete starts, is no finger") << int(Qt::Key_Delete) << none << -1 << 0;
+}
+
+void TestKeyMap::byQtKey()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, hand);
+    QFETCH(int, finger);
+    const auto found = KeyMap::lookup(key, modifiers, 0);
+    QCOMPARE(found.has_value(), hand >= 0);
+    if (found) {
+        QCOMPARE(int(found->hand), hand);
+        QCOMPARE(found->finger, finger);
+    }
+}
+
+void TestKeyMap::byPhysicalKey_data()
+{
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<int>("key"); // what the layout reports; must not matter
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<int>("finger");
+
+    QTest::newRow("Z on QWERTY") << quint32(52) << int(Qt::Key_Z) << 0 << 5;
+    QTest::newRow("same key is W on AZERTY") << quint32(52) << int(Qt::Key_W) << 0 << 5;
+    QTest::newRow("same key is Y on QWERTZ") << quint32(52) << int(Qt::Key_Y) << 0 << 5;
+    QTest::newRow("same key is ; on Dvorak") << quint32(52) << int(Qt::Key_Semicolon) << 0 << 5;
+    QTest::newRow("X") << quint32(53) << int(Qt::Key_X) << 0 << 4;
+    QTest::newRow("C is J on Dvorak") << quint32(54) << int(Qt::Key_J) << 0 << 3;
+    QTest::newRow("V") << quint32(55) << int(Qt::Key_V) << 0 << 2;
+    QTest::newRow("Space") << quint32(65) << int(Qt::Key_Space) << 0 << 1;
+    QTest::newRow("keypad minus") << quint32(82) << int(Qt::Key_Minus) << 1 << 5;
+    QTest::newRow("keypad multiply") << quint32(63) << int(Qt::Key_Asterisk) << 1 << 4;
+    QTest::newRow("keypad divide") << quint32(106) << int(Qt::Key_Slash) << 1 << 3;
+    QTest::newRow("Num Lock") << quint32(77) << int(Qt::Key_NumLock) << 1 << 2;
+    QTest::newRow("Page Down") << quint32(117) << int(Qt::Key_PageDown) << 1 << 1;
+    QTest::newRow("keypad 3, Num Lock off") << quint32(89) << int(Qt::Key_PageDown) << 1 << 1;
+    QTest::newRow("keypad 3, Num Lock on") << quint32(89) << int(Qt::Key_3) << 1 << 1;
+    QTest::newRow("Z of QWERTZ sits elsewhere") << quint32(29) << int(Qt::Key_Z) << -1 << 0;
+    QTest::newRow("main minus") << quint32(20) << int(Qt::Key_Minus) << -1 << 0;
+    QTest::newRow("Page Up") << quint32(112) << int(Qt::Key_PageUp) << -1 << 0;
+}
+
+void TestKeyMap::byPhysicalKey()
+{
+    QFETCH(quint32, scanCode);
+    QFETCH(int, key);
+    QFETCH(int, hand);
+    QFETCH(int, finger);
+    const auto found = KeyMap::lookup(key, Qt::NoModifier, scanCode);
+    QCOMPARE(found.has_value(), hand >= 0);
+    if (found) {
+        QCOMPARE(int(found->hand), hand);
+        QCOMPARE(found->finger, finger);
+    }
+}
+
+void TestKeyMap::strokes_data()
+{
+    // A script of events: P = press, p = auto-repeat press, R = release, r = auto-repeat
+    // release; the expected strokes counted.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("strokes");
+    QTest::newRow("press and release") << "PR" << 1;
+    QTest::newRow("release whose press went elsewhere") << "R" << 0;
+    QTest::newRow("held key acts once") << "PprprprR" << 1;
+    QTest::newRow("two strokes") << "PRPR" << 2;
+    QTest::newRow("second release without press") << "PRR" << 1;
+    QTest::newRow("auto-repeat without first press") << "prR" << 0;
+}
+
+void TestKeyMap::strokes()
+{
+    QFETCH(QString, events);
+    QFETCH(int, strokes);
+    KeyTracker tracker;
+    const quint64 id = KeyMap::keyIdentity(Qt::Key_Z, Qt::NoModifier, 52);
+    int counted = 0;
+    for (QChar e : events) {
+        if (e == u'P' || e == u'p')
+            tracker.pressed(id, e == u'p');
+        else if (tracker.released(id, e == u'r'))
+            ++counted;
+    }
+    QCOMPARE(counted, strokes);
+}
+
+QTEST_GUILESS_MAIN(TestKeyMap)
+#include "tst_keymap.moc"

@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two-hand drill with random tasks: scoring, ticks, task draws, ends and the summary.
+#include "Fakes.h"
+#include "drill/RandomDrill.h"
+#include "settings/PracticeSettings.h"
+#include "settings/ResultsLog.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Reproducible uniform draws for long runs.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_gen(seed) {}
+    double next() override { return m_gen.generateDouble(); }
+
+private:
+    QRandomGenerator m_gen;
+};
+
+struct Rig {
+    PracticeSettings settings;
+    FakeTicker left, right;
+    FakeSyncSound sound;
+    FakeLogFile file;
+    FakeClock clock;
+    ResultsLog log{file, clock};
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<RandomDrill> drill;
+
+    explicit Rig(quint32 seed = 7, int tasks = 20)
+    {
+        random = std::make_unique<SeededRandom>(seed);
+        drill =
+            std::make_unique<RandomDrill>(DrillPorts{settings, left, right, sound, log}, *random);
+        settings.PlayerName = QStringLiteral("Anonymous");
+        drill->Form_Load(QString::number(tasks), QStringLiteral("/program/XYL.WAV"));
+    }
+    int task(Hand h) const { return drill->hand(h).task.toInt(); }
+    QString label(const char *name) const
+    {
+        return drill->labels().text(QString::fromLatin1(name));
+    }
+    // Answers the hand's current task with the right finger.
+    void answer(Hand h) { drill->keyUp({h, task(h)}); }
+    void wrong(Hand h) { drill->keyUp({h, task(h) == 1 ? 2 : 1}); }
+    FakeTicker &ticker(Hand h) { return h == Hand::Left ? left : right; }
+};
+
+} // namespace
+
+class TestRandomDrill : public QObject {
+    Q_OBJECT
+private slots:
+    void loadSetsCountsRangesAndSound();
+    void scoreByTicks_data();
+    void scoreByTicks();
+    void pointsCountDownAndTimerStops();
+    void wrongFingerCostsTheTaskOnly();
+    void drawsStayInRangeAndNeverRepeat_data();
+    void drawsStayInRangeAndNeverRepeat();
+    void repeatedDrawCountsOneTask();
+    void lastTaskIsNeverScored();
+    void summaryOnceWhenBothHandsEnd();
+    void startBeginsAnew();
+    void zeroTasksEndAtOnce();
+    void negativeCountNeverEnds();
+    void keyBeforeStartGivesFirstTask();
+    void resetShowsZeroUntilNextScore();
+    void overflowSkipsOnlyTheFailingStep();
+    void everyTaskGetsAFullFirstPeriod();
+};
+
+void TestRandomDrill::loadSetsCountsRangesAndSound()
+{
+    Rig rig;
+    QCOMPARE(rig.settings.TaskCountLeft, qint16(20));
+    QCOMPARE(rig.settings.TaskCountRight, qint16(20));
+    QCOMPARE(rig.settings.LeftFingerMax, QStringLiteral("5"));
+    QCOMPARE(rig.settings.LeftFingerMin, QStringLiteral("1"));
+    QCOMPARE(rig.settings.RightFingerMax, QStringLiteral("5"));
+    QCOMPARE(rig.settings.RightFingerMin, QStringLiteral("1"));
+    QCOMPARE(rig.settings.SoundPath, QStringLiteral("/program/XYL.WAV"));
+    QCOMPARE(rig.label("Label1"), QStringLiteral("L"));
+    QCOMPARE(rig.label("Label2"), QStringLiteral("R"));
+    QCOMPARE(rig.left.interval(), 1000);
+    QVERIFY(!rig.left.isActive());
+}
+
+void TestRandomDrill::scoreByTicks_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("points");
+    QTest::newRow("before the first tick") << 0 << 5;
+    QTest::newRow("after one tick") << 1 << 4;
+    QTest::newRow("after three ticks") << 3 << 2;
+    QTest::newRow("after five ticks") << 5 << 0;
+    QTest::newRow("long after") << 9 << 0;
+}
+
+void TestRandomDrill::scoreByTicks()
+{
+    QFETCH(int, ticks);
+    QFETCH(int, points);
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        Rig rig;
+        rig.drill->mnuStart_Click();
+        rig.ticker(h).fire(ticks);
+        rig.answer(h);
+        const Hand other = h == Hand::Left ? Hand::Right : Hand::Left;
+        QCOMPARE(int(rig.drill->hand(h).score), points);
+        QCOMPARE(int(rig.drill->hand(other).score), 0);
+        QCOMPARE(int(rig.drill->TotalScore()), points);
+        QCOMPARE(rig.drill->labels().text(DrillCore::scoreLabel(h)), QString::number(points));
+        QCOMPARE(rig.label("lblRezultat"), QString::number(points));
+    }
+}
+
+void TestRandomDrill::pointsCountDownAndTimerStops()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    QStringList shown;
+    while (rig.left.fire())
+        shown << rig.label("lbllpoeni");
+    QCOMPARE(shown, QStringList({"4", "3", "2", "1", "0"}));
+    QVERIFY(!rig.left.isActive());
+    QCOMPARE(int(rig.drill->LeftTicks()), 5);
+    // A time-out does not move on: the task stays until a key of that hand.
+    QCOMPARE(rig.drill->hand(Hand::Left).count, qint16(1));
+    // The display keeps its text until the first tick of the next task.
+    rig.answer(Hand::Left);
+    QCOMPARE(rig.label("lbllpoeni"), QStringLiteral("0"));
+    QVERIFY(rig.left.isActive());
+    rig.left.fire();
+    QCOMPARE(rig.label("lbllpoeni"), QStringLiteral("4"));
+}
+
+void TestRandomDrill::wrongFingerCostsTheTaskOnly()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    rig.left.fire(2);
+    const QString leftTask = rig.drill->Leva();
+    const qint16 leftTicks = rig.drill->LeftTicks();
+    const QString rightTask = rig.drill->Desna();
+    rig.wrong(Hand::Right);
+    QCOMPARE(int(rig.drill->RightScore()), 0);
+    QVERIFY(rig.drill->Desna() != rightTask);
+    QCOMPARE(rig.drill->hand(Hand::Right).count, qint16(2));
+    QCOMPARE(rig.drill->Leva(), leftTask);
+    QCOMPARE(rig.drill->LeftTicks(), leftTicks);
+    QCOMPARE(rig.drill->hand(Hand::Left).count, qint16(1));
+}
+
+void TestRandomDrill::drawsStayInRangeAndNeverRepeat_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("lowest");
+    const char *ranges[][2] = {{"5", "1"}, {"4", "1"}, {"4", "2"}, {"3", "1"}, {"3", "2"},
+                               {"3", "3"}, {"2", "1"}, {"2", "2"}, {"2", "3"}, {"2", "4"}};
+    for (auto &r : ranges)
+        QTest::addRow("%s fingers from %s", r[0], r[1]) << r[0] << r[1];
+}
+
+void TestRandomDrill::drawsStayInRangeAndNeverRepeat()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, lowest);
+    Rig rig(12345, 400);
+    rig.settings.RightFingerMax = count;
+    rig.settings.RightFingerMin = lowest;
+    const int low = lowest.toInt();
+    const int high = low + count.toInt() - 1;
+    QSet<int> seen;
+    rig.drill->mnuStart_Click();
+    int previous = rig.task(Hand::Right);
+    for (int i = 0; i < 399; ++i) {
+        rig.wrong(Hand::Right);
+        const int finger = rig.task(Hand::Right);
+        QVERIFY2(finger >= low && finger <= high, qPrintable(QString::number(finger)));
+        QVERIFY(finger != previous);
+        seen.insert(finger);
+        previous = finger;
+    }
+    QCOMPARE(seen.size(), count.toInt());
+    if (count == u"2") {
+        // Two fingers strictly alternate.
+        QCOMPARE(rig.drill->hand(Hand::Right).count, qint16(400));
+    }
+}
+
+void TestRandomDrill::repeatedDrawCountsOneTask()
+{
+    PracticeSettings settings;
+    FakeTicker left, right;
+    FakeSyncSound sound;
+    FakeLogFile file;
+    FakeClock clock;
+    ResultsLog log(file, clock);
+    FakeRandom random;
+    RandomDrill drill(DrillPorts{settings, left, right, sound, log}, random);
+    drill.Form_Load(QStringLiteral("20"), {});
+    // First task 3; then the draws repeat 3 twice before a 5 comes.
+    random.values = {FakeRandom::forFinger(3, 5, 1), FakeRandom::forFinger(3, 5, 1),
+                     FakeRandom::forFinger(3, 5, 1), FakeRandom::forFinger(5, 5, 1)};
+    drill.zadajlevu();
+    QCOMPARE(drill.Leva(), QStringLiteral("3"));
+    drill.zadajlevu();
+    QCOMPARE(drill.Leva(), QStringLiteral("5"));
+    QCOMPARE(drill.LeftTasksGiven(), qint16(2));
+    QCOMPARE(random.draws, 4);
+}
+
+void TestRandomDrill::lastTaskIsNeverScored()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    for (int i = 0; i < 20; ++i) {
+        QVERIFY(!rig.drill->Leva().isEmpty());
+        rig.answer(Hand::Left);
+    }
+    QCOMPARE(int(rig.drill->LeftScore()), 95);
+    QCOMPARE(rig.label("Label1"), QString());
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("95"));
+}
+
+void TestRandomDrill::summaryOnceWhenBothHandsEnd()
+{
+    Rig rig(3, 10);
+    rig.settings.PlayerName = QStringLiteral("Ana  Maria");
+    rig.drill->mnuStart_Click();
+    QCOMPARE(rig.sound.played.size(), 1);
+    for (int i = 0; i < 10; ++i)
+        rig.answer(Hand::Left);
+    QCOMPARE(rig.label("Label1"), QString());
+    QCOMPARE(rig.sound.played.size(), 2); // the left hand's end sound
+    QVERIFY(rig.file.records.isEmpty());  // the right hand is still at work
+    rig.right.fire(2);
+    for (int i = 0; i < 10; ++i)
+        rig.answer(Hand::Right);
+    QCOMPARE(rig.file.records.size(), 1);
+    QCOMPARE(rig.file.records.first(),
+             QByteArray("12-07 14:03:59\r\nAna  Maria\r\nRandom 10 tasks\r\n88  points\r\n\r\n"));
+    // Keys of ended hands still sound, but the summary is not written again.
+    rig.drill->keyUp({Hand::Left, 1});
+    rig.drill->keyUp({Hand::Right, 3});
+    QCOMPARE(rig.sound.played.size(), 5);
+    QCOMPARE(rig.file.records.size(), 1);
+    QVERIFY(rig.drill->summaryWritten());
+    // The next exercise writes its own summary.
+    rig.drill->mnuStart_Click();
+    for (int i = 0; i < 11; ++i) {
+        rig.answer(Hand::Left);
+        rig.answer(Hand::Right);
+    }
+    QCOMPARE(rig.file.records.size(), 2);
+}
+
+void TestRandomDrill::startBeginsAnew()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    for (int i = 0; i < 3; ++i)
+        rig.answer(Hand::Left);
+    QCOMPARE(int(rig.drill->LeftScore()), 15);
+    QStringList labelsAtSound;
+    rig.sound.onPlay = [&] { labelsAtSound << rig.label("Label1"); };
+    rig.drill->mnuStart_Click();
+    // The start sound plays before the first tasks are given.
+    QCOMPARE(labelsAtSound.size(), 1);
+    QVERIFY(!labelsAtSound.first().isEmpty());
+    QCOMPARE(int(rig.drill->LeftScore()), 0);
+    QCOMPARE(int(rig.drill->TotalScore()), 0);
+    QCOMPARE(rig.drill->LeftTasksGiven(), qint16(1));
+    QCOMPARE(rig.drill->RightTasksGiven(), qint16(1));
+    // Start leaves the score displays alone; the next score shows the new total.
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("15"));
+    rig.answer(Hand::Left);
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("5"));
+}
+
+void TestRandomDrill::zeroTasksEndAtOnce()
+{
+    Rig rig(1, 0);
+    rig.drill->mnuStart_Click();
+    QCOMPARE(rig.label("Label1"), QString());
+    QCOMPARE(rig.label("Label2"), QString());
+    QCOMPARE(rig.file.records.size(), 1);
+    QVERIFY(rig.file.records.first().endsWith("Random 0 tasks\r\n0  points\r\n\r\n"));
+}
+
+void TestRandomDrill::negativeCountNeverEnds()
+{
+    Rig rig(1, -3);
+    rig.drill->mnuStart_Click();
+    for (int i = 0; i < 200; ++i)
+        rig.answer(Hand::Left);
+    QVERIFY(!rig.label("Label1").isEmpty());
+    QCOMPARE(int(rig.drill->LeftScore()), 1000);
+    QVERIFY(rig.file.records.isEmpty());
+}
+
+void TestRandomDrill::keyBeforeStartGivesFirstTask()
+{
+    Rig rig;
+    rig.drill->keyUp({Hand::Left, 1});
+    QCOMPARE(int(rig.drill->LeftScore()), 0);
+    QCOMPARE(rig.drill->LeftTasksGiven(), qint16(1));
+    QVERIFY(rig.left.isActive());
+    QCOMPARE(rig.label("Label2"), QStringLiteral("R"));
+}
+
+void TestRandomDrill::resetShowsZeroUntilNextScore()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    rig.answer(Hand::Left);
+    rig.answer(Hand::Right);
+    rig.drill->mnuReset_Click();
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("0"));
+    QCOMPARE(rig.label("lbldRezultat"), QStringLiteral("0"));
+    QCOMPARE(rig.label("lblRezultat"), QStringLiteral("0"));
+    QCOMPARE(int(rig.drill->TotalScore()), 10);
+    rig.answer(Hand::Left);
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("10"));
+    QCOMPARE(rig.label("lblRezultat"), QStringLiteral("15"));
+    QCOMPARE(rig.label("lbldRezultat"), QStringLiteral("0"));
+}
+
+void TestRandomDrill::overflowSkipsOnlyTheFailingStep()
+{
+    Rig rig(5, 32767);
+    rig.drill->mnuStart_Click();
+    // 6553 perfect answers make 32765 points; the next would pass 32767.
+    for (int i = 0; i < 6553; ++i)
+        rig.answer(Hand::Left);
+    QCOMPARE(int(rig.drill->LeftScore()), 32765);
+    const qint16 given = rig.drill->LeftTasksGiven();
+    rig.answer(Hand::Left);
+    QCOMPARE(int(rig.drill->LeftScore()), 32765);
+    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("32765"));
+    // The next task was still given.
+    QCOMPARE(rig.drill->LeftTasksGiven(), qint16(given + 1));
+    // The total overflows as soon as the right hand adds to it.
+    rig.answer(Hand::Right);
+    QCOMPARE(int(rig.drill->RightScore()), 5);
+    QCOMPARE(int(rig.drill->TotalScore()), 32765);
+}
+
+void TestRandomDrill::everyTaskGetsAFullFirstPeriod()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    const int starts = rig.left.starts;
+    rig.left.fire(2);
+    rig.answer(Hand::Left);
+    // The running timer was started again for the new task.
+    QCOMPARE(rig.left.starts, starts + 1);
+    QCOMPARE(int(rig.drill->LeftTicks()), 0);
+}
+
+QTEST_GUILESS_MAIN(TestRandomDrill)
+#include "tst_randomdrill.moc"

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The count parser, the results log writers and the program folder.
+#include "Fakes.h"
+#include "platform/AppendLogFile.h"
+#include "settings/NumberParser.h"
+#include "settings/ProgramFolder.h"
+#include "settings/ResultsLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void countParser_data();
+    void countParser();
+    void logEntryBytes_data();
+    void logEntryBytes();
+    void summaryText();
+    void appendKeepsEarlierRecords();
+    void unwritableLogIsReportedNotFatal();
+    void folderMatchesNamesWithoutCase_data();
+    void folderMatchesNamesWithoutCase();
+};
+
+void TestSettings::countParser_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("list value") << "20" << true << 20;
+    QTest::newRow("typed") << "35" << true << 35;
+    QTest::newRow("half down to even") << "12.5" << true << 12;
+    QTest::newRow("half up to even") << "13.5" << true << 14;
+    QTest::newRow("2.5") << "2.5" << true << 2;
+    QTest::newRow("3.5") << "3.5" << true << 4;
+    QTest::newRow("negative half") << "-2.5" << true << -2;
+    QTest::newRow("above half") << "1.51" << true << 2;
+    QTest::newRow("letters") << "abc" << true << 0;
+    QTest::newRow("empty") << "" << true << 0;
+    QTest::newRow("blanks and tabs first") << " \t 7" << true << 7;
+    QTest::newRow("blanks inside digits") << "1 2" << true << 12;
+    QTest::newRow("word after number") << "12 sequences" << true << 12;
+    QTest::newRow("negative") << "-4" << true << -4;
+    QTest::newRow("plus sign") << "+5" << true << 5;
+    QTest::newRow("fraction only") << ".4" << true << 0;
+    QTest::newRow("exponent") << "1e3" << true << 1000;
+    QTest::newRow("exponent D") << "1D2" << true << 100;
+    QTest::newRow("exponent without digits") << "7e" << true << 7;
+    QTest::newRow("hexadecimal") << "&H10" << true << 16;
+    QTest::newRow("hexadecimal 16-bit wraps") << "&HFFFF" << true << -1;
+    QTest::newRow("octal") << "&O17" << true << 15;
+    QTest::newRow("ampersand alone") << "&" << true << 0;
+    QTest::newRow("largest") << "32767" << true << 32767;
+    QTest::newRow("smallest") << "-32768" << true << -32768;
+    QTest::newRow("rounds into range") << "32767.4" << true << 32767;
+    QTest::newRow("one too many") << "32768" << false << 0;
+    QTest::newRow("one too few") << "-32769" << false << 0;
+    QTest::newRow("rounds out of range") << "32767.5" << false << 0;
+    QTest::newRow("huge exponent") << "1e9" << false << 0;
+    QTest::newRow("very long digits") << QString(400, u'9') << false << 0;
+    QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0663\u0664") << true << 0;
+    QTest::newRow("fullwidth digits") << QString::fromUtf8("\uff11\uff12") << true << 0;
+}
+
+void TestSettings::countParser()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    QFETCH(int, value);
+    const auto parsed = NumberParser::toInt16(text);
+    QCOMPARE(parsed.has_value(), fits);
+    if (fits)
+        QCOMPARE(int(*parsed), value);
+}
+
+void TestSettings::logEntryBytes_data()
+{
+    QTest::addColumn<QDateTime>("time");
+    QTest::addColumn<bool>("stamped");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const QDateTime afternoon(QDate(2026, 12, 7), QTime(14, 3, 59));
+    QTest::newRow("entry") << afternoon << true << "hello"
+                           << QByteArray("12-07 14:03:59\r\nhello\r\n");
+    QTest::newRow("entry at new year's eve")
+        << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)) << true << "x"
+        << QByteArray("12-31 23:59:59\r\nx\r\n");
+    QTest::newRow("entry has no year") << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 5)) << true
+                                       << "y" << QByteArray("01-01 00:00:05\r\ny\r\n");
+    QTest::newRow("plain line") << afternoon << false << "left hand sequence3 41 points"
+                                << QByteArray("left hand sequence3 41 points\r\n");
+    QTest::newRow("line with blanks kept")
+        << afternoon << false << "  a  b " << QByteArray("  a  b \r\n");
+    QTest::newRow("empty line") << afternoon << false << "" << QByteArray("\r\n");
+}
+
+void TestSettings::logEntryBytes()
+{
+    QFETCH(QDateTime, time);
+    QFETCH(bool, stamped);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, bytes);
+    FakeLogFile file;
+    FakeClock clock;
+    clock.time = time;
+    ResultsLog log(file, clock);
+    if (stamped)
+        log.WriteLogEntry(message);
+    else
+        log.WriteLogLine(message);
+    // One record, one write.
+    QCOMPARE(file.records.size(), 1);
+    QCOMPARE(file.records.first(), bytes);
+}
+
+void TestSettings::summaryText()
+{
+    FakeLogFile file;
+    FakeClock clock;
+    ResultsLog log(file, clock);
+    log.WriteLogEntry(ResultsLog::summary(QStringLiteral("Anonymous"), QStringLiteral("Random"), 20,
+                                          QStringLiteral("tasks"), 87));
+    // Five lines: stamp, player, kind and count, total with two blanks, and an empty line.
+    QCOMPARE(file.bytes(),
+             QByteArray("12-07 14:03:59\r\nAnonymous\r\nRandom 20 tasks\r\n87  points\r\n\r\n"));
+}
+
+void TestSettings::appendKeepsEarlierRecords()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Results Log.TXT"));
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("earlier\r\n");
+    }
+    AppendLogFile file(path);
+    QVERIFY(file.append("one\r\n"));
+    QVERIFY(file.append(QString::fromUtf8("Željka Ñuñez, o'Neil\r\n").toLocal8Bit()));
+    QFile read(path);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    QCOMPARE(read.readAll(), QByteArray("earlier\r\none\r\n") +
+                                 QString::fromUtf8("Željka Ñuñez, o'Neil\r\n").toLocal8Bit());
+}
+
+void TestSettings::unwritableLogIsReportedNotFatal()
+{
+    QTemporaryDir dir;
+    AppendLogFile file(dir.filePath(QStringLiteral("no such folder/Results Log.TXT")));
+    QVERIFY(!file.append("lost\r\n"));
+    FakeClock clock;
+    ResultsLog log(file, clock);
+    log.WriteLogEntry(QStringLiteral("still fine")); // reports on stderr, does not throw
+}
+
+void TestSettings::folderMatchesNamesWithoutCase_data()
+{
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("upper on disk") << "XYL.WAV"
+                                   << "xyl.wav"
+                                   << "XYL.WAV";
+    QTest::newRow("exact") << "XYL.WAV"
+                           << "XYL.WAV"
+                           << "XYL.WAV";
+    QTest::newRow("backslash subfolder") << "sounds/XYL.WAV"
+                                         << "\\sounds\\xyl.wav"
+                                         << "sounds/XYL.WAV";
+    QTest::newRow("log other spelling") << "Results Log.TXT"
+                                        << "Results Log.txt"
+                                        << "Results Log.TXT";
+    QTest::newRow("missing kept as asked") << ""
+                                           << "Results Log.TXT"
+                                           << "Results Log.TXT";
+}
+
+void TestSettings::folderMatchesNamesWithoutCase()
+{
+    QFETCH(QString, existing);
+    QFETCH(QString, asked);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    if (!existing.isEmpty()) {
+        QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(existing)).path()));
+        QFile f(dir.filePath(existing));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    const ProgramFolder folder(dir.path() + u'/');
+    QCOMPARE(folder.filePath(asked), dir.path() + u'/' + expected);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
