@@ -4,6 +4,7 @@
 #include "drill/FormRand.h"
 #include "drill/RandomOptions.h"
 #include "frame/Forms.h"
+#include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
 
 void WindowCatalog::registerAll(Forms &forms)
@@ -11,6 +12,11 @@ void WindowCatalog::registerAll(Forms &forms)
     forms.registerForm(QStringLiteral("frmLog"), [](Forms &f) { return new frmLog(f); });
     forms.registerForm(QStringLiteral("FormRand"), [](Forms &f) {
         auto *window = new FormRand(f);
+        window->Form_Load();
+        return window;
+    });
+    forms.registerForm(QStringLiteral("FormSeq"), [](Forms &f) {
+        auto *window = new FormSeq(f);
         window->Form_Load();
         return window;
     });

@@ -50,8 +50,14 @@ bool DataLink::Refresh()
             m_error = QStringLiteral("the exercise database %1 cannot be opened: %2")
                           .arg(m_database, db.lastError().text());
         } else {
+            // SQLite opens any file lazily; a file that is not a database shows here.
+            QSqlQuery probe(db);
+            const bool readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
             const QSqlRecord record = db.record(m_table);
-            if (record.isEmpty()) {
+            if (!readable) {
+                m_error = QStringLiteral("the exercise database %1 cannot be read: %2")
+                              .arg(m_database, probe.lastError().text());
+            } else if (record.isEmpty()) {
                 m_error = QStringLiteral("the exercise database %1 has no table %2")
                               .arg(m_database, m_table);
             } else {

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sequential/FormSeq.h"
+
+#include "drill/FormRand.h"
+#include "drill/RandomOptions.h"
+#include "frame/AppContext.h"
+#include "frame/Forms.h"
+#include "sequential/SequentialDrill.h"
+#include "sequential/frmChoosePractice.h"
+#include "sequential/frmNumSeq.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMessageBox>
+
+FormSeq::FormSeq(Forms &forms, QWidget *parent)
+    : ExerciseWindow(forms, MenuLayout::Window::Sequential,
+                     QStringLiteral(":/pictures/background.svg"), parent)
+{
+    AppContext &ctx = context();
+    m_logic =
+        new SequentialDrill(DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log}, this);
+    FormRand::addDrillLabels(this);
+
+    const QColor ink(0x1c, 0x24, 0x3a);
+    const QColor accent(0xe0, 0x70, 0x00);
+    // The end messages stand just above the task displays of their hands.
+    addLabel(QStringLiteral("Label9"), QString(), 12, true, QRect(90, 272, 200, 26),
+             Qt::AlignCenter, accent);
+    addLabel(QStringLiteral("Label11"), QString(), 12, true, QRect(470, 272, 200, 26),
+             Qt::AlignCenter, accent);
+    addLabel(QStringLiteral("Label7"), QStringLiteral("Sequential    exercise :"), 12, true,
+             QRect(180, 416, 400, 26), Qt::AlignCenter, accent);
+    QLabel *name = addLabel(QStringLiteral("lblImeVezbe"), QString(), 12, true,
+                            QRect(80, 442, 600, 28), Qt::AlignCenter, ink);
+    // The entry's blanks line its parts up, as in the chooser.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(12);
+    fixed.setBold(true);
+    name->setFont(fixed);
+
+    attachDrill(m_logic);
+    connect(m_logic, &SequentialDrill::startFailed, this, &FormSeq::showStartFailure);
+
+    onCommand(QStringLiteral("mnuChooseexe"), [this] { mnuChooseexe_Click(); });
+    onCommand(QStringLiteral("mnuTask"), [this] { mnuTask_Click(); });
+    RandomOptions::installLevel(this, forms);
+}
+
+FormSeq::~FormSeq()
+{
+    // The drill lets go of the window's timers, so it goes while they still exist.
+    delete m_logic;
+}
+
+void FormSeq::Form_Load()
+{
+    // Both dialogs come into being unseen: the count is read from the box's initial
+    // text, and the chooser keeps its first entry selected for its first showing.
+    frmNumSeq *counts = makeNumSeq();
+    frmChoosePractice *chooser = makeChooser();
+    chooser->select(0);
+    m_logic->Form_Load(context().folder.filePath(QStringLiteral("piano.db")),
+                       counts->Combo1()->currentText(), frmChoosePractice::entries().value(0));
+}
+
+frmChoosePractice *FormSeq::chooser() const
+{
+    return m_chooser;
+}
+
+frmNumSeq *FormSeq::numberOfSequences() const
+{
+    return m_numSeq;
+}
+
+frmChoosePractice *FormSeq::makeChooser()
+{
+    m_chooser = new frmChoosePractice(
+        [this](int index, const QString &text) {
+            context().settings.ExerciseIndex = static_cast<qint16>(index);
+            m_logic->setExerciseName(text);
+        },
+        this);
+    return m_chooser;
+}
+
+frmNumSeq *FormSeq::makeNumSeq()
+{
+    m_numSeq = new frmNumSeq(context().settings, this);
+    return m_numSeq;
+}
+
+void FormSeq::mnuChooseexe_Click()
+{
+    openDialog(m_chooser ? m_chooser.data() : makeChooser());
+}
+
+void FormSeq::mnuTask_Click()
+{
+    openDialog(m_numSeq ? m_numSeq.data() : makeNumSeq());
+}
+
+void FormSeq::showStartFailure(const QString &message)
+{
+    QMessageBox::warning(this, QStringLiteral("Moravel"), message);
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "frame/ExerciseWindow.h"
+
+#include <QPointer>
+
+class SequentialDrill;
+class frmChoosePractice;
+class frmNumSeq;
+
+// The sequential exercises window. Its dialogs and the name prompt open as ordinary
+// windows, so the exercise goes on while one is open.
+class FormSeq : public ExerciseWindow {
+    Q_OBJECT
+public:
+    explicit FormSeq(Forms &forms, QWidget *parent = nullptr);
+    ~FormSeq() override;
+
+    SequentialDrill *logic() const { return m_logic; }
+    bool dialogsModal() const override { return false; }
+    void Form_Load();
+
+    // The dialogs while they exist; each is discarded when it closes.
+    frmChoosePractice *chooser() const;
+    frmNumSeq *numberOfSequences() const;
+
+    void mnuChooseexe_Click();
+    void mnuTask_Click();
+
+private:
+    frmChoosePractice *makeChooser();
+    frmNumSeq *makeNumSeq();
+    void showStartFailure(const QString &message);
+
+    SequentialDrill *m_logic = nullptr;
+    QPointer<frmChoosePractice> m_chooser;
+    QPointer<frmNumSeq> m_numSeq;
+};
