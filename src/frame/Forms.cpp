@@ -13,7 +13,7 @@ Forms::~Forms()
 
 QString Forms::startWindow()
 {
-    return QStringLiteral("FormRand");
+    return QStringLiteral("frmPreschool");
 }
 
 void Forms::registerForm(const QString &name, Factory factory)

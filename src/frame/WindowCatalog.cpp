@@ -4,6 +4,7 @@
 #include "drill/FormRand.h"
 #include "drill/RandomOptions.h"
 #include "frame/Forms.h"
+#include "preschool/frmPreschool.h"
 #include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
 
@@ -17,6 +18,11 @@ void WindowCatalog::registerAll(Forms &forms)
     });
     forms.registerForm(QStringLiteral("FormSeq"), [](Forms &f) {
         auto *window = new FormSeq(f);
+        window->Form_Load();
+        return window;
+    });
+    forms.registerForm(QStringLiteral("frmPreschool"), [](Forms &f) {
+        auto *window = new frmPreschool(f);
         window->Form_Load();
         return window;
     });

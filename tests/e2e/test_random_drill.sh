@@ -10,6 +10,11 @@ start_app
 type_text "Ana  Maria"
 keys Return
 wait_window "Moravel"
+# The name prompt opens the preschool game; its Test menu leads to the random drill.
+sleep 0.5
+keys alt+t n
+sleep 1
+wait_window "Moravel"
 keys Delete
 sleep 1.5
 

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/QtHandPlayer.h"
+
+#include "platform/PcmSource.h"
+
+#include <QAudioBuffer>
+#include <QAudioDecoder>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QUrl>
+
+#include <cstdlib>
+
+namespace {
+
+QAudioFormat sampleFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+// 80 ms asked for, of which Qt 6.4's PulseAudio output keeps 60 ms (three of its 20 ms
+// periods) queued: an answer starts within that. Below two periods that output stalls
+// before it ever plays.
+constexpr qsizetype OutputBufferBytes = 14112;
+
+} // namespace
+
+QtHandPlayer::QtHandPlayer(QObject *parent) : QObject(parent)
+{
+    m_source = new PcmSource(this);
+    m_source->open(QIODevice::ReadOnly);
+}
+
+QtHandPlayer::~QtHandPlayer()
+{
+    if (m_sink)
+        m_sink->stop();
+}
+
+bool QtHandPlayer::ensureOutput()
+{
+    if (m_sink)
+        return true;
+    if (m_noOutput)
+        return false;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || QMediaDevices::audioOutputs().isEmpty()) {
+        m_noOutput = true;
+        return false;
+    }
+    m_sink = new QAudioSink(device, sampleFormat(), this);
+    m_sink->setBufferSize(OutputBufferBytes);
+    m_sink->start(m_source);
+    if (m_sink->error() != QAudio::NoError) {
+        delete m_sink;
+        m_sink = nullptr;
+        m_noOutput = true;
+        return false;
+    }
+    return true;
+}
+
+void QtHandPlayer::prepare(const QString &path)
+{
+    if (!ensureOutput())
+        return;
+    if (m_sounds.contains(path) || m_queue.contains(path) || path == m_decoding)
+        return;
+    if (!QFileInfo(path).isFile()) {
+        // Remembered as silent, so a missing file is never looked for on the key path.
+        m_sounds.insert(path, QByteArray());
+        return;
+    }
+    m_queue.append(path);
+    decodeNext();
+}
+
+void QtHandPlayer::decodeNext()
+{
+    if (m_decoder || m_queue.isEmpty())
+        return;
+    m_decoding = m_queue.takeFirst();
+    m_decoded.clear();
+    auto *decoder = new QAudioDecoder(this);
+    m_decoder = decoder;
+    decoder->setAudioFormat(sampleFormat());
+    connect(decoder, &QAudioDecoder::bufferReady, this, [this, decoder] {
+        const QAudioBuffer buffer = decoder->read();
+        if (buffer.format() != sampleFormat()) {
+            decoder->stop();
+            finishDecoding(false);
+            return;
+        }
+        m_decoded.append(buffer.constData<char>(), buffer.byteCount());
+    });
+    connect(decoder, &QAudioDecoder::finished, this, [this] { finishDecoding(true); });
+    connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,
+            [this] { finishDecoding(false); });
+    decoder->setSource(QUrl::fromLocalFile(m_decoding));
+    decoder->start();
+}
+
+void QtHandPlayer::finishDecoding(bool ok)
+{
+    if (!m_decoder)
+        return;
+    m_decoder->disconnect(this);
+    m_decoder->deleteLater();
+    m_decoder = nullptr;
+
+    // A file that cannot be decoded is kept as silence: it stays silent and is not tried
+    // again on every key.
+    const QByteArray pcm = ok ? trimLeadingSilence(m_decoded) : QByteArray();
+    m_sounds.insert(m_decoding, pcm);
+    m_decoded.clear();
+    if (m_wanted == m_decoding) {
+        m_source->setSound(pcm);
+        m_wanted.clear();
+    }
+    m_decoding.clear();
+    if (m_queue.isEmpty())
+        emit decodingFinished();
+    else
+        decodeNext();
+}
+
+void QtHandPlayer::play(const QString &path)
+{
+    if (!ensureOutput())
+        return;
+    if (m_sink->state() == QAudio::StoppedState)
+        m_sink->start(m_source);
+    const auto it = m_sounds.constFind(path);
+    if (it != m_sounds.constEnd()) {
+        m_wanted.clear();
+        m_source->setSound(*it);
+        return;
+    }
+    // Not decoded yet: this hand's old sound is cut now and the new one follows as soon
+    // as it is ready.
+    m_source->setSound({});
+    m_wanted = path;
+    prepare(path);
+    if (m_sounds.contains(path))
+        m_wanted.clear();
+}
+
+void QtHandPlayer::stop()
+{
+    m_wanted.clear();
+    m_source->setSound({});
+}
+
+bool QtHandPlayer::isDecoded(const QString &path) const
+{
+    return !m_sounds.value(path).isEmpty();
+}
+
+QByteArray QtHandPlayer::trimLeadingSilence(const QByteArray &pcm)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(pcm.constData());
+    const qsizetype frames = pcm.size() / 4;
+    qsizetype first = 0;
+    while (first < frames && std::abs(samples[2 * first]) <= SilenceLevel &&
+           std::abs(samples[2 * first + 1]) <= SilenceLevel)
+        ++first;
+    return pcm.mid(first * 4, (frames - first) * 4);
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ports/HandPlayer.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+
+class PcmSource;
+class QAudioDecoder;
+class QAudioSink;
+
+// A hand's player built for quick answers: every file is decoded once, ahead of use, into
+// 16-bit 44.1 kHz stereo samples in memory, and the hand keeps one audio output open for
+// its whole life. Playing a sound only points that output's stream at other samples, so
+// it starts within the output's short buffer and cuts this hand's previous sound, while
+// the other hand's output plays on. Without an audio output the player stays silent.
+class QtHandPlayer : public QObject, public HandPlayer {
+    Q_OBJECT
+public:
+    explicit QtHandPlayer(QObject *parent = nullptr);
+    ~QtHandPlayer() override;
+
+    void prepare(const QString &path) override;
+    void play(const QString &path) override;
+    void stop() override;
+
+    // Whether the file's samples are in memory (false for files that cannot be played).
+    bool isDecoded(const QString &path) const;
+    // Whether files are still waiting to be decoded.
+    bool isDecoding() const { return !m_queue.isEmpty() || m_decoder; }
+    // Whether this player has an open audio output.
+    bool hasOutput() const { return m_sink != nullptr; }
+
+    // Samples of silence at the start of a decoded sound (the decoder's padding) are
+    // dropped below this level, so a sound is heard the moment it starts.
+    static constexpr int SilenceLevel = 32;
+    static QByteArray trimLeadingSilence(const QByteArray &pcm);
+
+signals:
+    void decodingFinished();
+
+private:
+    bool ensureOutput();
+    void decodeNext();
+    void finishDecoding(bool ok);
+
+    PcmSource *m_source = nullptr;
+    QAudioSink *m_sink = nullptr;
+    bool m_noOutput = false;
+    QHash<QString, QByteArray> m_sounds;
+    QStringList m_queue;
+    QAudioDecoder *m_decoder = nullptr;
+    QString m_decoding;
+    QByteArray m_decoded;
+    // A sound asked for while it was still being decoded; it starts when ready.
+    QString m_wanted;
+};

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QString;
+
+// One hand's sound player: it plays one sound at a time in the background. A new sound
+// cuts the one still playing on the same player; two players never cut each other. A file
+// that cannot be played stays silent.
+class HandPlayer {
+public:
+    virtual ~HandPlayer() = default;
+    // Readies a file ahead of its first use (the window's load), so that play() starts
+    // without delay.
+    virtual void prepare(const QString &path) = 0;
+    // Plays the file from its beginning and returns at once.
+    virtual void play(const QString &path) = 0;
+    virtual void stop() = 0;
+};

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "preschool/frmPreschool.h"
+
+#include "drill/RandomOptions.h"
+#include "drill/frmNumRand.h"
+#include "frame/AppContext.h"
+#include "frame/Forms.h"
+#include "platform/QtHandPlayer.h"
+#include "ports/Ticker.h"
+#include "preschool/AnimalPicture.h"
+#include "preschool/AnimalTable.h"
+#include "preschool/PreschoolDrill.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+const QColor Ink(0x1c, 0x24, 0x3a);
+const QColor LeftAccent(0xf2, 0x8c, 0x28);
+const QColor RightAccent(0x3a, 0x8f, 0xd8);
+
+// The colours of the numbered fingertips in the background picture, so the digit on
+// screen matches the finger it names.
+QColor fingerColour(const QString &task)
+{
+    static const QColor colours[] = {QColor(0xe0, 0x4f, 0x5f), QColor(0xe8, 0x8a, 0x1a),
+                                     QColor(0x3f, 0xa3, 0x4d), QColor(0x3a, 0x8f, 0xd8),
+                                     QColor(0x8e, 0x5c, 0xc9)};
+    const int finger = task.toInt();
+    return finger >= 1 && finger <= 5 ? colours[finger - 1] : Ink;
+}
+
+void addPanel(QWidget *canvas, const QRect &geometry, const QColor &accent)
+{
+    auto *panel = new QFrame(canvas);
+    panel->setGeometry(geometry);
+    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panel->setStyleSheet(QStringLiteral("QFrame { background: rgba(255, 255, 255, 238);"
+                                        " border: 3px solid %1; border-radius: 18px; }")
+                             .arg(accent.name()));
+}
+
+} // namespace
+
+frmPreschool::frmPreschool(Forms &forms, QWidget *parent)
+    : ExerciseWindow(forms, MenuLayout::Window::Preschool,
+                     QStringLiteral(":/pictures/preschool.svg"), parent),
+      m_timerLeva(forms.context().makeTicker()), m_timerDesna(forms.context().makeTicker())
+{
+    AppContext &ctx = context();
+    m_player1 = new QtHandPlayer(this);
+    m_player1->setObjectName(QStringLiteral("MediaPlayer1"));
+    m_player2 = new QtHandPlayer(this);
+    m_player2->setObjectName(QStringLiteral("MediaPlayer2"));
+    for (int i = 1; i <= AnimalTable::EmptyPicture; ++i)
+        m_pictures[i] = QPixmap(AnimalTable::picturePath(i));
+
+    m_logic = new PreschoolDrill(
+        DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log}, ctx.random,
+        PreschoolPorts{*m_player1, *m_player2, *m_timerLeva, *m_timerDesna}, ctx.folder, this);
+    addLabels();
+    attachDrill(m_logic);
+    connect(m_logic, &DrillCore::changed, this, &frmPreschool::renderPictures);
+    renderPictures();
+    RandomOptions::install(this, forms);
+}
+
+frmPreschool::~frmPreschool()
+{
+    // The drill talks to the timers as it goes; it goes first.
+    delete m_logic;
+    m_logic = nullptr;
+}
+
+void frmPreschool::addLabels()
+{
+    const int side = PictureAreaSize;
+    m_image1 = new AnimalPicture(LeftAccent, canvas());
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(14, 12, side, side);
+    m_image2 = new AnimalPicture(RightAccent, canvas());
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_image2->setGeometry(ClientWidth - 14 - side, 12, side, side);
+
+    addPanel(canvas(), QRect(8, 470, 262, 110), LeftAccent);
+    addPanel(canvas(), QRect(ClientWidth - 8 - 262, 470, 262, 110), RightAccent);
+
+    const auto center = Qt::AlignCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    const QColor points(0x1f, 0x7a, 0x3a);
+
+    addLabel(QStringLiteral("Label8"), QStringLiteral("Total score :"), 14, true,
+             QRect(245, 10, 170, 40), right, Ink);
+    addLabel(QStringLiteral("lblRezultat"), QStringLiteral("0"), 24, true, QRect(421, 4, 140, 52),
+             left, Ink);
+    addLabel(QStringLiteral("Label1"), QStringLiteral("L"), 48, true, QRect(190, 56, 150, 100),
+             center, LeftAccent);
+    addLabel(QStringLiteral("Label2"), QStringLiteral("R"), 48, true, QRect(420, 56, 150, 100),
+             center, RightAccent);
+
+    struct Row {
+        QString caption, score, plus, worth;
+        int x;
+    };
+    const Row rows[] = {{QStringLiteral("Label5_0"), QStringLiteral("lbllRezultat"),
+                         QStringLiteral("Label6"), QStringLiteral("lbllpoeni"), 8},
+                        {QStringLiteral("Label5_1"), QStringLiteral("lbldRezultat"),
+                         QStringLiteral("Label10"), QStringLiteral("lbldpoeni"),
+                         ClientWidth - 8 - 262}};
+    const QString captions[] = {QStringLiteral("Left hand - score :"),
+                                QStringLiteral("Right hand - score :")};
+    for (int i = 0; i < 2; ++i) {
+        const Row &row = rows[i];
+        addLabel(row.caption, captions[i], 12, true, QRect(row.x + 18, 478, 230, 26), left, Ink);
+        addLabel(row.score, QStringLiteral("0"), 24, true, QRect(row.x + 10, 508, 110, 56), right,
+                 Ink);
+        addLabel(row.plus, QStringLiteral("+"), 24, true, QRect(row.x + 122, 508, 36, 56), center,
+                 Ink);
+        addLabel(row.worth, QStringLiteral("5"), 24, true, QRect(row.x + 160, 508, 80, 56), left,
+                 points);
+    }
+}
+
+void frmPreschool::renderPictures()
+{
+    if (!m_logic)
+        return;
+    const auto show = [this](AnimalPicture *area, int index) {
+        area->setPicture(index >= 1 && index <= AnimalTable::EmptyPicture ? m_pictures[index]
+                                                                          : QPixmap());
+    };
+    show(m_image1, m_logic->Image1());
+    show(m_image2, m_logic->Image2());
+
+    for (const QString &name : {QStringLiteral("Label1"), QStringLiteral("Label2")}) {
+        QLabel *digit = label(name);
+        const QString task = digit->text();
+        if (task.isEmpty() || task == QLatin1String("L") || task == QLatin1String("R"))
+            continue;
+        QPalette palette = digit->palette();
+        palette.setColor(QPalette::WindowText, fingerColour(task));
+        digit->setPalette(palette);
+    }
+}
+
+void frmPreschool::Form_Load()
+{
+    m_logic->Form_Load(QString::fromUtf16(frmNumRand::InitialText));
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ports/HandPlayer.h"
+
+#include <QString>
+#include <QStringList>
+
+// Records what a hand's player was asked to ready and to play, in order.
+class FakeHandPlayer : public HandPlayer {
+public:
+    void prepare(const QString &path) override { prepared << path; }
+    void play(const QString &path) override { played << path; }
+    void stop() override { ++stops; }
+
+    QString last() const { return played.isEmpty() ? QString() : played.last(); }
+
+    QStringList prepared;
+    QStringList played;
+    int stops = 0;
+};
