@@ -6,6 +6,7 @@
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
+#include "info/InfoCommands.h"
 #include "ports/ProcessStarter.h"
 #include "ports/Ticker.h"
 #include "settings/ResultsLog.h"
@@ -61,6 +62,7 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
     }
     onCommand(QStringLiteral("mnuUser"), [this] { mnuUser_Click(); });
     onCommand(QStringLiteral("mnuViewLog"), [this] { mnuViewLog_Click(); });
+    InfoCommands::install(this, forms, kind);
 }
 
 ExerciseWindow::~ExerciseWindow()

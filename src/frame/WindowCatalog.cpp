@@ -4,6 +4,7 @@
 #include "drill/FormRand.h"
 #include "drill/RandomOptions.h"
 #include "frame/Forms.h"
+#include "info/InfoCommands.h"
 #include "preschool/frmPreschool.h"
 #include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
@@ -27,4 +28,5 @@ void WindowCatalog::registerAll(Forms &forms)
         return window;
     });
     RandomOptions::registerForms(forms);
+    InfoCommands::registerForms(forms);
 }

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "info/InfoCommands.h"
+
+#include "frame/AppContext.h"
+#include "frame/ExerciseWindow.h"
+#include "frame/Forms.h"
+#include "info/HelpWindow.h"
+#include "info/PictureWindow.h"
+#include "info/frmAbout.h"
+
+#include <QFileInfo>
+#include <QShortcut>
+
+namespace InfoCommands {
+
+QString helpContentsFile()
+{
+    return QStringLiteral("help/index.html");
+}
+
+void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind)
+{
+    Forms *registry = &forms;
+    window->onCommand(QStringLiteral("mnuContents"),
+                      [registry, kind] { mnuContents_Click(*registry, kind); });
+    window->onCommand(QStringLiteral("mnuRaspored"),
+                      [registry, kind] { mnuRaspored_Click(*registry, kind); });
+    window->onCommand(QStringLiteral("mnuAbout"), [registry] { mnuAbout_Click(*registry); });
+
+    // F1 belongs to the window; the "F1" in the item's caption is only a hint.
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    f1->setObjectName(QStringLiteral("HelpShortcut"));
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, window,
+                     [window] { window->trigger(QStringLiteral("mnuContents")); });
+}
+
+void registerForms(Forms &forms)
+{
+    forms.registerForm(QStringLiteral("frmAbout"), [](Forms &) {
+        auto *about = new frmAbout;
+        about->Form_Load();
+        return about;
+    });
+    forms.registerForm(QStringLiteral("Form2"),
+                       [](Forms &) { return new PictureWindow(PictureWindow::form2()); });
+    forms.registerForm(QStringLiteral("FormDisposition"),
+                       [](Forms &) { return new PictureWindow(PictureWindow::formDisposition()); });
+    forms.registerForm(QStringLiteral("HelpWindow"), [](Forms &) { return new HelpWindow; });
+}
+
+void mnuContents_Click(Forms &forms, MenuLayout::Window kind)
+{
+    // The sequential and memory windows borrow the random drill window's help access,
+    // which loads that window, unseen, the first time.
+    if (kind == MenuLayout::Window::Sequential || kind == MenuLayout::Window::Memory)
+        forms.form(QStringLiteral("FormRand"));
+
+    // Without the book nothing opens and nothing is said.
+    const QString contents = forms.context().folder.filePath(helpContentsFile());
+    if (!QFileInfo(contents).isFile())
+        return;
+    if (auto *help = forms.get<HelpWindow>(QStringLiteral("HelpWindow")))
+        help->showHelp(contents);
+}
+
+void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind)
+{
+    const bool preschool = kind == MenuLayout::Window::Preschool;
+    auto *picture = forms.get<PictureWindow>(preschool ? QStringLiteral("FormDisposition")
+                                                       : QStringLiteral("Form2"));
+    if (!picture)
+        return;
+    // The random drill and preschool windows wait for the picture to close; the
+    // sequential and memory windows go on under it.
+    const bool modal = kind == MenuLayout::Window::Random || preschool;
+    picture->present(modal);
+}
+
+void mnuAbout_Click(Forms &forms)
+{
+    forms.show(QStringLiteral("frmAbout"));
+}
+
+} // namespace InfoCommands

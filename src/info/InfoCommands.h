@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "frame/MenuLayout.h"
+
+class ExerciseWindow;
+class Forms;
+class QString;
+
+// The Help menu of every exercise window: Contents (also on F1), Key dispositon and
+// About, and the windows they open.
+namespace InfoCommands {
+
+// The help book's contents page, relative to the program folder.
+QString helpContentsFile();
+
+// Binds mnuContents, mnuRaspored, mnuAbout and the F1 key of the window.
+void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind);
+// Registers frmAbout, Form2, FormDisposition and the help window.
+void registerForms(Forms &forms);
+
+// The commands themselves, as the window of this kind runs them.
+void mnuContents_Click(Forms &forms, MenuLayout::Window kind);
+void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind);
+void mnuAbout_Click(Forms &forms);
+
+} // namespace InfoCommands

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "info/PictureWindow.h"
+
+#include "frame/BackgroundWidget.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+PictureWindow::Look PictureWindow::form2()
+{
+    return {QStringLiteral("Key disposition"),
+            QStringLiteral(":/pictures/keys.svg"),
+            QStringLiteral("Key disposition :"),
+            24,
+            QSize(511, 469),
+            QColor(0xf1, 0xf4, 0xf8)};
+}
+
+PictureWindow::Look PictureWindow::formDisposition()
+{
+    return {QStringLiteral("Finger disposition"),
+            QStringLiteral(":/pictures/fingers.svg"),
+            QStringLiteral("finger disposition :"),
+            18,
+            QSize(376, 435),
+            QColor(Qt::white)};
+}
+
+PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(look.caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(look.client);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *canvas = new BackgroundWidget(look.picture, look.background, this);
+    canvas->setObjectName(QStringLiteral("canvas"));
+    layout->addWidget(canvas);
+
+    auto *label = new QLabel(look.label, canvas);
+    label->setObjectName(QStringLiteral("Label1"));
+    QFont font = label->font();
+    font.setPointSize(look.labelPointSize);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x3a));
+    label->setPalette(palette);
+    const int height = label->sizeHint().height();
+    label->setGeometry(12, look.client.height() - height - 4, look.client.width() - 24, height);
+}
+
+void PictureWindow::present(bool modal)
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (modal) {
+        setWindowModality(Qt::ApplicationModal);
+        exec();
+    } else {
+        setWindowModality(Qt::NonModal);
+        show();
+        raise();
+        activateWindow();
+    }
+}
