@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QShowEvent>
 
 QList<FingerRangeDialog::Range> FingerRangeDialog::ranges()
 {
@@ -49,6 +50,16 @@ FingerRangeDialog::FingerRangeDialog(Hand hand, PracticeSettings &settings, QWid
     }
     m_options[0]->setChecked(true);
     content()->addWidget(frame);
+}
+
+void FingerRangeDialog::showEvent(QShowEvent *event)
+{
+    OkCancelDialog::showEvent(event);
+    // The arrow keys start from the range chosen last.
+    for (QRadioButton *option : std::as_const(m_options)) {
+        if (option->isChecked())
+            option->setFocus();
+    }
 }
 
 void FingerRangeDialog::OKButton_Click()

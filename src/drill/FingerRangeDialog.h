@@ -30,6 +30,9 @@ public:
     void OKButton_Click() override;
     void CancelButton_Click() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     Hand m_hand;
     PracticeSettings &m_settings;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepted, QWidget *parent)
     : OkCancelDialog(spec.caption, parent), m_onAccepted(std::move(onAccepted))
@@ -19,9 +20,15 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
+    // No completion from the list: a typed "1" must stay 1, not become "10".
+    m_combo->setCompleter(nullptr);
     m_combo->addItems(spec.list);
     m_combo->setEditText(spec.initialText);
     m_combo->lineEdit()->selectAll();
+    // Typing replaces the proposed count at once.
+    m_combo->setFocus();
+    setTabOrder(m_combo, OKButton());
+    setTabOrder(OKButton(), CancelButton());
     content()->addWidget(m_label);
     content()->addWidget(m_combo);
     content()->addStretch();

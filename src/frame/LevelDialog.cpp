@@ -33,6 +33,7 @@ LevelDialog::LevelDialog(const QString &caption, std::function<void(int)> onAcce
         m_options << option;
     }
     m_options[InitialLevel]->setChecked(true);
+    m_options[InitialLevel]->setFocus();
     content()->addWidget(frame);
     setMinimumWidth(320);
 }

@@ -86,6 +86,8 @@ wait_window() {
   done
   [ -n "$id" ] || fail "window '$title' did not appear"
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  # Without a window manager Qt takes a moment to move its focus to the window.
+  sleep 0.2
   WINDOW=$id
 }
 
