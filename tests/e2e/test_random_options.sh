@@ -46,11 +46,11 @@ sleep 0.3
 wait_window "Moravel"
 keys Delete
 sleep 1.5
-# With fingers 4 and 5 only, tasks alternate: striking finger 4 every time answers every
-# other task, so each hand scores 20 or 25 (the last task is never scored).
-screenshot "$WORK/before.png"; cp "$WORK/before.png" /tmp/before.png
+# With fingers 4 and 5 only, finger 3 is never asked: striking it ends each hand after its
+# ten tasks with no points, however long the keys take. With all five fingers it would
+# score about one task in four.
 for round in $(seq 11); do
-  keys x KP_Multiply
+  keys c KP_Divide
 done
 sleep 2
 
@@ -61,7 +61,7 @@ m = re.fullmatch(rb'\d\d-\d\d \d\d:\d\d:\d\d\r\nOptions Tester\r\nRandom 10 task
 if not m:
     sys.exit('unexpected log bytes: %r' % data)
 total = int(m.group(1))
-if total not in (40, 45, 50):
+if total != 0:
     sys.exit('the finger ranges were not applied: total %d' % total)
 print('summary ok, total', total)
 PY
