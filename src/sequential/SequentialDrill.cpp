@@ -127,7 +127,9 @@ bool SequentialDrill::scoringAllowed(Hand h) const
 void SequentialDrill::nextTask(Hand h)
 {
     HandState &state = handState(h);
-    if (state.count == sequenceCount(h)) {
+    // An ended hand stays ended until the next Start, even when its count is changed
+    // meanwhile: its end message is up and its closing lines may already be written.
+    if (state.count == sequenceCount(h) || !labels().text(endLabel(h)).isEmpty()) {
         endHand(h);
         return;
     }
