@@ -3,6 +3,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORAVEL_WERROR=ON
+# A second build of the tests with AddressSanitizer and UBSan, and the parser fuzzer.
+SANITIZE_BUILD ?= $(BUILD)-sanitize
+FUZZ_BUILD ?= $(BUILD)-fuzz
+FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test format format-check clean
 
@@ -21,7 +25,17 @@ run: build
 	scripts/run $(BUILD)/bin/moravel
 
 test: build format-check
-	scripts/test $(BUILD)
+	scripts/test $(BUILD) $(SANITIZE_BUILD)
+
+.PHONY: fuzz
+# The count parser under libFuzzer for FUZZ_SECONDS; new inputs land in $(FUZZ_BUILD)/corpus.
+fuzz: deps
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+	    -Isrc $$(pkg-config --cflags Qt6Core) tests/fuzz/count_parser_fuzz.cpp \
+	    src/settings/NumberParser.cpp $$(pkg-config --libs Qt6Core) -o $(FUZZ_BUILD)/count_parser_fuzz
+	$(FUZZ_BUILD)/count_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -30,4 +44,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -292,6 +292,8 @@ public:
             ProgramFolder(dir.path()));
         m_drill->Form_Load(QStringLiteral("20"));
     }
+    // The drill lets go of the players and delays, so it goes before them.
+    ~PreschoolSoak() override { m_drill.reset(); }
 
 protected:
     // The feedback delay's end, which gives the next task.
