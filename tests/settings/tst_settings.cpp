@@ -64,6 +64,27 @@ void TestSettings::countParser_data()
     QTest::newRow("very long digits") << QString(400, u'9') << false << 0;
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0663\u0664") << true << 0;
     QTest::newRow("fullwidth digits") << QString::fromUtf8("\uff11\uff12") << true << 0;
+    // Generated and long texts.
+    QTest::newRow("ten thousand blanks first") << QString(10000, u' ') + u'7' << true << 7;
+    QTest::newRow("thousands of leading zeros")
+        << QString(5000, u'0') + QStringLiteral("42") << true << 42;
+    QTest::newRow("zeros then one too few")
+        << u'-' + QString(300, u'0') + QStringLiteral("32769") << false << 0;
+    QTest::newRow("long mantissa, long negative exponent")
+        << u'1' + QString(400, u'0') + QStringLiteral("e-400") << true << 1;
+    QTest::newRow("number then a long tail") << u'5' + QString(100000, u'x') << true << 5;
+    QTest::newRow("blanks and tabs inside a signed number") << "\t\t-\t3" << true << -3;
+    QTest::newRow("two signs") << "+-5" << true << 0;
+    QTest::newRow("negative half without whole digits") << "-.5" << true << 0;
+    QTest::newRow("smallest minus a half rounds to even") << "-32768.5" << true << -32768;
+    QTest::newRow("exponent of eleven digits") << "1e99999999999" << false << 0;
+    QTest::newRow("tiny exponent") << "1e-99999999999" << true << 0;
+    QTest::newRow("zero with huge exponent") << "0e999999" << true << 0;
+    QTest::newRow("32-bit hexadecimal") << "&HFFFF8000" << true << -32768;
+    QTest::newRow("hexadecimal above 16 bits") << "&H10000" << false << 0;
+    QTest::newRow("forty hexadecimal digits") << "&H" + QString(40, u'F') << false << 0;
+    QTest::newRow("thirty octal digits") << "&O" + QString(30, u'7') << false << 0;
+    QTest::newRow("no-break space is not a blank") << QString::fromUtf8("\u00a05") << true << 0;
 }
 
 void TestSettings::countParser()
