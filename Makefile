@@ -45,3 +45,8 @@ format-check:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+
+# Benchmarks, not tests: a release build in its own folder, then one table of figures.
+.PHONY: bench
+bench: deps
+	bench/run.sh $(CURDIR)/build-bench

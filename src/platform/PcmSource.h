@@ -4,8 +4,10 @@
 #include <QByteArray>
 #include <QIODevice>
 
-// The endless stream an audio output pulls from: the current sound's samples, then
-// silence. Switching the sound takes effect at the next pull, so the output never has
+#include <algorithm>
+
+// A hand's current sound and how much of it has gone to the output: its samples, then
+// silence. Switching the sound takes effect at the next read, so the output never has
 // to be stopped or reopened.
 class PcmSource : public QIODevice {
     Q_OBJECT
@@ -15,6 +17,8 @@ public:
     // Starts this sound from its beginning; an empty array is silence.
     void setSound(const QByteArray &pcm);
     bool isSounding() const { return m_position < m_sound.size(); }
+    // Bytes of the current sound not yet read.
+    qint64 soundBytesLeft() const { return std::max<qint64>(m_sound.size() - m_position, 0); }
 
     // Always unbuffered: a read-ahead buffer would keep playing the old sound after a
     // switch.

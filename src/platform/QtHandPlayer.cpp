@@ -12,6 +12,7 @@
 #include <QMediaDevices>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -25,10 +26,10 @@ QAudioFormat sampleFormat()
     return format;
 }
 
-// 80 ms asked for, of which Qt 6.4's PulseAudio output keeps 60 ms (three of its 20 ms
-// periods) queued: an answer starts within that. Below two periods that output stalls
-// before it ever plays.
-constexpr qsizetype OutputBufferBytes = 14112;
+// 25 ms of samples queued at the sound server at most: a sound that cuts another one
+// waits behind no more than that, and a feeder step every 5 ms keeps it from running dry.
+constexpr qsizetype OutputBufferBytes = 4410;
+constexpr int FeedIntervalMs = 5;
 
 } // namespace
 
@@ -36,6 +37,9 @@ QtHandPlayer::QtHandPlayer(QObject *parent) : QObject(parent)
 {
     m_source = new PcmSource(this);
     m_source->open(QIODevice::ReadOnly);
+    m_feeder.setTimerType(Qt::PreciseTimer);
+    m_feeder.setInterval(FeedIntervalMs);
+    connect(&m_feeder, &QTimer::timeout, this, &QtHandPlayer::feed);
 }
 
 QtHandPlayer::~QtHandPlayer()
@@ -57,10 +61,13 @@ bool QtHandPlayer::ensureOutput()
     }
     m_sink = new QAudioSink(device, sampleFormat(), this);
     m_sink->setBufferSize(OutputBufferBytes);
-    m_sink->start(m_source);
-    if (m_sink->error() != QAudio::NoError) {
+    // Written to, not pulled from: a pulled output keeps its whole buffer filled with
+    // silence, and every answer would wait behind it.
+    m_output = m_sink->start();
+    if (!m_output || m_sink->error() != QAudio::NoError) {
         delete m_sink;
         m_sink = nullptr;
+        m_output = nullptr;
         m_noOutput = true;
         return false;
     }
@@ -123,6 +130,7 @@ void QtHandPlayer::finishDecoding(bool ok)
     if (m_wanted == m_decoding) {
         m_source->setSound(pcm);
         m_wanted.clear();
+        feed();
     }
     m_decoding.clear();
     if (m_queue.isEmpty())
@@ -136,11 +144,12 @@ void QtHandPlayer::play(const QString &path)
     if (!ensureOutput())
         return;
     if (m_sink->state() == QAudio::StoppedState)
-        m_sink->start(m_source);
+        m_output = m_sink->start();
     const auto it = m_sounds.constFind(path);
     if (it != m_sounds.constEnd()) {
         m_wanted.clear();
         m_source->setSound(*it);
+        feed();
         return;
     }
     // Not decoded yet: this hand's old sound is cut now and the new one follows as soon
@@ -156,6 +165,23 @@ void QtHandPlayer::stop()
 {
     m_wanted.clear();
     m_source->setSound({});
+    m_feeder.stop();
+}
+
+void QtHandPlayer::feed()
+{
+    qint64 bytes = m_output ? std::min<qint64>(m_sink->bytesFree(), m_source->soundBytesLeft()) : 0;
+    bytes -= bytes % 4;
+    if (bytes > 0) {
+        const QByteArray samples = m_source->read(bytes);
+        m_output->write(samples);
+    }
+    if (m_output && m_source->isSounding()) {
+        if (!m_feeder.isActive())
+            m_feeder.start();
+    } else {
+        m_feeder.stop();
+    }
 }
 
 bool QtHandPlayer::isDecoded(const QString &path) const

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 class PcmSource;
 class QAudioDecoder;
@@ -14,9 +15,12 @@ class QAudioSink;
 
 // A hand's player built for quick answers: every file is decoded once, ahead of use, into
 // 16-bit 44.1 kHz stereo samples in memory, and the hand keeps one audio output open for
-// its whole life. Playing a sound only points that output's stream at other samples, so
-// it starts within the output's short buffer and cuts this hand's previous sound, while
-// the other hand's output plays on. Without an audio output the player stays silent.
+// its whole life. The output is fed only while a sound plays: playing writes the sound's
+// first samples into the output at once, so it is heard as soon as the sound server
+// takes them, instead of after a queue of silence; the rest follows in short steps. A new
+// sound cuts this hand's previous one after at most the output's short buffer, while the
+// other hand's output plays on. Idle, nothing is fed and no timer runs. Without an audio
+// output the player stays silent.
 class QtHandPlayer : public QObject, public HandPlayer {
     Q_OBJECT
 public:
@@ -44,11 +48,15 @@ signals:
 
 private:
     bool ensureOutput();
+    // Writes as much of the current sound as the output takes now.
+    void feed();
     void decodeNext();
     void finishDecoding(bool ok);
 
     PcmSource *m_source = nullptr;
     QAudioSink *m_sink = nullptr;
+    QIODevice *m_output = nullptr;
+    QTimer m_feeder;
     bool m_noOutput = false;
     QHash<QString, QByteArray> m_sounds;
     QStringList m_queue;

@@ -1,0 +1,362 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Measures the program's own time on its key path and the precision of its hand timers,
+// with the real windows, drills and timers. Prints one tab-separated row per figure:
+// ROW <figure> <value> <target> <met>.
+//   moravel_bench keys [samples]   key release to the new task painted, per window
+//   moravel_bench ticks [n400] [n1000]   hand timer ticks against the ideal schedule
+#include "drill/DrillCore.h"
+#include "frame/AppContext.h"
+#include "frame/ExerciseWindow.h"
+#include "frame/Forms.h"
+#include "frame/WindowCatalog.h"
+#include "platform/AppendLogFile.h"
+#include "platform/DesktopOpener.h"
+#include "platform/QtTicker.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemRandom.h"
+#include "ports/SyncSound.h"
+#include "settings/ResultsLog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QElapsedTimer g_clock;
+
+double nowMs()
+{
+    return static_cast<double>(g_clock.nsecsElapsed()) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return NAN;
+    std::sort(v.begin(), v.end());
+    const auto i = static_cast<size_t>(std::ceil(p / 100.0 * static_cast<double>(v.size()))) - 1;
+    return v[std::min(i, v.size() - 1)];
+}
+
+void row(const QString &figure, const QString &value, const QString &target, bool met)
+{
+    std::printf("ROW\t%s\t%s\t%s\t%s\n", qPrintable(figure), qPrintable(value), qPrintable(target),
+                met ? "yes" : "NO");
+    std::fflush(stdout);
+}
+
+// The start and end sounds hold the drill; here they are silent and return at once.
+class SilentSound : public SyncSound {
+public:
+    void prepare(const QString &) override {}
+    void playSync(const QString &) override {}
+};
+
+// A real hand timer whose ticks are time-stamped; a timer marked `quick` runs its period
+// at a twentieth, so the preschool feedback delay does not dominate the run.
+class StampedTicker : public Ticker {
+public:
+    void start() override { m_inner.start(); }
+    void stop() override { m_inner.stop(); }
+    void setInterval(int ms) override
+    {
+        m_interval = ms;
+        m_inner.setInterval(quick ? std::max(1, ms / 20) : ms);
+    }
+    int interval() const override { return m_interval; }
+    bool isActive() const override { return m_inner.isActive(); }
+    void setCallback(std::function<void()> onTick) override
+    {
+        m_inner.setCallback([this, onTick = std::move(onTick)] {
+            if (quick && onStamp)
+                onStamp(nowMs());
+            if (onTick)
+                onTick();
+        });
+    }
+    bool quick = false;
+    std::function<void(double)> onStamp;
+
+private:
+    QtTicker m_inner;
+    int m_interval = 1000;
+};
+
+struct Rig {
+    QTemporaryDir dir;
+    PracticeSettings settings;
+    AppendLogFile logFile{dir.filePath(QStringLiteral("Results Log.TXT"))};
+    SystemClock clock;
+    ResultsLog log{logFile, clock};
+    SystemRandom random;
+    SilentSound sound;
+    DesktopOpener opener;
+    std::vector<StampedTicker *> tickers;
+    AppContext context{settings,
+                       ProgramFolder(QCoreApplication::applicationDirPath()),
+                       log,
+                       random,
+                       sound,
+                       opener,
+                       [this] {
+                           auto t = std::make_unique<StampedTicker>();
+                           tickers.push_back(t.get());
+                           return std::unique_ptr<Ticker>(std::move(t));
+                       }};
+    Forms forms{context};
+    Rig() { WindowCatalog::registerAll(forms); }
+};
+
+// Times one window: from the delivery of a finger key's release (or, where the next task
+// waits for a feedback timer, from that timer's tick) to the end of the repaint in which a
+// label showing new text was painted.
+class KeyProbe : public QObject {
+public:
+    explicit KeyProbe(ExerciseWindow *window) : m_window(window)
+    {
+        for (QLabel *label : window->findChildren<QLabel *>())
+            label->installEventFilter(this);
+        window->installEventFilter(this);
+        // Installed after the window's own filter, so it sees the key first.
+        qApp->installEventFilter(this);
+    }
+    ~KeyProbe() override { qApp->removeEventFilter(this); }
+
+    void armOnTick(double at)
+    {
+        if (m_waitForTick) {
+            m_start = at;
+            m_started = true;
+        }
+    }
+
+    // One sample: press and release the finger key that answers the hand's task. Returns
+    // the time in ms, or a negative value when no new text was painted within the wait.
+    double sample(Hand hand, bool waitForTick, int waitMs)
+    {
+        const QString task =
+            hand == Hand::Left ? m_window->drill()->Leva() : m_window->drill()->Desna();
+        int finger = task.toInt();
+        if (finger < 1 || finger > 5)
+            finger = 1;
+        static const int left[] = {Qt::Key_Space, Qt::Key_V, Qt::Key_C, Qt::Key_X, Qt::Key_Z};
+        static const int right[] = {Qt::Key_3, Qt::Key_NumLock, Qt::Key_Slash, Qt::Key_Asterisk,
+                                    Qt::Key_Minus};
+        const int key = hand == Hand::Left ? left[finger - 1] : right[finger - 1];
+        const Qt::KeyboardModifiers mods =
+            hand == Hand::Right && key != Qt::Key_NumLock ? Qt::KeypadModifier : Qt::NoModifier;
+
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QCoreApplication::sendEvent(m_window, &press);
+        QCoreApplication::processEvents();
+
+        m_before.clear();
+        for (QLabel *label : m_window->findChildren<QLabel *>())
+            m_before.insert(label, label->text());
+        m_waitForTick = waitForTick;
+        m_started = false;
+        m_newTextPainted = false;
+        m_done = false;
+        QCoreApplication::postEvent(m_window, new QKeyEvent(QEvent::KeyRelease, key, mods));
+        const double deadline = nowMs() + waitMs;
+        while (!m_done && nowMs() < deadline)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                            5);
+        m_waitForTick = false;
+        return m_done ? m_end - m_start : -1.0;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyRelease && watched == m_window && !m_waitForTick) {
+            m_start = nowMs();
+            m_started = true;
+        } else if (type == QEvent::Paint && m_started) {
+            auto *label = qobject_cast<QLabel *>(watched);
+            if (label && m_before.value(label) != label->text())
+                m_newTextPainted = true;
+        } else if (type == QEvent::UpdateRequest && watched == m_window && m_started && !m_done) {
+            // The whole repaint and its flush, then the stamp.
+            static_cast<QObject *>(m_window)->event(event);
+            if (m_newTextPainted) {
+                m_end = nowMs();
+                m_done = true;
+            }
+            return true;
+        }
+        return false;
+    }
+
+private:
+    ExerciseWindow *m_window;
+    QHash<QLabel *, QString> m_before;
+    bool m_waitForTick = false;
+    bool m_started = false;
+    bool m_newTextPainted = false;
+    bool m_done = false;
+    double m_start = 0;
+    double m_end = 0;
+};
+
+int runKeys(int samples)
+{
+    Rig rig;
+    const struct {
+        const char *name;
+        bool feedbackTimer;
+    } windows[] = {
+        {"FormRand", false}, {"FormSeq", false}, {"FormMemory", false}, {"frmPreschool", true}};
+    int failures = 0;
+    for (const auto &w : windows) {
+        const QString name = QString::fromLatin1(w.name);
+        const size_t firstTicker = rig.tickers.size();
+        auto *window = qobject_cast<ExerciseWindow *>(rig.forms.show(name));
+        if (!window || !window->drill()) {
+            row(QStringLiteral("key release to new task painted, %1").arg(name),
+                QStringLiteral("window not built"), QStringLiteral("< 1 / < 3 ms"), false);
+            ++failures;
+            continue;
+        }
+        // Long enough drills that no hand ends during the run.
+        rig.settings.TaskCountLeft = rig.settings.TaskCountRight = 30000;
+        rig.settings.SequenceCountLeft = rig.settings.SequenceCountRight = 30000;
+        KeyProbe probe(window);
+        // The window's own hand timers come first; the preschool feedback timers follow.
+        for (size_t i = firstTicker + 2; i < rig.tickers.size(); ++i) {
+            rig.tickers[i]->quick = w.feedbackTimer;
+            rig.tickers[i]->setInterval(rig.tickers[i]->interval());
+            rig.tickers[i]->onStamp = [&probe](double at) { probe.armOnTick(at); };
+        }
+        window->trigger(QStringLiteral("mnuStart"));
+        QCoreApplication::processEvents();
+
+        std::vector<double> times;
+        int missed = 0;
+        for (int i = 0; i < samples + 20; ++i) {
+            const double t = probe.sample(i % 2 ? Hand::Right : Hand::Left, w.feedbackTimer, 300);
+            if (i < 20)
+                continue; // warm-up: caches, first paints
+            if (t < 0)
+                ++missed;
+            else
+                times.push_back(t);
+        }
+        const double p50 = percentile(times, 50), p99 = percentile(times, 99);
+        const bool met = !times.empty() && p50 < 1.0 && p99 < 3.0;
+        QString figure = QStringLiteral("key release to new task painted, %1 p50 / p99").arg(name);
+        if (w.feedbackTimer)
+            figure = QStringLiteral("feedback tick to new task painted, %1 p50 / p99").arg(name);
+        QString value = QStringLiteral("%1 / %2 ms (n=%3")
+                            .arg(p50, 0, 'f', 2)
+                            .arg(p99, 0, 'f', 2)
+                            .arg(times.size());
+        value += missed ? QStringLiteral(", %1 unchanged)").arg(missed) : QStringLiteral(")");
+        row(figure, value, QStringLiteral("< 1 / < 3 ms"), met);
+        if (!met)
+            ++failures;
+        window->hide();
+    }
+    return failures ? 1 : 0;
+}
+
+// One series: a hand timer restarted every 5 ticks, as each task restarts it; every tick
+// is compared with start + k * period.
+struct Series {
+    int period;
+    int total;
+    QtTicker ticker;
+    std::vector<double> errors;
+    std::vector<double> countdownErrors;
+    double start = 0;
+    int inCountdown = 0;
+    int done = 0;
+
+    Series(int p, int n) : period(p), total(n)
+    {
+        ticker.setInterval(period);
+        ticker.setCallback([this] { tick(); });
+    }
+    void begin()
+    {
+        if (done >= total)
+            return;
+        inCountdown = 0;
+        start = nowMs();
+        ticker.start();
+    }
+    void tick()
+    {
+        const double now = nowMs();
+        ++inCountdown;
+        ++done;
+        const double error = now - (start + inCountdown * period);
+        errors.push_back(std::abs(error));
+        if (inCountdown == 5) {
+            countdownErrors.push_back(std::abs(error));
+            ticker.stop();
+            begin();
+        } else if (done >= total) {
+            ticker.stop();
+        }
+    }
+    bool finished() const { return done >= total; }
+};
+
+int runTicks(int n400, int n1000)
+{
+    Series a(400, n400), b(1000, n1000);
+    a.begin();
+    b.begin();
+    while (!a.finished() || !b.finished())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    int failures = 0;
+    for (const Series *s : {&a, &b}) {
+        double mean = 0;
+        for (double e : s->errors)
+            mean += e;
+        mean /= static_cast<double>(s->errors.size());
+        const double p99 = percentile(s->errors, 99);
+        const double worst =
+            s->countdownErrors.empty()
+                ? NAN
+                : *std::max_element(s->countdownErrors.begin(), s->countdownErrors.end());
+        const bool met = mean < 1.0 && p99 < 3.0;
+        row(QStringLiteral("tick error at %1 ms, mean / p99 (%2 ticks)")
+                .arg(s->period)
+                .arg(s->errors.size()),
+            QStringLiteral("%1 / %2 ms").arg(mean, 0, 'f', 2).arg(p99, 0, 'f', 2),
+            QStringLiteral("< 1 / < 3 ms"), met);
+        row(QStringLiteral("5-tick countdown at %1 ms, worst end error (%2 countdowns)")
+                .arg(s->period)
+                .arg(s->countdownErrors.size()),
+            QStringLiteral("%1 ms").arg(worst, 0, 'f', 2), QStringLiteral("<= 5 ms"), worst <= 5.0);
+        failures += met && worst <= 5.0 ? 0 : 1;
+    }
+    return failures ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    g_clock.start();
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("keys"))
+        return runKeys(argc > 2 ? std::atoi(argv[2]) : 300);
+    if (mode == QLatin1String("ticks"))
+        return runTicks(argc > 2 ? std::atoi(argv[2]) : 100, argc > 3 ? std::atoi(argv[3]) : 100);
+    std::fprintf(stderr, "usage: moravel_bench keys [samples] | ticks [n400] [n1000]\n");
+    return 2;
+}

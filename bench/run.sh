@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the release program and the benchmark programs in their own folder, runs every
+# benchmark under a virtual display with a PulseAudio null sink, and prints one table.
+# Usage: bench/run.sh [build folder]   (make bench)
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${1:-$ROOT/build-bench}
+STARTS=${BENCH_STARTS:-30}
+KEY_SAMPLES=${BENCH_KEY_SAMPLES:-300}
+SOUND_ROUNDS=${BENCH_SOUND_ROUNDS:-3}
+
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DMORAVEL_BENCH=ON >/dev/null
+cmake --build "$BUILD" -j"$(nproc)" --target moravel moravel_bench startup_probe >/dev/null
+BIN="$BUILD/bin"
+
+# lib.sh gives a private copy of the program folder, Xvfb, the null sink and xdotool steps.
+source "$ROOT/tests/e2e/lib.sh" "$BIN"
+OUT="$WORK/rows"
+: >"$OUT"
+
+start_display
+start_sound 2>/dev/null
+say() { echo "bench: $*" >&2; }
+
+say "key release to new task painted, $KEY_SAMPLES keys per window"
+"$BIN/moravel_bench" keys "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
+
+say "start-up, $STARTS starts"
+"$BIN/startup_probe" "$STARTS" "Enter your name to personify result log" "$APP_DIR/moravel" \
+  >"$WORK/starts" 2>/dev/null || true
+python3 - "$WORK/starts" >>"$OUT" <<'PY'
+import sys
+v = sorted(float(x) for x in open(sys.argv[1]) if x.strip())
+if not v:
+    print("ROW\tprocess start to name prompt mapped\tno samples\t< 300 ms\tNO")
+else:
+    p50, p99 = v[(len(v) - 1) // 2], v[min(len(v) - 1, int(0.99 * len(v)))]
+    print("ROW\tprocess start to name prompt mapped, p50 / p99\t%.0f / %.0f ms (n=%d)\t< 300 ms\t%s"
+          % (p50, p99, len(v), "yes" if p99 < 300 else "NO"))
+PY
+
+rss() { awk '/^VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$APP_PID/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+
+say "memory, idle CPU, answer sound"
+start_app
+type_text "Bench"
+keys Return
+wait_window "Moravel"
+sleep 2
+rss_start=$(rss)
+
+# Idle: the preschool window open, nothing started, no timer running.
+hz=$(getconf CLK_TCK)
+c0=$(cpu_ticks); t0=$(date +%s.%N)
+sleep 5
+c1=$(cpu_ticks); t1=$(date +%s.%N)
+idle=$(python3 -c "print('%.2f' % (100.0 * ($c1 - $c0) / $hz / ($t1 - $t0)))")
+python3 - "$idle" >>"$OUT" <<'PY'
+import sys
+v = float(sys.argv[1])
+print("ROW\tCPU while idle, preschool window, no timer (5 s)\t%.2f %%\tabout 0 %%\t%s"
+      % (v, "yes" if v < 0.5 else "NO"))
+PY
+
+# The answer: a finger key in the preschool game, heard at the null sink's monitor.
+if [ -n "$PULSE_STARTED" ]; then
+  keys Delete
+  sleep 1.5
+  python3 "$ROOT/bench/sound_latency.py" moravel_null.monitor "$SOUND_ROUNDS" \
+    >"$WORK/sound" 2>/dev/null || true
+  grep '^ROW' "$WORK/sound" >>"$OUT" || true
+else
+  printf 'ROW\tkey release to first sample of "yes"\tno PulseAudio\t< 30 ms\tNO\n' >>"$OUT"
+fi
+
+# 1000 tasks in the random drill: 500 a hand, every key gives its hand the next task; the
+# summary in the log shows the drill ran to its end.
+sleep 1
+[ -n "${KEEP_E2E:-}" ] && screenshot "$WORK/before-switch.png"
+keys alt+t n
+sleep 1
+wait_window "Moravel"
+keys alt+o n
+wait_window "Choose number of tasks"
+keys ctrl+a
+type_text "500"
+keys Return
+sleep 0.3
+wait_window "Moravel"
+keys Delete
+sleep 1.5
+round() {
+  xdotool key --delay 4 $(for _ in 1 2 3 4 5 6 7 8 9 10; do
+    echo z x c v space KP_Subtract KP_Multiply KP_Divide Num_Lock KP_Next; done)
+}
+for _ in $(seq 2); do round; done
+sleep 1
+rss_200=$(rss)
+for _ in $(seq 9); do round; done
+sleep 1
+rss_1000=$(rss)
+[ -n "${KEEP_E2E:-}" ] && screenshot "$WORK/after-1000.png"
+ended=$( (grep -c '^Random 500 tasks' "$LOG" 2>/dev/null || true) | head -n 1)
+ended=${ended:-0}
+python3 - "$rss_start" "$rss_200" "$rss_1000" "$ended" >>"$OUT" <<'PY'
+import sys
+s, w, e, ended = float(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3]), int(sys.argv[4])
+print("ROW\tresident memory after start\t%.1f MB\t< 60 MB\t%s" % (s, "yes" if s < 60 else "NO"))
+print("ROW\tresident memory after 1000 tasks (%s)\t%.1f MB\t< 60 MB\t%s"
+      % ("drill ran to its end" if ended else "drill did NOT end", e,
+         "yes" if e < 60 and ended else "NO"))
+print("ROW\tgrowth from task 200 to task 1000\t%+.1f MB\tnone\t%s"
+      % (e - w, "yes" if e - w < 1.0 else "NO"))
+PY
+
+# Timer precision last, with the program closed: both periods at once in one process.
+kill "$APP_PID" 2>/dev/null || true
+APP_PID=""
+say "hand timers: 400 ms x 100 ticks and 1000 ms x 40 ticks at the same time (40 s)"
+QT_QPA_PLATFORM=offscreen "$BIN/moravel_bench" ticks 100 40 2>/dev/null | grep '^ROW' >>"$OUT" || true
+
+python3 - "$OUT" "$(nproc)" <<'PY'
+import sys
+rows = [l.rstrip("\n").split("\t")[1:] for l in open(sys.argv[1]) if l.startswith("ROW")]
+head = ["figure", "value", "target", "met"]
+w = [max(len(r[i]) for r in rows + [head]) for i in range(4)]
+line = lambda r: "| " + " | ".join(c.ljust(w[i]) for i, c in enumerate(r)) + " |"
+print("Moravel benchmark, %s cores, Xvfb, PulseAudio null sink, release build" % sys.argv[2])
+print(line(head))
+print("|" + "|".join("-" * (x + 2) for x in w) + "|")
+for r in rows:
+    print(line(r))
+PY
