@@ -68,6 +68,9 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
 ExerciseWindow::~ExerciseWindow()
 {
     qApp->removeEventFilter(this);
+    // A drill lets go of the timers when it goes, and the timers go before the window's
+    // children: a drill still here goes first.
+    qDeleteAll(findChildren<DrillCore *>(Qt::FindDirectChildrenOnly));
 }
 
 AppContext &ExerciseWindow::context() const
@@ -114,8 +117,13 @@ void ExerciseWindow::trigger(const QString &name)
     QAction *action = m_actions.value(name);
     if (action && !action->isEnabled())
         return;
-    // A checked item marks where the player is; clicking it does nothing.
-    if (action && action->isCheckable()) {
+    if (const QStringList choice = m_radioChoices.value(name); !choice.isEmpty()) {
+        for (const QString &item : choice) {
+            if (QAction *other = m_actions.value(item))
+                other->setChecked(item == name);
+        }
+    } else if (action && action->isCheckable()) {
+        // A checked item marks where the player is; clicking it does nothing.
         action->setChecked(true);
         return;
     }
@@ -127,6 +135,15 @@ void ExerciseWindow::trigger(const QString &name)
 void ExerciseWindow::onCommand(const QString &name, std::function<void()> command)
 {
     m_commands.insert(name, std::move(command));
+}
+
+void ExerciseWindow::makeRadioChoice(const QStringList &names)
+{
+    for (const QString &name : names) {
+        m_radioChoices.insert(name, names);
+        if (QAction *action = m_actions.value(name))
+            action->setCheckable(true);
+    }
 }
 
 void ExerciseWindow::attachDrill(DrillCore *drill)

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -49,6 +50,9 @@ public:
 
     // The command of a menu item; items without one do nothing.
     void onCommand(const QString &name, std::function<void()> command);
+    // Makes these items one choice: choosing one moves the check mark to it and runs its
+    // command, even when it already carries the mark.
+    void makeRadioChoice(const QStringList &names);
     // Shows a dialog modally or as an ordinary window, as this window does.
     void openDialog(QDialog *dialog);
 
@@ -79,6 +83,7 @@ private:
     DrillCore *m_drill = nullptr;
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_commands;
+    QHash<QString, QStringList> m_radioChoices;
     QHash<QString, QLabel *> m_labels;
     KeyTracker m_keys;
     bool m_physicalKeys = false;

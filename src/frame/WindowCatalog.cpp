@@ -5,6 +5,7 @@
 #include "drill/RandomOptions.h"
 #include "frame/Forms.h"
 #include "info/InfoCommands.h"
+#include "memory/FormMemory.h"
 #include "preschool/frmPreschool.h"
 #include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
@@ -14,6 +15,11 @@ void WindowCatalog::registerAll(Forms &forms)
     forms.registerForm(QStringLiteral("frmLog"), [](Forms &f) { return new frmLog(f); });
     forms.registerForm(QStringLiteral("FormRand"), [](Forms &f) {
         auto *window = new FormRand(f);
+        window->Form_Load();
+        return window;
+    });
+    forms.registerForm(QStringLiteral("FormMemory"), [](Forms &f) {
+        auto *window = new FormMemory(f);
         window->Form_Load();
         return window;
     });

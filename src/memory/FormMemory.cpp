@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "memory/FormMemory.h"
+
+#include "drill/FormRand.h"
+#include "frame/AppContext.h"
+#include "frame/Forms.h"
+#include "frame/LevelDialog.h"
+#include "memory/MemoryDrill.h"
+#include "memory/frmNumSeqMem.h"
+#include "ports/Ticker.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+FormMemory::FormMemory(Forms &forms, QWidget *parent)
+    : ExerciseWindow(forms, MenuLayout::Window::Memory, QStringLiteral(":/pictures/background.svg"),
+                     parent)
+{
+    AppContext &ctx = context();
+    m_logic = new MemoryDrill(DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log},
+                              ctx.random, this);
+    FormRand::addDrillLabels(this);
+    addLabel(QStringLiteral("Label7"), QStringLiteral("Memory test"), 12, true,
+             QRect(300, 420, 160, 28), Qt::AlignCenter, QColor(0xe0, 0x70, 0x00));
+    const QColor status(0xb0, 0x24, 0x30);
+    addLabel(QStringLiteral("Label9"), QString(), 13, true, QRect(90, 268, 200, 30),
+             Qt::AlignCenter, status);
+    addLabel(QStringLiteral("Label11"), QString(), 13, true, QRect(470, 268, 200, 30),
+             Qt::AlignCenter, status);
+    attachDrill(m_logic);
+    installOptions();
+}
+
+FormMemory::~FormMemory()
+{
+    // The drill lets go of the frame's timers, which go before the window's children.
+    delete m_logic;
+    m_logic = nullptr;
+}
+
+void FormMemory::installOptions()
+{
+    onCommand(QStringLiteral("mnuTask"),
+              [this] { openDialog(new frmNumSeqMem(context().settings, this)); });
+    onCommand(QStringLiteral("mnuLevel"), [this] {
+        auto *dialog = new LevelDialog(
+            QStringLiteral("Select level for the test"),
+            [this](int periodMs) {
+                // The memory test keeps a level of its own.
+                Timer1().setInterval(periodMs);
+                Timer2().setInterval(periodMs);
+            },
+            this);
+        dialog->setObjectName(QStringLiteral("frmLevelMem"));
+        openDialog(dialog);
+    });
+    QStringList notes;
+    for (const MemoryDrill::Table &table : MemoryDrill::Tables) {
+        const QString item = QStringLiteral("mnu%1").arg(table.notes);
+        const int count = table.notes;
+        notes << item;
+        onCommand(item, [this, count] {
+            m_logic->setNotesPerTask(count);
+            warnIfUnreadable();
+        });
+    }
+    makeRadioChoice(notes);
+}
+
+void FormMemory::Form_Load()
+{
+    AppContext &ctx = context();
+    m_logic->Form_Load(ctx.folder.filePath(QStringLiteral("piano.db")),
+                       QString::fromUtf16(frmNumSeqMem::InitialText),
+                       ctx.folder.filePath(QStringLiteral("xyl.wav")));
+}
+
+QString FormMemory::databaseWarning() const
+{
+    const QString error = m_logic->databaseError();
+    if (error.isEmpty())
+        return {};
+    return QStringLiteral("The memory test cannot be used: %1.\n\nThe other exercises still work.")
+        .arg(error);
+}
+
+void FormMemory::showEvent(QShowEvent *event)
+{
+    ExerciseWindow::showEvent(event);
+    warnIfUnreadable();
+}
+
+void FormMemory::warnIfUnreadable()
+{
+    if (m_warned || !isVisible() || m_logic->databaseError().isEmpty())
+        return;
+    m_warned = true;
+    // After the window has come up, so the warning has a window to stand in front of.
+    QTimer::singleShot(0, this, [this] {
+        QMessageBox::warning(this, QStringLiteral("Moravel"), databaseWarning());
+    });
+}

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "memory/MemoryDrill.h"
+
+#include "ports/RandomSource.h"
+#include "ports/SyncSound.h"
+#include "ports/Ticker.h"
+#include "settings/Int16.h"
+#include "settings/NumberParser.h"
+#include "settings/PracticeSettings.h"
+#include "settings/ResultsLog.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const MemoryDrill::Table *tableFor(int notes)
+{
+    for (const MemoryDrill::Table &table : MemoryDrill::Tables) {
+        if (table.notes == notes)
+            return &table;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MemoryDrill::MemoryDrill(DrillPorts ports, RandomSource &random, QObject *parent)
+    : DrillCore(ports, parent), m_random(random)
+{
+    labelModel().define(QStringLiteral("Label7"), QStringLiteral("Memory test"));
+    labelModel().define(statusLabel(Hand::Left), QString());
+    labelModel().define(statusLabel(Hand::Right), QString());
+}
+
+QString MemoryDrill::statusLabel(Hand h)
+{
+    return h == Hand::Left ? QStringLiteral("Label9") : QStringLiteral("Label11");
+}
+
+void MemoryDrill::Form_Load(const QString &databasePath, const QString &taskCountText,
+                            const QString &soundPath)
+{
+    PracticeSettings &s = settings();
+    s.SoundPath = soundPath;
+    sound().prepare(soundPath);
+    for (DataLink &link : m_links)
+        link.setDatabaseName(databasePath);
+    const Table *table = tableFor(InitialNotes);
+    m_notes = table->notes;
+    m_taskColumnCount = table->columns;
+    openTable(QString::fromLatin1(table->name));
+    const qint16 count = NumberParser::toInt16(taskCountText).value_or(0);
+    s.SequenceCountLeft = count;
+    s.SequenceCountRight = count;
+    emit changed();
+}
+
+bool MemoryDrill::openTable(const QString &table)
+{
+    m_error.clear();
+    for (DataLink &link : m_links) {
+        link.setRecordSource(table);
+        QString problem;
+        if (!link.Refresh())
+            problem = link.error();
+        else if (link.rowCount() == 0)
+            problem = QStringLiteral("the table %1 of the exercise database %2 has no rows")
+                          .arg(table, link.databaseName());
+        if (m_error.isEmpty())
+            m_error = problem;
+    }
+    if (!m_error.isEmpty()) {
+        goIdle();
+        return false;
+    }
+    return true;
+}
+
+void MemoryDrill::goIdle()
+{
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        m_phase[index(h)] = Phase::Idle;
+        labelModel().setText(statusLabel(h), QString());
+        labelModel().setText(taskLabel(h),
+                             h == Hand::Left ? QStringLiteral("L") : QStringLiteral("R"));
+        labelModel().setVisible(taskLabel(h), true);
+        ticker(h).stop();
+    }
+}
+
+qint16 MemoryDrill::sequenceCount(Hand h) const
+{
+    return h == Hand::Left ? settings().SequenceCountLeft : settings().SequenceCountRight;
+}
+
+qint16 &MemoryDrill::memoryPick(Hand h)
+{
+    return h == Hand::Left ? settings().MemoryPickLeft : settings().MemoryPickRight;
+}
+
+void MemoryDrill::showRow(Hand h)
+{
+    const DataLink &link = m_links[index(h)];
+    if (!link.column().isEmpty())
+        labelModel().setText(taskLabel(h), link.currentValue());
+}
+
+qint16 MemoryDrill::pickColumn()
+{
+    const float r = static_cast<float>(m_random.next());
+    const int count = std::max<int>(m_taskColumnCount, 1);
+    // A draw just below 1 can round up to 1.0 in single precision; it still means the
+    // last column.
+    const int column = static_cast<int>(std::floor(static_cast<float>(count) * r));
+    return static_cast<qint16>(std::clamp(column, 0, count - 1));
+}
+
+void MemoryDrill::chooseTask(Hand h, qint16 column)
+{
+    DataLink &link = linkOf(h);
+    if (column < 0 || column >= m_taskColumnCount || !link.chooseColumn(QString::number(column))) {
+        column = pickColumn();
+        if (!link.chooseColumn(QString::number(column)))
+            return;
+    }
+    memoryPick(h) = column;
+}
+
+void MemoryDrill::mnuStart_Click()
+{
+    if (!m_error.isEmpty())
+        return;
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        m_phase[index(h)] = Phase::Show;
+        labelModel().setText(statusLabel(h), Memorize);
+        labelModel().setVisible(taskLabel(h), true);
+    }
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        chooseTask(h, memoryPick(h));
+        showRow(h);
+    }
+    resetScores();
+    m_summaryWritten = false;
+    playSoundPath();
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        linkOf(h).MoveFirst();
+        showRow(h);
+        handState(h).task = labels().text(taskLabel(h));
+    }
+    emit changed();
+}
+
+void MemoryDrill::keyUp(FingerKey key)
+{
+    // Before the first Start there is no task, and a finished hand waits for the next
+    // Start: otherwise it would score again and run past its count.
+    const Phase p = phase(key.hand);
+    if (p == Phase::Idle || p == Phase::Finished)
+        return;
+    DrillCore::keyUp(key);
+}
+
+bool MemoryDrill::scoringAllowed(Hand h) const
+{
+    return !labels().isVisible(taskLabel(h)) && !labels().text(taskLabel(h)).isEmpty();
+}
+
+void MemoryDrill::nextTask(Hand h)
+{
+    HandState &state = handState(h);
+    DataLink &link = linkOf(h);
+    const QString note = taskLabel(h);
+
+    link.MoveNext();
+    showRow(h);
+    if (!labels().isVisible(note)) {
+        state.ticks = 0;
+        ticker(h).start();
+    }
+    state.task = labels().text(note);
+    if (!link.EOF_() && labels().text(note) != QLatin1String("0"))
+        return;
+
+    link.MoveFirst();
+    showRow(h);
+    state.task = labels().text(note);
+    if (labels().isVisible(note)) {
+        // The whole sequence has been shown: now it is played from memory.
+        labelModel().setVisible(note, false);
+        labelModel().setText(statusLabel(h), Repeat);
+        m_phase[index(h)] = Phase::Recall;
+        state.ticks = 0;
+        ticker(h).start();
+        return;
+    }
+
+    const qint16 done = Int16::add(state.count, 1);
+    const QString prefix = h == Hand::Left ? QStringLiteral("left hand memory test")
+                                           : QStringLiteral("right hand memory test");
+    log().WriteLogLine(prefix + QString::number(done) + u' ' + labels().text(scoreLabel(h)) +
+                       QStringLiteral(" points"));
+    state.count = done;
+    if (state.count == sequenceCount(h))
+        finishHand(h);
+    else
+        beginTask(h);
+}
+
+void MemoryDrill::beginTask(Hand h)
+{
+    labelModel().setVisible(taskLabel(h), true);
+    labelModel().setText(statusLabel(h), Memorize);
+    m_phase[index(h)] = Phase::Show;
+    ticker(h).stop();
+    chooseTask(h, pickColumn());
+    // The link still stands on the first row, so the new task's first note shows.
+    showRow(h);
+}
+
+void MemoryDrill::finishHand(Hand h)
+{
+    labelModel().setText(taskLabel(h), QString());
+    labelModel().setText(statusLabel(h), EndOfExercise);
+    m_phase[index(h)] = Phase::Finished;
+    playSoundPath();
+    if (m_summaryWritten || phase(Hand::Left) != Phase::Finished ||
+        phase(Hand::Right) != Phase::Finished)
+        return;
+    m_summaryWritten = true;
+    log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Memory test"),
+                                            settings().SequenceCountLeft,
+                                            QStringLiteral("memory tasks"), TotalScore()));
+}
+
+void MemoryDrill::setNotesPerTask(int notes)
+{
+    const Table *table = tableFor(notes);
+    if (!table)
+        return;
+    const QString chosen[2] = {m_links[0].column(), m_links[1].column()};
+    m_notes = table->notes;
+    m_taskColumnCount = table->columns;
+    if (openTable(QString::fromLatin1(table->name))) {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            if (phase(h) == Phase::Idle || chosen[index(h)].isEmpty())
+                continue;
+            // The hand keeps its column if the new table has it.
+            chooseTask(h, static_cast<qint16>(chosen[index(h)].toInt()));
+            showRow(h);
+        }
+    }
+    emit changed();
+}
