@@ -35,6 +35,14 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     setMinimumWidth(420);
 }
 
+QStringList CountDialog::steps(int from, int to, int step)
+{
+    QStringList list;
+    for (int n = from; n <= to; n += step)
+        list << QString::number(n);
+    return list;
+}
+
 void CountDialog::OKButton_Click()
 {
     const auto count = NumberParser::toInt16(m_combo->currentText());

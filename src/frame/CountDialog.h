@@ -27,6 +27,9 @@ public:
     CountDialog(const Spec &spec, std::function<void(qint16)> onAccepted,
                 QWidget *parent = nullptr);
 
+    // The list "from", "from + step", ... up to "to".
+    static QStringList steps(int from, int to, int step);
+
     QComboBox *Combo1() const { return m_combo; }
     void OKButton_Click() override;
 

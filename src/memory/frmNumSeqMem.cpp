@@ -3,17 +3,10 @@
 
 #include "settings/PracticeSettings.h"
 
-#include <QComboBox>
-#include <QPushButton>
-
 frmNumSeqMem::frmNumSeqMem(PracticeSettings &settings, QWidget *parent)
     : CountDialog(
           Spec{QStringLiteral("Choose number of memory tasks"),
-               QStringLiteral("Choose number of memory tasks :"),
-               {QStringLiteral("4"), QStringLiteral("8"), QStringLiteral("12"),
-                QStringLiteral("16"), QStringLiteral("20"), QStringLiteral("24"),
-                QStringLiteral("28"), QStringLiteral("32"), QStringLiteral("36"),
-                QStringLiteral("40")},
+               QStringLiteral("Choose number of memory tasks :"), steps(4, 40, 4),
                QString::fromUtf16(InitialText)},
           [&settings](qint16 count) {
               settings.SequenceCountLeft = count;
@@ -22,6 +15,4 @@ frmNumSeqMem::frmNumSeqMem(PracticeSettings &settings, QWidget *parent)
           parent)
 {
     setObjectName(QStringLiteral("frmNumSeqMem"));
-    setTabOrder(OKButton(), CancelButton());
-    setTabOrder(CancelButton(), Combo1());
 }
