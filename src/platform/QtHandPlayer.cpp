@@ -15,6 +15,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 QAudioFormat sampleFormat()
@@ -30,6 +34,8 @@ QAudioFormat sampleFormat()
 // waits behind no more than that, and a feeder step every 5 ms keeps it from running dry.
 constexpr qsizetype OutputBufferBytes = 4410;
 constexpr int FeedIntervalMs = 5;
+// After the last samples are written: long enough for the queue to play out.
+constexpr int RestAfterMs = 200;
 
 } // namespace
 
@@ -40,6 +46,9 @@ QtHandPlayer::QtHandPlayer(QObject *parent) : QObject(parent)
     m_feeder.setTimerType(Qt::PreciseTimer);
     m_feeder.setInterval(FeedIntervalMs);
     connect(&m_feeder, &QTimer::timeout, this, &QtHandPlayer::feed);
+    m_rester.setSingleShot(true);
+    m_rester.setInterval(RestAfterMs);
+    connect(&m_rester, &QTimer::timeout, this, &QtHandPlayer::rest);
 }
 
 QtHandPlayer::~QtHandPlayer()
@@ -71,6 +80,7 @@ bool QtHandPlayer::ensureOutput()
         m_noOutput = true;
         return false;
     }
+    m_rester.start();
     return true;
 }
 
@@ -133,10 +143,16 @@ void QtHandPlayer::finishDecoding(bool ok)
         feed();
     }
     m_decoding.clear();
-    if (m_queue.isEmpty())
+    if (m_queue.isEmpty()) {
+#ifdef __GLIBC__
+        // The decoders' freed working memory goes back to the system instead of staying
+        // in the heap for the program's whole life.
+        malloc_trim(0);
+#endif
         emit decodingFinished();
-    else
+    } else {
         decodeNext();
+    }
 }
 
 void QtHandPlayer::play(const QString &path)
@@ -165,11 +181,13 @@ void QtHandPlayer::stop()
 {
     m_wanted.clear();
     m_source->setSound({});
-    m_feeder.stop();
+    feed();
 }
 
 void QtHandPlayer::feed()
 {
+    if (m_sink && m_sink->state() == QAudio::SuspendedState && m_source->isSounding())
+        m_sink->resume();
     qint64 bytes = m_output ? std::min<qint64>(m_sink->bytesFree(), m_source->soundBytesLeft()) : 0;
     bytes -= bytes % 4;
     if (bytes > 0) {
@@ -177,11 +195,26 @@ void QtHandPlayer::feed()
         m_output->write(samples);
     }
     if (m_output && m_source->isSounding()) {
+        m_rester.stop();
         if (!m_feeder.isActive())
             m_feeder.start();
     } else {
         m_feeder.stop();
+        if (m_output)
+            m_rester.start();
     }
+}
+
+void QtHandPlayer::rest()
+{
+    if (!m_sink || m_source->isSounding() || m_sink->state() == QAudio::SuspendedState)
+        return;
+    // Suspending with samples still queued would hold them back for the next sound.
+    if (m_sink->bytesFree() < m_sink->bufferSize()) {
+        m_rester.start();
+        return;
+    }
+    m_sink->suspend();
 }
 
 bool QtHandPlayer::isDecoded(const QString &path) const

@@ -19,7 +19,7 @@ class QAudioSink;
 // first samples into the output at once, so it is heard as soon as the sound server
 // takes them, instead of after a queue of silence; the rest follows in short steps. A new
 // sound cuts this hand's previous one after at most the output's short buffer, while the
-// other hand's output plays on. Idle, nothing is fed and no timer runs. Without an audio
+// other hand's output plays on. Idle, the output is suspended and no timer runs. Without an audio
 // output the player stays silent.
 class QtHandPlayer : public QObject, public HandPlayer {
     Q_OBJECT
@@ -50,6 +50,8 @@ private:
     bool ensureOutput();
     // Writes as much of the current sound as the output takes now.
     void feed();
+    // Suspends the output once its queue has played out, so an idle hand costs nothing.
+    void rest();
     void decodeNext();
     void finishDecoding(bool ok);
 
@@ -57,6 +59,7 @@ private:
     QAudioSink *m_sink = nullptr;
     QIODevice *m_output = nullptr;
     QTimer m_feeder;
+    QTimer m_rester;
     bool m_noOutput = false;
     QHash<QString, QByteArray> m_sounds;
     QStringList m_queue;
