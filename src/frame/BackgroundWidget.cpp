@@ -13,22 +13,23 @@ BackgroundWidget::BackgroundWidget(const QString &picture, const QColor &base, Q
 void BackgroundWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_base);
     const qreal ratio = devicePixelRatioF();
-    if (m_cache.isNull() || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
+    if (m_cache.isNull() || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio) ||
+        m_cache.width() < qRound(width() * ratio) || m_cache.height() < qRound(height() * ratio)) {
         QSvgRenderer renderer(m_picture);
         if (renderer.isValid()) {
             const QSize size = renderer.defaultSize();
-            m_cache = QPixmap(size * ratio);
+            // Opaque, on the base colour: every repaint is then a plain copy, not a blend.
+            m_cache = QPixmap(size.expandedTo(this->size()) * ratio);
             m_cache.setDevicePixelRatio(ratio);
-            m_cache.fill(Qt::transparent);
+            m_cache.fill(m_base);
             QPainter svgPainter(&m_cache);
             renderer.render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size)));
         } else {
             // A missing picture leaves the plain background.
-            m_cache = QPixmap(1, 1);
+            m_cache = QPixmap(this->size() * ratio);
             m_cache.setDevicePixelRatio(ratio);
-            m_cache.fill(Qt::transparent);
+            m_cache.fill(m_base);
         }
     }
     painter.drawPixmap(0, 0, m_cache);
