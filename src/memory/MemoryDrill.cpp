@@ -247,7 +247,9 @@ void MemoryDrill::setNotesPerTask(int notes)
                 continue;
             // The hand keeps its column if the new table has it.
             chooseTask(h, static_cast<qint16>(chosen[index(h)].toInt()));
-            showRow(h);
+            // A finished hand shows no note until the next Start.
+            if (phase(h) != Phase::Finished)
+                showRow(h);
         }
     }
     emit changed();
