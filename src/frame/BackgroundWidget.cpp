@@ -24,7 +24,10 @@ void BackgroundWidget::paintEvent(QPaintEvent *)
             m_cache.setDevicePixelRatio(ratio);
             m_cache.fill(m_base);
             QPainter svgPainter(&m_cache);
-            renderer.render(&svgPainter, QRectF(QPointF(0, 0), QSizeF(size)));
+            // The picture ends at its own edges, whatever its drawing reaches past them.
+            const QRectF bounds(QPointF(0, 0), QSizeF(size));
+            svgPainter.setClipRect(bounds);
+            renderer.render(&svgPainter, bounds);
         } else {
             // A missing picture leaves the plain background.
             m_cache = QPixmap(this->size() * ratio);
