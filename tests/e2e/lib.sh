@@ -92,6 +92,29 @@ wait_window() {
 }
 
 keys() { xdotool key --delay 40 "$@"; }
+
+# Starts the program, answers the name prompt and waits for the first exercise window.
+sign_in() {
+  start_app
+  type_text "$1"
+  keys Return
+  wait_window "Moravel"
+  sleep 0.5
+}
+
+# Types a count into a modal count dialog that Options has just opened, and confirms it.
+# Without a window manager a modal dialog gets the keys only once clicked into.
+set_count() {
+  wait_window "$1"
+  sleep 0.3
+  xdotool mousemove --window "$WINDOW" 60 40 click 1
+  sleep 0.2
+  keys ctrl+a
+  type_text "$2"
+  keys Return
+  sleep 0.5
+  wait_window "Moravel"
+}
 type_text() { xdotool type --delay 40 "$1"; }
 
 log_bytes() { if [ -f "$LOG" ]; then cat "$LOG"; fi; }

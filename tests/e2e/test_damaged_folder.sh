@@ -27,22 +27,10 @@ moravel_windows() { xdotool search --onlyvisible --name '^Moravel$' 2>/dev/null 
 
 start_display
 start_sound
-start_app
-type_text "Ana Maria"
-keys Return
-wait_window "Moravel"
-sleep 0.5
+sign_in "Ana Maria"
 
 keys alt+o n
-wait_window "Choose number of tasks"
-sleep 0.3
-xdotool mousemove --window "$WINDOW" 60 40 click 1
-sleep 0.2
-keys ctrl+a
-type_text "2"
-keys Return
-sleep 0.5
-wait_window "Moravel"
+set_count "Choose number of tasks" "2"
 
 # Two rounds of all ten keys: each right key scores 5 after its silent answer.
 keys Delete

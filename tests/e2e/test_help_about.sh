@@ -21,10 +21,7 @@ wait_gone() {
 }
 
 start_display
-start_app
-type_text "Helper"
-keys Return
-wait_window "Moravel"
+sign_in "Helper"
 # The first exercise window may be the preschool game: Test > Random leads to the random
 # drill from there, and does nothing in the random drill window itself.
 keys alt+t n

@@ -26,11 +26,7 @@ play() { # play left|right: the task's notes with that hand's keys
 
 start_display
 start_sound
-start_app
-type_text "Ana"
-keys Return
-wait_window "Moravel"
-sleep 0.5
+sign_in "Ana"
 keys alt+t m
 sleep 1
 wait_window "Moravel"

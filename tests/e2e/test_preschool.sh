@@ -9,23 +9,10 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_sound
-start_app
-type_text "Ana"
-keys Return
-wait_window "Moravel"
-sleep 0.5
+sign_in "Ana"
 
 keys alt+o n
-wait_window "Choose number of tasks"
-# Without a window manager a modal dialog gets the keys only once clicked into.
-sleep 0.3
-xdotool mousemove --window "$WINDOW" 60 40 click 1
-sleep 0.2
-keys ctrl+a
-type_text "10"
-keys Return
-sleep 0.5
-wait_window "Moravel"
+set_count "Choose number of tasks" "10"
 [ -z "$(xdotool search --onlyvisible --name '^Choose number of tasks$' 2>/dev/null)" ] ||
   fail "the number-of-tasks dialog did not close"
 

@@ -6,12 +6,8 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_sound
-start_app
-type_text "Ana  Maria"
-keys Return
-wait_window "Moravel"
+sign_in "Ana  Maria"
 # The name prompt opens the preschool game; its Test menu leads to the random drill.
-sleep 0.5
 keys alt+t n
 sleep 1
 wait_window "Moravel"

@@ -15,10 +15,7 @@ export PATH="$WORK/fakebin:$PATH"
 
 start_display
 start_sound
-start_app
-type_text "Options Tester"
-keys Return
-wait_window "Moravel"
+sign_in "Options Tester"
 # The first window may be the preschool game; "Ra&ndom" leads to the random drill.
 keys alt+t n
 sleep 0.5

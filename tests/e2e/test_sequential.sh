@@ -7,12 +7,8 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_sound
-start_app
-type_text "Ana"
-keys Return
+sign_in "Ana"
 # The name prompt opens an exercise window; its Test menu reaches every other one.
-wait_window "Moravel"
-sleep 0.5
 keys alt+t q
 sleep 1
 wait_window "Moravel"
