@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtHandPlayer.h"
 
+#include "platform/Mp3Decoder.h"
 #include "platform/PcmSource.h"
 
-#include <QAudioBuffer>
-#include <QAudioDecoder>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QFileInfo>
 #include <QMediaDevices>
-#include <QUrl>
 
 #include <algorithm>
 #include <cstdlib>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
 QAudioFormat sampleFormat()
 {
     QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
+    format.setSampleRate(Mp3Decoder::SampleRate);
+    format.setChannelCount(Mp3Decoder::Channels);
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }
@@ -86,73 +79,11 @@ bool QtHandPlayer::ensureOutput()
 
 void QtHandPlayer::prepare(const QString &path)
 {
-    if (!ensureOutput())
+    if (!ensureOutput() || m_sounds.contains(path))
         return;
-    if (m_sounds.contains(path) || m_queue.contains(path) || path == m_decoding)
-        return;
-    if (!QFileInfo(path).isFile()) {
-        // Remembered as silent, so a missing file is never looked for on the key path.
-        m_sounds.insert(path, QByteArray());
-        return;
-    }
-    m_queue.append(path);
-    decodeNext();
-}
-
-void QtHandPlayer::decodeNext()
-{
-    if (m_decoder || m_queue.isEmpty())
-        return;
-    m_decoding = m_queue.takeFirst();
-    m_decoded.clear();
-    auto *decoder = new QAudioDecoder(this);
-    m_decoder = decoder;
-    decoder->setAudioFormat(sampleFormat());
-    connect(decoder, &QAudioDecoder::bufferReady, this, [this, decoder] {
-        const QAudioBuffer buffer = decoder->read();
-        if (buffer.format() != sampleFormat()) {
-            decoder->stop();
-            finishDecoding(false);
-            return;
-        }
-        m_decoded.append(buffer.constData<char>(), buffer.byteCount());
-    });
-    connect(decoder, &QAudioDecoder::finished, this, [this] { finishDecoding(true); });
-    connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,
-            [this] { finishDecoding(false); });
-    decoder->setSource(QUrl::fromLocalFile(m_decoding));
-    decoder->start();
-}
-
-void QtHandPlayer::finishDecoding(bool ok)
-{
-    if (!m_decoder)
-        return;
-    m_decoder->disconnect(this);
-    m_decoder->deleteLater();
-    m_decoder = nullptr;
-
-    // A file that cannot be decoded is kept as silence: it stays silent and is not tried
-    // again on every key.
-    const QByteArray pcm = ok ? trimLeadingSilence(m_decoded) : QByteArray();
-    m_sounds.insert(m_decoding, pcm);
-    m_decoded.clear();
-    if (m_wanted == m_decoding) {
-        m_source->setSound(pcm);
-        m_wanted.clear();
-        feed();
-    }
-    m_decoding.clear();
-    if (m_queue.isEmpty()) {
-#ifdef __GLIBC__
-        // The decoders' freed working memory goes back to the system instead of staying
-        // in the heap for the program's whole life.
-        malloc_trim(0);
-#endif
-        emit decodingFinished();
-    } else {
-        decodeNext();
-    }
+    // A file that is missing or cannot be decoded is remembered as silence: it stays
+    // silent and is never looked for again on the key path.
+    m_sounds.insert(path, trimLeadingSilence(Mp3Decoder::decodeFile(path)));
 }
 
 void QtHandPlayer::play(const QString &path)
@@ -161,25 +92,14 @@ void QtHandPlayer::play(const QString &path)
         return;
     if (m_sink->state() == QAudio::StoppedState)
         m_output = m_sink->start();
-    const auto it = m_sounds.constFind(path);
-    if (it != m_sounds.constEnd()) {
-        m_wanted.clear();
-        m_source->setSound(*it);
-        feed();
-        return;
-    }
-    // Not decoded yet: this hand's old sound is cut now and the new one follows as soon
-    // as it is ready.
-    m_source->setSound({});
-    m_wanted = path;
+    // A sound the window did not prepare is decoded now, once.
     prepare(path);
-    if (m_sounds.contains(path))
-        m_wanted.clear();
+    m_source->setSound(m_sounds.value(path));
+    feed();
 }
 
 void QtHandPlayer::stop()
 {
-    m_wanted.clear();
     m_source->setSound({});
     feed();
 }

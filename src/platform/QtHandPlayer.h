@@ -6,16 +6,14 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
-#include <QStringList>
 #include <QTimer>
 
 class PcmSource;
-class QAudioDecoder;
 class QAudioSink;
 
-// A hand's player built for quick answers: every file is decoded once, ahead of use, into
-// 16-bit 44.1 kHz stereo samples in memory, and the hand keeps one audio output open for
-// its whole life. The output is fed only while a sound plays: playing writes the sound's
+// A hand's player built for quick answers: every file is decoded once, when the window
+// prepares it, into 16-bit 44.1 kHz stereo samples in memory, and the hand keeps one audio output
+// open for its whole life. The output is fed only while a sound plays: playing writes the sound's
 // first samples into the output at once, so it is heard as soon as the sound server
 // takes them, instead of after a queue of silence; the rest follows in short steps. A new
 // sound cuts this hand's previous one after at most the output's short buffer, while the
@@ -33,18 +31,13 @@ public:
 
     // Whether the file's samples are in memory (false for files that cannot be played).
     bool isDecoded(const QString &path) const;
-    // Whether files are still waiting to be decoded.
-    bool isDecoding() const { return !m_queue.isEmpty() || m_decoder; }
     // Whether this player has an open audio output.
     bool hasOutput() const { return m_sink != nullptr; }
 
-    // Samples of silence at the start of a decoded sound (the decoder's padding) are
+    // Samples of silence at the start of a decoded sound (an encoder's padding) are
     // dropped below this level, so a sound is heard the moment it starts.
     static constexpr int SilenceLevel = 32;
     static QByteArray trimLeadingSilence(const QByteArray &pcm);
-
-signals:
-    void decodingFinished();
 
 private:
     bool ensureOutput();
@@ -52,8 +45,6 @@ private:
     void feed();
     // Suspends the output once its queue has played out, so an idle hand costs nothing.
     void rest();
-    void decodeNext();
-    void finishDecoding(bool ok);
 
     PcmSource *m_source = nullptr;
     QAudioSink *m_sink = nullptr;
@@ -62,10 +53,4 @@ private:
     QTimer m_rester;
     bool m_noOutput = false;
     QHash<QString, QByteArray> m_sounds;
-    QStringList m_queue;
-    QAudioDecoder *m_decoder = nullptr;
-    QString m_decoding;
-    QByteArray m_decoded;
-    // A sound asked for while it was still being decoded; it starts when ready.
-    QString m_wanted;
 };

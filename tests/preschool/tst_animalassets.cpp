@@ -2,20 +2,13 @@
 // The delivered animal pictures and sounds: present, the right size, each hand's sound on
 // its own side.
 #include "drill/KeyMap.h"
+#include "platform/Mp3Decoder.h"
 #include "preschool/AnimalTable.h"
 #include "settings/ProgramFolder.h"
 
-#include <QAudioBuffer>
-#include <QAudioDecoder>
-#include <QAudioFormat>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
-#include <QTimer>
-#include <QUrl>
-
-#include <cmath>
 
 Q_DECLARE_METATYPE(Hand)
 
@@ -27,44 +20,18 @@ struct Energy {
     bool ok = false;
 };
 
-// Decodes a file to 16-bit stereo and sums each channel's energy.
+// Decodes a file the way the hand players do and sums each channel's energy.
 Energy channelEnergy(const QString &path)
 {
     Energy e;
-    QAudioDecoder decoder;
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
-    decoder.setAudioFormat(format);
-    decoder.setSource(QUrl::fromLocalFile(path));
-    QEventLoop loop;
-    bool failed = false;
-    QObject::connect(&decoder, &QAudioDecoder::bufferReady, &loop, [&] {
-        const QAudioBuffer buffer = decoder.read();
-        if (buffer.format() != format) {
-            failed = true;
-            return;
-        }
-        const auto *s = buffer.constData<qint16>();
-        for (qsizetype i = 0; i + 1 < buffer.sampleCount(); i += 2) {
-            e.left += double(s[i]) * s[i];
-            e.right += double(s[i + 1]) * s[i + 1];
-            ++e.frames;
-        }
-    });
-    QObject::connect(&decoder, &QAudioDecoder::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop, [&] {
-        failed = true;
-        loop.quit();
-    });
-    QTimer::singleShot(20000, &loop, [&] {
-        failed = true;
-        loop.quit();
-    });
-    decoder.start();
-    loop.exec();
-    e.ok = !failed && e.frames > 0;
+    const QByteArray pcm = Mp3Decoder::decodeFile(path);
+    const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+    for (qsizetype i = 0; i + 1 < pcm.size() / 2; i += 2) {
+        e.left += double(s[i]) * s[i];
+        e.right += double(s[i + 1]) * s[i + 1];
+        ++e.frames;
+    }
+    e.ok = e.frames > 0;
     return e;
 }
 

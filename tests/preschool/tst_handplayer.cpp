@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The in-memory sound stream a hand's output pulls from, and the trimming of decoded sounds.
+// The in-memory sound stream a hand's output pulls from, the decoding of MP3 files and the
+// trimming of decoded sounds.
+#include "platform/Mp3Decoder.h"
 #include "platform/PcmSource.h"
 #include "platform/QtHandPlayer.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -28,6 +34,41 @@ QByteArray pull(PcmSource &source, qint64 bytes)
     return out;
 }
 
+struct Loudness {
+    double left = 0, right = 0;
+};
+
+Loudness meanSquares(const QByteArray &pcm)
+{
+    Loudness l;
+    const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+    const qsizetype frames = pcm.size() / 4;
+    for (qsizetype i = 0; i < frames; ++i) {
+        l.left += double(s[2 * i]) * s[2 * i];
+        l.right += double(s[2 * i + 1]) * s[2 * i + 1];
+    }
+    if (frames > 0) {
+        l.left /= double(frames);
+        l.right /= double(frames);
+    }
+    return l;
+}
+
+// Encodes half a second of a 440 Hz tone with sox, the way sound files are usually made.
+bool makeTone(const QString &path, int rate, int channels, const QString &remix)
+{
+    QStringList args{QStringLiteral("-n"),    QStringLiteral("-r"),      QString::number(rate),
+                     QStringLiteral("-c"),    QString::number(channels), path,
+                     QStringLiteral("synth"), QStringLiteral("0.5"),     QStringLiteral("sine"),
+                     QStringLiteral("440"),   QStringLiteral("gain"),    QStringLiteral("-6")};
+    if (!remix.isEmpty())
+        args << QStringLiteral("remix") << remix.split(QLatin1Char(' '));
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), args);
+    return sox.waitForFinished(20000) && sox.exitStatus() == QProcess::NormalExit &&
+           sox.exitCode() == 0 && QFile::exists(path);
+}
+
 } // namespace
 
 class TestHandPlayer : public QObject {
@@ -39,6 +80,11 @@ private slots:
     void newSoundCutsTheOldOne();
     void streamHandsOutWholeFramesOnly();
     void noOutputStaysSilent();
+    void decodesToTheOutputFormat_data();
+    void decodesToTheOutputFormat();
+    void refusesWhatIsNotMp3_data();
+    void refusesWhatIsNotMp3();
+    void damagedFileSoundsAsFarAsItGoes();
 };
 
 void TestHandPlayer::trimDropsOnlyLeadingSilence_data()
@@ -126,8 +172,108 @@ void TestHandPlayer::noOutputStaysSilent()
     player.play(QStringLiteral("/no/such/file.mp3"));
     player.stop();
     QVERIFY(!player.hasOutput());
-    QVERIFY(!player.isDecoding());
     QVERIFY(!player.isDecoded(QStringLiteral(MORAVEL_BIN_DIR "/sounds/yesL.mp3")));
+}
+
+void TestHandPlayer::decodesToTheOutputFormat_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QString>("remix");
+    QTest::addColumn<QString>("loud");
+    // Whatever the file's rate and channels, the output gets 44.1 kHz stereo of the same
+    // length, and a sound made for one side stays on it.
+    QTest::newRow("stereo 44.1 kHz, left only") << 44100 << 2 << "1 0"
+                                                << "left";
+    QTest::newRow("stereo 44.1 kHz, right only") << 44100 << 2 << "0 1"
+                                                 << "right";
+    QTest::newRow("mono 44.1 kHz") << 44100 << 1 << ""
+                                   << "both";
+    QTest::newRow("mono 22.05 kHz") << 22050 << 1 << ""
+                                    << "both";
+    QTest::newRow("stereo 48 kHz, left only") << 48000 << 2 << "1 0"
+                                              << "left";
+    QTest::newRow("mono 32 kHz") << 32000 << 1 << ""
+                                 << "both";
+}
+
+void TestHandPlayer::decodesToTheOutputFormat()
+{
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(QString, remix);
+    QFETCH(QString, loud);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tone.mp3"));
+    QVERIFY2(makeTone(path, rate, channels, remix), "sox could not make the test file");
+
+    const QByteArray pcm = Mp3Decoder::decodeFile(path);
+    QCOMPARE(pcm.size() % 4, 0);
+    // Half a second, give or take the encoder's padding.
+    const double seconds = double(pcm.size() / 4) / Mp3Decoder::SampleRate;
+    QVERIFY2(seconds > 0.45 && seconds < 0.6, qPrintable(QString::number(seconds)));
+
+    const Loudness l = meanSquares(pcm);
+    // The tone at -6 dB has a mean square near 2.7e8 on the side that carries it.
+    if (loud == QLatin1String("both")) {
+        QVERIFY2(l.left > 1e8 && l.right > 1e8,
+                 qPrintable(QStringLiteral("%1 %2").arg(l.left).arg(l.right)));
+        QVERIFY(qAbs(l.left - l.right) < l.left / 100);
+    } else {
+        const double own = loud == QLatin1String("left") ? l.left : l.right;
+        const double far = loud == QLatin1String("left") ? l.right : l.left;
+        QVERIFY2(own > 1e8 && far < own / 1000,
+                 qPrintable(QStringLiteral("%1 %2").arg(own).arg(far)));
+    }
+}
+
+void TestHandPlayer::refusesWhatIsNotMp3_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("text") << QByteArray("This is not a sound, just a few words.\r\n").repeated(50);
+    QTest::newRow("zeros") << QByteArray(20000, '\0');
+    QTest::newRow("sync bytes only") << QByteArray("\xff\xfb\x90\x00", 4).repeated(500);
+}
+
+void TestHandPlayer::refusesWhatIsNotMp3()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sound.mp3"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    // Nothing loud comes out of a file that holds no sound.
+    const QByteArray pcm = Mp3Decoder::decodeFile(path);
+    QCOMPARE(pcm.size() % 4, 0);
+    QCOMPARE(QtHandPlayer::trimLeadingSilence(pcm), QByteArray());
+    QCOMPARE(Mp3Decoder::decodeFile(dir.filePath(QStringLiteral("missing.mp3"))), QByteArray());
+}
+
+void TestHandPlayer::damagedFileSoundsAsFarAsItGoes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tone.mp3"));
+    QVERIFY(makeTone(path, 44100, 2, QString()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    const qsizetype wholeFrames = Mp3Decoder::decode(whole).size() / 4;
+
+    // Cut short, or with a stretch of garbage in the middle: what can be decoded is kept.
+    const QByteArray cut = whole.left(whole.size() / 2);
+    const qsizetype cutFrames = Mp3Decoder::decode(cut).size() / 4;
+    QVERIFY2(cutFrames > wholeFrames / 3 && cutFrames < wholeFrames * 2 / 3,
+             qPrintable(QStringLiteral("%1 of %2").arg(cutFrames).arg(wholeFrames)));
+
+    QByteArray damaged = whole;
+    for (qsizetype i = damaged.size() / 3; i < damaged.size() / 3 + 300; ++i)
+        damaged[i] = char(i * 37);
+    const QByteArray repaired = Mp3Decoder::decode(damaged);
+    QCOMPARE(repaired.size() % 4, 0);
+    QVERIFY(repaired.size() / 4 > wholeFrames / 2);
 }
 
 QTEST_GUILESS_MAIN(TestHandPlayer)
