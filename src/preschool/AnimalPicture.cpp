@@ -18,20 +18,39 @@ void AnimalPicture::setPicture(const QPixmap &picture)
     update();
 }
 
-void AnimalPicture::paintEvent(QPaintEvent *)
+QPixmap AnimalPicture::renderCard() const
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap card(size() * ratio);
+    card.setDevicePixelRatio(ratio);
+    card.fill(Qt::transparent);
+    QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QRectF frame = QRectF(rect()).adjusted(2, 2, -2, -2);
     QPainterPath outline;
-    outline.addRoundedRect(card, 22, 22);
+    outline.addRoundedRect(frame, 22, 22);
     painter.fillPath(outline, QColor(255, 255, 255, 215));
     painter.setPen(QPen(m_accent, 4));
     painter.drawPath(outline);
-    if (m_picture.isNull())
-        return;
-    const QSizeF size = m_picture.deviceIndependentSize();
-    const QPointF corner((width() - size.width()) / 2, (height() - size.height()) / 2);
-    painter.setClipPath(outline);
-    painter.drawPixmap(corner, m_picture);
+    if (!m_picture.isNull()) {
+        const QSizeF picture = m_picture.deviceIndependentSize();
+        const QPointF corner((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+        painter.setClipPath(outline);
+        painter.drawPixmap(corner, m_picture);
+    }
+    return card;
+}
+
+void AnimalPicture::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    auto it = m_cards.find(m_picture.cacheKey());
+    if (it != m_cards.end() && (it->size() != size() * ratio || it->devicePixelRatio() != ratio)) {
+        // Resized or moved to a screen of another pixel ratio: every kept card is stale.
+        m_cards.clear();
+        it = m_cards.end();
+    }
+    if (it == m_cards.end())
+        it = m_cards.insert(m_picture.cacheKey(), renderCard());
+    QPainter(this).drawPixmap(0, 0, *it);
 }

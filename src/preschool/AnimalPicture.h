@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QPixmap>
 #include <QWidget>
 
 // A hand's picture area: a soft card with the picture drawn at its own size in the
-// middle, never stretched. An empty area shows the card alone.
+// middle, never stretched. An empty area shows the card alone. Each card is drawn once
+// and kept (a few hundred kilobytes for all the animals), so a new task repaints with
+// a single copy.
 class AnimalPicture : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +22,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QPixmap renderCard() const;
+
     QColor m_accent;
     QPixmap m_picture;
+    // Finished cards by picture, for the widget's current size and pixel ratio.
+    QHash<qint64, QPixmap> m_cards;
 };
