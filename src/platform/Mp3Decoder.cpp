@@ -50,8 +50,9 @@ QByteArray decode(const QByteArray &mp3)
     QByteArray pcm;
     unsigned char chunk[16384];
     size_t got = 0;
-    int result = mpg123_decode(handle.get(), reinterpret_cast<const unsigned char *>(mp3.constData()),
-                               size_t(mp3.size()), chunk, sizeof chunk, &got);
+    int result =
+        mpg123_decode(handle.get(), reinterpret_cast<const unsigned char *>(mp3.constData()),
+                      size_t(mp3.size()), chunk, sizeof chunk, &got);
     for (;;) {
         if (result == MPG123_NEW_FORMAT) {
             long rate = 0;
