@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two-hand drill with random tasks: scoring, ticks, task draws, ends and the summary.
-#include "Fakes.h"
+#include "DrillFakes.h"
 #include "drill/RandomDrill.h"
-#include "settings/PracticeSettings.h"
-#include "settings/ResultsLog.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -22,21 +20,14 @@ private:
     QRandomGenerator m_gen;
 };
 
-struct Rig {
-    PracticeSettings settings;
-    FakeTicker left, right;
-    FakeSyncSound sound;
-    FakeLogFile file;
-    FakeClock clock;
-    ResultsLog log{file, clock};
+struct Rig : DrillFakes {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<RandomDrill> drill;
 
     explicit Rig(quint32 seed = 7, int tasks = 20)
     {
         random = std::make_unique<SeededRandom>(seed);
-        drill =
-            std::make_unique<RandomDrill>(DrillPorts{settings, left, right, sound, log}, *random);
+        drill = std::make_unique<RandomDrill>(ports(), *random);
         settings.PlayerName = QStringLiteral("Anonymous");
         drill->Form_Load(QString::number(tasks), QStringLiteral("/program/XYL.WAV"));
     }
@@ -48,7 +39,6 @@ struct Rig {
     // Answers the hand's current task with the right finger.
     void answer(Hand h) { drill->keyUp({h, task(h)}); }
     void wrong(Hand h) { drill->keyUp({h, task(h) == 1 ? 2 : 1}); }
-    FakeTicker &ticker(Hand h) { return h == Hand::Left ? left : right; }
 };
 
 } // namespace

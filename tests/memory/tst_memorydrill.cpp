@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Fakes.h"
+#include "DrillFakes.h"
 #include "MemoryTestDatabase.h"
 #include "memory/MemoryDrill.h"
-
-#include "settings/PracticeSettings.h"
-#include "settings/ResultsLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,17 +14,10 @@ namespace {
 using Phase = MemoryDrill::Phase;
 
 // A memory drill on fakes and a test database in a folder of its own.
-struct Rig {
+struct Rig : DrillFakes {
     QTemporaryDir dir;
-    PracticeSettings settings;
-    FakeTicker left;
-    FakeTicker right;
-    FakeSyncSound sound;
-    FakeLogFile file;
-    FakeClock clock;
-    ResultsLog log{file, clock};
     FakeRandom random;
-    MemoryDrill drill{DrillPorts{settings, left, right, sound, log}, random};
+    MemoryDrill drill{ports(), random};
 
     explicit Rig(bool withDatabase = true)
     {
@@ -37,7 +27,6 @@ struct Rig {
         drill.Form_Load(dbPath(), QStringLiteral("8"), dir.filePath(QStringLiteral("xyl.wav")));
     }
     QString dbPath() const { return dir.filePath(QStringLiteral("piano.db")); }
-    FakeTicker &ticker(Hand h) { return h == Hand::Left ? left : right; }
     void setCount(qint16 n)
     {
         settings.SequenceCountLeft = n;

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../support/DrillFakes.h"
 #include "../support/ExerciseDbWriter.h"
-#include "../support/Fakes.h"
 #include "sequential/SequentialDrill.h"
-#include "settings/PracticeSettings.h"
-#include "settings/ResultsLog.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -19,16 +17,9 @@ const QString LeftPass = QStringLiteral("L5 L4 L3 L2 L1 L2 L3 L4");
 const QString RightPass = QStringLiteral("R1 R2 R3 R4 R5 R4 R3 R2");
 
 // A drill with fakes around it and a database in a temporary folder.
-struct Rig {
+struct Rig : DrillFakes {
     QTemporaryDir dir;
-    PracticeSettings settings;
-    FakeTicker left;
-    FakeTicker right;
-    FakeSyncSound sound;
-    FakeLogFile file;
-    FakeClock clock;
-    ResultsLog log{file, clock};
-    SequentialDrill drill{DrillPorts{settings, left, right, sound, log}};
+    SequentialDrill drill{ports()};
 
     Rig() { settings.PlayerName = QStringLiteral("Ana"); }
     QString db() const { return dir.filePath(QStringLiteral("piano.db")); }
