@@ -50,7 +50,12 @@ void AnimalPicture::paintEvent(QPaintEvent *)
         m_cards.clear();
         it = m_cards.end();
     }
-    if (it == m_cards.end())
+    if (it == m_cards.end()) {
+        // The window hands over the same few pictures every time; should a caller hand
+        // over new ones, the kept cards stay few.
+        if (m_cards.size() >= 16)
+            m_cards.clear();
         it = m_cards.insert(m_picture.cacheKey(), renderCard());
+    }
     QPainter(this).drawPixmap(0, 0, *it);
 }
