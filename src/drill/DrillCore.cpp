@@ -6,10 +6,17 @@
 #include "settings/Int16.h"
 #include "settings/PracticeSettings.h"
 
+namespace {
+QString idleText(Hand h)
+{
+    return h == Hand::Left ? QStringLiteral("L") : QStringLiteral("R");
+}
+} // namespace
+
 DrillCore::DrillCore(DrillPorts ports, QObject *parent) : QObject(parent), m_ports(ports)
 {
-    m_labels.define(QStringLiteral("Label1"), QStringLiteral("L"));
-    m_labels.define(QStringLiteral("Label2"), QStringLiteral("R"));
+    m_labels.define(taskLabel(Hand::Left), idleText(Hand::Left));
+    m_labels.define(taskLabel(Hand::Right), idleText(Hand::Right));
     m_labels.define(QStringLiteral("lbllRezultat"), QStringLiteral("0"));
     m_labels.define(QStringLiteral("lbldRezultat"), QStringLiteral("0"));
     m_labels.define(QStringLiteral("lblRezultat"), QStringLiteral("0"));
@@ -103,6 +110,16 @@ void DrillCore::resetScores()
         state.score = 0;
     }
     m_total = 0;
+}
+
+void DrillCore::reportFailedStep(const char *what)
+{
+    qWarning("moravel: a drill step failed and was skipped: %s", what);
+}
+
+void DrillCore::showIdle(Hand h)
+{
+    m_labels.setText(taskLabel(h), idleText(h));
 }
 
 void DrillCore::playSoundPath()

@@ -3,6 +3,7 @@
 
 #include "drill/KeyMap.h"
 #include "drill/LabelModel.h"
+#include "settings/Int16.h"
 
 #include <QObject>
 #include <QString>
@@ -72,6 +73,9 @@ public:
 signals:
     // The state or a label changed; the window renders.
     void changed();
+    // Start could not begin (the exercise's data cannot be read). Emitted once per Start,
+    // with a message for the player.
+    void startFailed(const QString &message);
 
 protected:
     static int index(Hand h) { return h == Hand::Left ? 0 : 1; }
@@ -93,16 +97,25 @@ protected:
     bool taskIs(Hand h, int finger) const;
 
     void resetScores();
+    // The hand's task display as the window opened: "L" or "R", no task yet.
+    void showIdle(Hand h);
     // Plays the start or end sound; the screen is brought up to date first.
     void playSoundPath();
-    // Runs a step of a handler; a failing step (overflow, unreadable data) is skipped.
+    // Runs a step of a handler; a failing step is skipped. A 16-bit sum leaving its range
+    // is the failure the rules expect; any other one is a fault of the program, so it is
+    // reported as well.
     template <typename Step> static void guarded(Step step)
     {
         try {
             step();
-        } catch (const std::exception &) {
+        } catch (const Int16Overflow &) {
+        } catch (const std::exception &error) {
+            reportFailedStep(error.what());
+        } catch (...) {
+            reportFailedStep("unknown exception");
         }
     }
+    static void reportFailedStep(const char *what);
 
 private:
     DrillPorts m_ports;

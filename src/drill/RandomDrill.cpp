@@ -73,7 +73,7 @@ QString RandomDrill::drawFinger(Hand h)
     // guards against a range of a single finger.
     QString finger;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const float r = static_cast<float>(m_random.next());
+        const float r = m_random.nextSingle();
         finger = QString::number(static_cast<int>(std::floor(r * count + lowest)));
         if (finger != shown)
             break;

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
                                QWidget *parent)
@@ -150,6 +151,9 @@ void ExerciseWindow::attachDrill(DrillCore *drill)
 {
     m_drill = drill;
     connect(drill, &DrillCore::changed, this, &ExerciseWindow::render);
+    connect(drill, &DrillCore::startFailed, this, [this](const QString &message) {
+        QMessageBox::warning(this, QStringLiteral("Moravel"), message);
+    });
     render();
 }
 

@@ -70,6 +70,17 @@ bool MemoryDrill::openTable(const QString &table)
         if (m_error.isEmpty())
             m_error = problem;
     }
+    // The task columns are "0" up to the table's count of tasks; a damaged table may
+    // lack some of them, and only those it has are drawn.
+    m_taskColumns.clear();
+    for (qint16 column = 0; m_error.isEmpty() && column < m_taskColumnCount; ++column) {
+        if (m_links[0].hasColumn(QString::number(column)) &&
+            m_links[1].hasColumn(QString::number(column)))
+            m_taskColumns.append(column);
+    }
+    if (m_error.isEmpty() && m_taskColumns.isEmpty())
+        m_error = QStringLiteral("the table %1 of the exercise database %2 has no task columns")
+                      .arg(table, m_links[0].databaseName());
     if (!m_error.isEmpty()) {
         goIdle();
         return false;
@@ -82,8 +93,7 @@ void MemoryDrill::goIdle()
     for (Hand h : {Hand::Left, Hand::Right}) {
         m_phase[index(h)] = Phase::Idle;
         labelModel().setText(statusLabel(h), QString());
-        labelModel().setText(taskLabel(h),
-                             h == Hand::Left ? QStringLiteral("L") : QStringLiteral("R"));
+        showIdle(h);
         labelModel().setVisible(taskLabel(h), true);
         ticker(h).stop();
     }
@@ -108,29 +118,30 @@ void MemoryDrill::showRow(Hand h)
 
 qint16 MemoryDrill::pickColumn()
 {
-    const float r = static_cast<float>(m_random.next());
-    const int count = std::max<int>(m_taskColumnCount, 1);
-    // A draw just below 1 can round up to 1.0 in single precision; it still means the
-    // last column.
-    const int column = static_cast<int>(std::floor(static_cast<float>(count) * r));
-    return static_cast<qint16>(std::clamp(column, 0, count - 1));
+    if (m_taskColumns.isEmpty())
+        return -1;
+    const auto count = static_cast<float>(m_taskColumns.size());
+    const auto at = static_cast<qsizetype>(std::floor(count * m_random.nextSingle()));
+    return m_taskColumns.at(std::min(at, m_taskColumns.size() - 1));
 }
 
 void MemoryDrill::chooseTask(Hand h, qint16 column)
 {
-    DataLink &link = linkOf(h);
-    if (column < 0 || column >= m_taskColumnCount || !link.chooseColumn(QString::number(column))) {
+    // A task column the table lacks is never chosen: a fresh pick among those it has.
+    if (!m_taskColumns.contains(column))
         column = pickColumn();
-        if (!link.chooseColumn(QString::number(column)))
-            return;
-    }
-    memoryPick(h) = column;
+    if (linkOf(h).chooseColumn(QString::number(column)))
+        memoryPick(h) = column;
 }
 
 void MemoryDrill::mnuStart_Click()
 {
-    if (!m_error.isEmpty())
+    // A database that could not be read may have been put back since.
+    if (!m_error.isEmpty() && !openTable(QString::fromLatin1(tableFor(m_notes)->name))) {
+        emit changed();
+        emit startFailed(QStringLiteral("The memory test cannot start: %1.").arg(m_error));
         return;
+    }
     for (Hand h : {Hand::Left, Hand::Right}) {
         m_phase[index(h)] = Phase::Show;
         labelModel().setText(statusLabel(h), Memorize);

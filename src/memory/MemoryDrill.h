@@ -79,7 +79,8 @@ private:
     // Chooses the column of the hand's task; a column the table lacks is replaced by a
     // fresh pick, so a missing column is never shown.
     void chooseTask(Hand h, qint16 column);
-    // A column number drawn uniformly from the current table's task columns.
+    // A column number drawn uniformly from the task columns the table has; -1 when it
+    // has none.
     qint16 pickColumn();
     void beginTask(Hand h);
     void finishHand(Hand h);
@@ -92,6 +93,8 @@ private:
     Phase m_phase[2] = {Phase::Idle, Phase::Idle};
     int m_notes = InitialNotes;
     qint16 m_taskColumnCount = 0;
+    // The task columns the open table really has, in column order.
+    QList<qint16> m_taskColumns;
     bool m_summaryWritten = false;
     QString m_error;
 };

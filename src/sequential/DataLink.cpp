@@ -25,6 +25,18 @@ QString quoted(const QString &identifier)
     return u'"' + escaped + u'"';
 }
 
+// What a failed read says about the file, in the player's words; SQLite's own text is
+// for developers.
+QString unreadable(const QString &path, const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("26")) // SQLITE_NOTADB
+        return QStringLiteral("%1 is not an exercise database").arg(path);
+    if (code == QLatin1String("11")) // SQLITE_CORRUPT
+        return QStringLiteral("the exercise database %1 is damaged").arg(path);
+    return QStringLiteral("the exercise database %1 cannot be read").arg(path);
+}
+
 } // namespace
 
 bool DataLink::Refresh()
@@ -36,8 +48,13 @@ bool DataLink::Refresh()
     m_row = 0;
     m_columnIndex = -1;
 
-    if (!QFileInfo(m_database).isFile()) {
+    const QFileInfo file(m_database);
+    if (!file.isFile()) {
         m_error = QStringLiteral("the exercise database %1 is missing").arg(m_database);
+        return false;
+    }
+    if (file.size() == 0) {
+        m_error = QStringLiteral("the exercise database %1 is empty").arg(m_database);
         return false;
     }
     const QString connection = nextConnectionName();
@@ -47,16 +64,14 @@ bool DataLink::Refresh()
         // Read-only, so a missing file fails instead of being created.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
-            m_error = QStringLiteral("the exercise database %1 cannot be opened: %2")
-                          .arg(m_database, db.lastError().text());
+            m_error = QStringLiteral("the exercise database %1 cannot be opened").arg(m_database);
         } else {
             // SQLite opens any file lazily; a file that is not a database shows here.
             QSqlQuery probe(db);
             const bool readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
             const QSqlRecord record = db.record(m_table);
             if (!readable) {
-                m_error = QStringLiteral("the exercise database %1 cannot be read: %2")
-                              .arg(m_database, probe.lastError().text());
+                m_error = unreadable(m_database, probe.lastError());
             } else if (record.isEmpty()) {
                 m_error = QStringLiteral("the exercise database %1 has no table %2")
                               .arg(m_database, m_table);
@@ -67,8 +82,7 @@ bool DataLink::Refresh()
                 query.setForwardOnly(true);
                 if (!query.exec(
                         QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quoted(m_table)))) {
-                    m_error = QStringLiteral("the table %1 of %2 cannot be read: %3")
-                                  .arg(m_table, m_database, query.lastError().text());
+                    m_error = unreadable(m_database, query.lastError());
                 } else {
                     while (query.next()) {
                         QStringList cells;

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QMessageBox>
 
 FormSeq::FormSeq(Forms &forms, QWidget *parent)
     : ExerciseWindow(forms, MenuLayout::Window::Sequential,
@@ -41,7 +40,6 @@ FormSeq::FormSeq(Forms &forms, QWidget *parent)
     name->setFont(fixed);
 
     attachDrill(m_logic);
-    connect(m_logic, &SequentialDrill::startFailed, this, &FormSeq::showStartFailure);
 
     onCommand(QStringLiteral("mnuChooseexe"), [this] { mnuChooseexe_Click(); });
     onCommand(QStringLiteral("mnuTask"), [this] { mnuTask_Click(); });
@@ -100,9 +98,4 @@ void FormSeq::mnuChooseexe_Click()
 void FormSeq::mnuTask_Click()
 {
     openDialog(m_numSeq ? m_numSeq.data() : makeNumSeq());
-}
-
-void FormSeq::showStartFailure(const QString &message)
-{
-    QMessageBox::warning(this, QStringLiteral("Moravel"), message);
 }

@@ -31,7 +31,6 @@ public:
 private:
     frmChoosePractice *makeChooser();
     frmNumSeq *makeNumSeq();
-    void showStartFailure(const QString &message);
 
     SequentialDrill *m_logic = nullptr;
     QPointer<frmChoosePractice> m_chooser;

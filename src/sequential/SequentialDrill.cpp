@@ -84,7 +84,7 @@ void SequentialDrill::mnuStart_Click()
         m_running = false;
         for (Hand h : {Hand::Left, Hand::Right}) {
             handState(h).task.clear();
-            labelModel().setText(taskLabel(h), QString());
+            showIdle(h);
             ticker(h).stop();
         }
         m_startFailure = QStringLiteral("The exercise cannot start: %1.").arg(m_startFailure);

@@ -42,11 +42,6 @@ public:
 
     static QString endLabel(Hand h); // Label9 / Label11
 
-signals:
-    // Start could not begin: the database, a table or the exercise's column is missing.
-    // Emitted once per Start, with a message for the player.
-    void startFailed(const QString &message);
-
 protected:
     void nextTask(Hand h) override;
     bool scoringAllowed(Hand h) const override;

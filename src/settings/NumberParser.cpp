@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/NumberParser.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -59,6 +62,42 @@ double radixValue(const QString &s, qsizetype from, int radix)
     return static_cast<double>(static_cast<qint32>(static_cast<quint32>(value)));
 }
 
+// The value of "[-]digits[.digits][e[sign]digits]", read the same in every locale (the C
+// library's strtod would follow the decimal comma of the player's locale). A value beyond
+// the range of a double is infinite, one too small for it is 0.
+double decimalValue(const std::string &number)
+{
+    const char *first = number.data();
+    const char *last = first + number.size();
+    // from_chars takes a minus sign but no plus sign.
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error != std::errc::result_out_of_range)
+        return end == first ? 0 : value;
+
+    // Out of range: where the first significant digit stands tells overflow from underflow.
+    const std::string_view text(first, size_t(last - first));
+    const size_t ePos = std::min(text.find('e'), text.size());
+    long long exponent = 0;
+    if (ePos < text.size()) {
+        const char *digits = first + ePos + 1;
+        const bool down = digits != last && *digits == '-';
+        if (digits != last && (*digits == '-' || *digits == '+'))
+            ++digits;
+        std::from_chars(digits, last, exponent);
+        exponent = down ? -exponent : exponent;
+    }
+    const std::string_view mantissa = text.substr(0, ePos);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t significant = std::min(mantissa.find_first_not_of("-0."), mantissa.size());
+    const long long order = significant < point ? (long long)(point - significant)
+                                                : (long long)point + 1 - (long long)significant;
+    const double magnitude = order + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return text.front() == '-' ? -magnitude : magnitude;
+}
+
 } // namespace
 
 namespace NumberParser {
@@ -110,8 +149,7 @@ double leadingValue(const QString &text)
                 number += exponent;
         }
     }
-    // Very long digit runs only make the value larger; strtod copes with any length.
-    return std::strtod(number.c_str(), nullptr);
+    return decimalValue(number);
 }
 
 std::optional<qint16> toInt16(const QString &text)

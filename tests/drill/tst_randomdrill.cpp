@@ -6,7 +6,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -54,6 +56,8 @@ private slots:
     void drawsStayInRangeAndNeverRepeat_data();
     void drawsStayInRangeAndNeverRepeat();
     void repeatedDrawCountsOneTask();
+    void drawJustBelowOneIsTheHighestFinger_data();
+    void drawJustBelowOneIsTheHighestFinger();
     void lastTaskIsNeverScored();
     void summaryOnceWhenBothHandsEnd();
     void startBeginsAnew();
@@ -62,6 +66,7 @@ private slots:
     void keyBeforeStartGivesFirstTask();
     void resetShowsZeroUntilNextScore();
     void overflowSkipsOnlyTheFailingStep();
+    void unexpectedFailureIsReportedAndSkipped();
     void everyTaskGetsAFullFirstPeriod();
 };
 
@@ -206,6 +211,36 @@ void TestRandomDrill::repeatedDrawCountsOneTask()
     QCOMPARE(random.draws, 4);
 }
 
+void TestRandomDrill::drawJustBelowOneIsTheHighestFinger_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("full range") << "5"
+                                << "1" << 5;
+    QTest::newRow("2 to 4") << "3"
+                            << "2" << 4;
+    QTest::newRow("4 and 5") << "2"
+                             << "4" << 5;
+}
+
+void TestRandomDrill::drawJustBelowOneIsTheHighestFinger()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, lowest);
+    QFETCH(int, highest);
+    DrillFakes fakes;
+    FakeRandom random;
+    RandomDrill drill(fakes.ports(), random);
+    drill.Form_Load(QStringLiteral("20"), {});
+    fakes.settings.LeftFingerMax = count;
+    fakes.settings.LeftFingerMin = lowest;
+    // The largest double below 1 rounds up to 1.0 in single precision.
+    random.values = {std::nextafter(1.0, 0.0)};
+    drill.zadajlevu();
+    QCOMPARE(drill.Leva(), QString::number(highest));
+}
+
 void TestRandomDrill::lastTaskIsNeverScored()
 {
     Rig rig;
@@ -340,6 +375,26 @@ void TestRandomDrill::overflowSkipsOnlyTheFailingStep()
     rig.answer(Hand::Right);
     QCOMPARE(int(rig.drill->RightScore()), 5);
     QCOMPARE(int(rig.drill->TotalScore()), 32765);
+}
+
+void TestRandomDrill::unexpectedFailureIsReportedAndSkipped()
+{
+    // A drill whose scoring check fails in a way no rule expects.
+    struct Faulty : RandomDrill {
+        using RandomDrill::RandomDrill;
+        bool scoringAllowed(Hand) const override { throw std::runtime_error("broken check"); }
+    };
+    DrillFakes fakes;
+    SeededRandom random(3);
+    Faulty drill(fakes.ports(), random);
+    drill.Form_Load(QStringLiteral("20"), {});
+    drill.mnuStart_Click();
+    QTest::ignoreMessage(QtWarningMsg,
+                         "moravel: a drill step failed and was skipped: broken check");
+    drill.keyUp({Hand::Left, drill.Leva().toInt()});
+    QCOMPARE(drill.LeftScore(), qint16(0));
+    // The handler went on with its next step.
+    QCOMPARE(drill.LeftTasksGiven(), qint16(2));
 }
 
 void TestRandomDrill::everyTaskGetsAFullFirstPeriod()

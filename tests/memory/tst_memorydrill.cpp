@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrillFakes.h"
+#include "ExerciseDbWriter.h"
 #include "MemoryTestDatabase.h"
 #include "memory/MemoryDrill.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 Q_DECLARE_METATYPE(Hand)
 
@@ -83,6 +87,9 @@ private slots:
     void loweringCountBelowTasksDoneKeepsHandGoing();
     void unreadableDatabaseLeavesHandsIdle_data();
     void unreadableDatabaseLeavesHandsIdle();
+    void onlyColumnsTheTableHasAreDrawn_data();
+    void onlyColumnsTheTableHasAreDrawn();
+    void startRetriesTheDatabaseAndSaysWhatIsWrong();
 };
 
 void TestMemoryDrill::loadPreparesButChoosesNothing()
@@ -505,6 +512,57 @@ void TestMemoryDrill::unreadableDatabaseLeavesHandsIdle()
         QCOMPARE(rig.drill.phase(Hand::Right), Phase::Idle);
         QCOMPARE(rig.note(Hand::Right), QStringLiteral("R"));
     }
+}
+
+void TestMemoryDrill::onlyColumnsTheTableHasAreDrawn_data()
+{
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("column");
+    QTest::newRow("first") << 0.0 << 3;
+    QTest::newRow("second") << 0.5 << 7;
+    QTest::newRow("just below one") << std::nextafter(1.0, 0.0) << 7;
+}
+
+void TestMemoryDrill::onlyColumnsTheTableHasAreDrawn()
+{
+    QFETCH(double, draw);
+    QFETCH(int, column);
+    // A damaged five-note table with only two of its task columns.
+    Rig rig(false);
+    QVERIFY(ExerciseDbWriter::writeTable(
+        rig.dbPath(), QStringLiteral("mem5"),
+        {{QStringLiteral("3"), ExerciseDbWriter::cells(QStringLiteral("1 2 3 4 5 0"))},
+         {QStringLiteral("7"), ExerciseDbWriter::cells(QStringLiteral("5 4 3 2 1 0"))}}));
+    rig.drill.Form_Load(rig.dbPath(), QStringLiteral("8"), QString());
+    QVERIFY(rig.drill.databaseError().isEmpty());
+    rig.random.values = {draw};
+    rig.drill.mnuStart_Click();
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        QCOMPARE(rig.drill.phase(h), Phase::Show);
+        QCOMPARE(rig.column(h), column);
+        QCOMPARE(rig.note(h), column == 3 ? QStringLiteral("1") : QStringLiteral("5"));
+    }
+}
+
+void TestMemoryDrill::startRetriesTheDatabaseAndSaysWhatIsWrong()
+{
+    Rig rig(false);
+    QSignalSpy failed(&rig.drill, &DrillCore::startFailed);
+    rig.drill.mnuStart_Click();
+    rig.drill.mnuStart_Click();
+    // Once per Start, in words, with the file's path.
+    QCOMPARE(failed.size(), 2);
+    const QString message = failed.at(0).at(0).toString();
+    QVERIFY2(message.contains(rig.dbPath() + QStringLiteral(" is missing")), qPrintable(message));
+    QCOMPARE(rig.drill.phase(Hand::Left), Phase::Idle);
+
+    QVERIFY(MemoryTestDatabase::write(rig.dbPath()));
+    rig.drill.mnuStart_Click();
+    QCOMPARE(failed.size(), 2);
+    QVERIFY(rig.drill.databaseError().isEmpty());
+    QCOMPARE(rig.drill.phase(Hand::Left), Phase::Show);
+    QCOMPARE(rig.status(Hand::Right), MemoryDrill::Memorize);
+    QCOMPARE(rig.sound.played.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestMemoryDrill)

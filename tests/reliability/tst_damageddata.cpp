@@ -104,17 +104,17 @@ void TestDamagedData::exerciseDatabase_data()
     QTest::addColumn<QString>("logged");
 
     QTest::newRow("empty file") << "empty"
-                                << "has no table Levavezbe"
+                                << "piano.db is empty."
                                 << ""
                                 << ""
                                 << "";
     QTest::newRow("cut in half") << "truncated"
-                                 << "cannot be read"
+                                 << "piano.db is damaged."
                                  << ""
                                  << ""
                                  << "";
     QTest::newRow("pages overwritten") << "overwritten"
-                                       << "cannot be read"
+                                       << "piano.db is damaged."
                                        << ""
                                        << ""
                                        << "";

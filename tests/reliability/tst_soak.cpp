@@ -361,7 +361,7 @@ protected:
         for (Hand h : Hands) {
             const QString shown = label(DrillCore::taskLabel(h));
             const QString ended = label(SequentialDrill::endLabel(h));
-            if (started() && !shown.isEmpty() &&
+            if (started() && m_drill.isRunning() && !shown.isEmpty() &&
                 (shown != m_drill.hand(h).task ||
                  !QRegularExpression(QStringLiteral("^[0-9]$")).match(shown).hasMatch()))
                 fail(QStringLiteral("task display shows \"%1\"").arg(shown));
@@ -369,7 +369,8 @@ protected:
                 fail(QStringLiteral("end message beside a task"));
         }
         if (!m_drill.isRunning() && started() &&
-            (!label(QStringLiteral("Label1")).isEmpty() || m_drill.startFailure().isEmpty()))
+            (label(QStringLiteral("Label1")) != u"L" || label(QStringLiteral("Label2")) != u"R" ||
+             m_drill.startFailure().isEmpty()))
             fail(QStringLiteral("a refused Start left a task or no reason"));
         if (m_drill.isRunning())
             ++m_runningEvents;

@@ -8,14 +8,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <clocale>
+#include <cstdlib>
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void countParser_data();
     void countParser();
+    void countParserInACommaLocale_data() { countParser_data(); }
+    void countParserInACommaLocale();
     void logEntryBytes_data();
     void logEntryBytes();
     void summaryText();
@@ -96,6 +103,37 @@ void TestSettings::countParser()
     QCOMPARE(parsed.has_value(), fits);
     if (fits)
         QCOMPARE(int(*parsed), value);
+}
+
+namespace {
+
+// A German locale (decimal comma) built for the test, since a fresh machine has none.
+// Empty when localedef or the locale's sources are missing.
+QString commaLocaleFolder()
+{
+    static QTemporaryDir folder;
+    static const bool built =
+        folder.isValid() &&
+        QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                           QStringLiteral("UTF-8"),
+                           folder.filePath(QStringLiteral("de_DE.UTF-8"))}) == 0;
+    return built ? folder.path() : QString();
+}
+
+} // namespace
+
+void TestSettings::countParserInACommaLocale()
+{
+    const QString folder = commaLocaleFolder();
+    if (folder.isEmpty())
+        QSKIP("localedef could not build de_DE.UTF-8 (package locales missing)");
+    qputenv("LOCPATH", QFile::encodeName(folder));
+    QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+    const auto restore = qScopeGuard([] { std::setlocale(LC_ALL, "C"); });
+    // The C library itself now reads "3.5" as 3, so a parser that leans on it would fail.
+    QCOMPARE(std::strtod("3.5", nullptr), 3.0);
+    countParser();
 }
 
 void TestSettings::logEntryBytes_data()
