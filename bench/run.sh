@@ -43,7 +43,7 @@ PY
 rss() { awk '/^VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$APP_PID/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
 
-say "memory, idle CPU, answer sound"
+say "memory, idle CPU, start sound, answer sound"
 start_app
 type_text "Bench"
 keys Return
@@ -63,6 +63,16 @@ v = float(sys.argv[1])
 print("ROW\tCPU while idle, preschool window, no timer (10 s)\t%.2f %%\tabout 0 %%\t%s"
       % (v, "yes" if v < 0.5 else "NO"))
 PY
+
+# Start in the preschool window, ten times at irregular gaps: the start sound is heard
+# every time, and it holds the drill for its own length.
+if [ -n "$PULSE_STARTED" ]; then
+  python3 "$ROOT/bench/start_sound.py" moravel_null.monitor "$APP_DIR/sounds/XYL.WAV" \
+    >"$WORK/start-sound" 2>/dev/null || true
+  grep '^ROW' "$WORK/start-sound" >>"$OUT" || true
+else
+  printf 'ROW\tStart to first sample of the start sound\tno PulseAudio\t< 30 ms\tNO\n' >>"$OUT"
+fi
 
 # The answer: a finger key in the preschool game, heard at the null sink's monitor.
 if [ -n "$PULSE_STARTED" ]; then

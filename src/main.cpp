@@ -4,6 +4,7 @@
 #include "frame/WindowCatalog.h"
 #include "platform/AppendLogFile.h"
 #include "platform/DesktopOpener.h"
+#include "platform/QtHandPlayer.h"
 #include "platform/QtSyncSound.h"
 #include "platform/QtTicker.h"
 #include "platform/SystemClock.h"
@@ -26,7 +27,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     ResultsLog log(logFile, clock);
     SystemRandom random;
-    QtSyncSound sound;
+    QtHandPlayer startAndEndSound(QtHandPlayer::SyncBufferMs);
+    QtSyncSound sound(startAndEndSound);
     DesktopOpener opener;
     AppContext context{
         settings, folder, log, random, sound, opener, [] { return std::make_unique<QtTicker>(); }};

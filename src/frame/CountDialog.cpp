@@ -9,6 +9,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// An editable list whose drop-down opens on the entry the box reads, or on none when the
+// typed text is not in the list.
+class CountCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        const QString text = currentText();
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(findText(text));
+        // Choosing an entry rewrites the box; what the player typed stays.
+        setEditText(text);
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
 
 CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepted, QWidget *parent)
     : OkCancelDialog(spec.caption, parent), m_onAccepted(std::move(onAccepted))
@@ -16,19 +37,20 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     setAttribute(Qt::WA_DeleteOnClose);
     m_label = new QLabel(spec.prompt, this);
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_combo = new QComboBox(this);
+    m_combo = new CountCombo(this);
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     // No completion from the list: a typed "1" must stay 1, not become "10".
     m_combo->setCompleter(nullptr);
     m_combo->addItems(spec.list);
+    m_combo->setCurrentIndex(m_combo->findText(spec.initialText));
     m_combo->setEditText(spec.initialText);
     m_combo->lineEdit()->selectAll();
     // Typing replaces the proposed count at once.
     m_combo->setFocus();
-    setTabOrder(m_combo, OKButton());
     setTabOrder(OKButton(), CancelButton());
+    setTabOrder(CancelButton(), m_combo);
     content()->addWidget(m_label);
     content()->addWidget(m_combo);
     content()->addStretch();

@@ -7,6 +7,7 @@
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
 #include "info/InfoCommands.h"
+#include "platform/AppendLogFile.h"
 #include "ports/ProcessStarter.h"
 #include "ports/Ticker.h"
 #include "settings/ResultsLog.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -213,11 +213,10 @@ void ExerciseWindow::mnuUser_Click()
 void ExerciseWindow::mnuViewLog_Click()
 {
     const QString path = context().folder.filePath(QString::fromLatin1(ResultsLog::FileName));
-    // The editor should open a file, not an error, before the first result is written.
-    QFile log(path);
-    if (log.open(QIODevice::Append))
-        log.close();
-    context().opener.openFile(path);
+    // The editor should open a file, not an error, before the first result is written;
+    // a name taken by anything but a file is not handed to it.
+    if (AppendLogFile::ensureExists(path))
+        context().opener.openFile(path);
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)

@@ -7,12 +7,16 @@
 
 // The results log on disk. Each record is opened, appended in a single write to a file
 // opened for appending (so records of two programs never interleave), flushed to disk
-// and closed. A record that cannot be written is reported on standard error.
+// and closed. Only a regular file is written to. A record that cannot be written is
+// reported on standard error.
 class AppendLogFile : public LogFile {
 public:
     explicit AppendLogFile(QString path);
     bool append(const QByteArray &record) override;
     QString path() const { return m_path; }
+    // Makes sure there is a log to show: an empty one is created when there is none.
+    // False, and reported, when the name is taken by something that is not a file.
+    static bool ensureExists(const QString &path);
 
 private:
     QString m_path;

@@ -3,6 +3,7 @@
 
 #include "platform/Mp3Decoder.h"
 #include "platform/PcmSource.h"
+#include "platform/WavInfo.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -23,17 +24,15 @@ QAudioFormat sampleFormat()
     return format;
 }
 
-// 25 ms of samples queued at the sound server at most: a sound that cuts another one
-// waits behind no more than that, and a feeder step every 5 ms keeps it from running dry.
-constexpr qsizetype OutputBufferBytes = 4410;
 constexpr int FeedIntervalMs = 5;
 // After the last samples are written: long enough for the queue to play out.
 constexpr int RestAfterMs = 200;
 
 } // namespace
 
-QtHandPlayer::QtHandPlayer(QObject *parent) : QObject(parent)
+QtHandPlayer::QtHandPlayer(int bufferMs, QObject *parent) : QObject(parent)
 {
+    m_bufferBytes = qsizetype(Mp3Decoder::SampleRate) * 4 * bufferMs / 1000;
     m_source = new PcmSource(this);
     m_source->open(QIODevice::ReadOnly);
     m_feeder.setTimerType(Qt::PreciseTimer);
@@ -62,7 +61,7 @@ bool QtHandPlayer::ensureOutput()
         return false;
     }
     m_sink = new QAudioSink(device, sampleFormat(), this);
-    m_sink->setBufferSize(OutputBufferBytes);
+    m_sink->setBufferSize(m_bufferBytes);
     // Written to, not pulled from: a pulled output keeps its whole buffer filled with
     // silence, and every answer would wait behind it.
     m_output = m_sink->start();
@@ -83,7 +82,18 @@ void QtHandPlayer::prepare(const QString &path)
         return;
     // A file that is missing or cannot be decoded is remembered as silence: it stays
     // silent and is never looked for again on the key path.
-    m_sounds.insert(path, trimLeadingSilence(Mp3Decoder::decodeFile(path)));
+    const bool wav = path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+    m_sounds.insert(
+        path, trimLeadingSilence(wav ? WavInfo::decodeFile(path) : Mp3Decoder::decodeFile(path)));
+}
+
+std::optional<int> QtHandPlayer::lengthMs(const QString &path)
+{
+    prepare(path);
+    const QByteArray pcm = m_sounds.value(path);
+    if (!m_sink || pcm.isEmpty())
+        return std::nullopt;
+    return int(pcm.size() / 4 * 1000 / Mp3Decoder::SampleRate);
 }
 
 void QtHandPlayer::play(const QString &path)
@@ -94,7 +104,12 @@ void QtHandPlayer::play(const QString &path)
         m_output = m_sink->start();
     // A sound the window did not prepare is decoded now, once.
     prepare(path);
-    m_source->setSound(m_sounds.value(path));
+    QByteArray sound = m_sounds.value(path);
+    // The sound server starts a stream only once most of its queue is filled: a sound
+    // shorter than the queue is followed by silence, so it is never held back.
+    if (!sound.isEmpty() && sound.size() < m_bufferBytes)
+        sound.append(QByteArray(m_bufferBytes - sound.size(), '\0'));
+    m_source->setSound(sound);
     feed();
 }
 

@@ -11,7 +11,8 @@
 class PcmSource;
 class QAudioSink;
 
-// A hand's player built for quick answers: every file is decoded once, when the window
+// A hand's player built for quick answers (and the player of the start and end sound):
+// every file, MP3 or WAV, is decoded once, when the window
 // prepares it, into 16-bit 44.1 kHz stereo samples in memory, and the hand keeps one audio output
 // open for its whole life. The output is fed only while a sound plays: playing writes the sound's
 // first samples into the output at once, so it is heard as soon as the sound server
@@ -22,12 +23,19 @@ class QAudioSink;
 class QtHandPlayer : public QObject, public HandPlayer {
     Q_OBJECT
 public:
-    explicit QtHandPlayer(QObject *parent = nullptr);
+    // At most bufferMs of samples are queued at the sound server. For a hand, 25 ms: a
+    // sound that cuts another one waits behind no more than that, and a feeder step every
+    // 5 ms keeps it from running dry. A sound that nothing cuts (the start and end sound)
+    // takes a longer queue, so a busy moment of the program never makes it stutter.
+    static constexpr int HandBufferMs = 25;
+    static constexpr int SyncBufferMs = 150;
+    explicit QtHandPlayer(int bufferMs = HandBufferMs, QObject *parent = nullptr);
     ~QtHandPlayer() override;
 
     void prepare(const QString &path) override;
     void play(const QString &path) override;
     void stop() override;
+    std::optional<int> lengthMs(const QString &path) override;
 
     // Whether the file's samples are in memory (false for files that cannot be played).
     bool isDecoded(const QString &path) const;
@@ -52,5 +60,6 @@ private:
     QTimer m_feeder;
     QTimer m_rester;
     bool m_noOutput = false;
+    qsizetype m_bufferBytes = 0;
     QHash<QString, QByteArray> m_sounds;
 };

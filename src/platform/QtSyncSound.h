@@ -3,26 +3,23 @@
 
 #include "ports/SyncSound.h"
 
-#include <QHash>
 #include <QObject>
 
-#include <memory>
+class HandPlayer;
 
-class QSoundEffect;
-
-// The start and end sound. It plays the WAV to its end while the drill is held: key
-// and menu events wait in the queue, ticks are kept by DrillHold, and the screen keeps
-// painting. Every wait is bounded by the file's own length.
+// The start and end sound. It plays through a player of its own (the same kind that
+// answers the hands, decoded once and written straight to the output), and holds the
+// drill for exactly the sound's length: key and menu events wait in the queue, ticks are
+// kept by DrillHold, and the screen keeps painting. A sound that cannot play sounds the
+// system beep and holds nothing.
 class QtSyncSound : public QObject, public SyncSound {
     Q_OBJECT
 public:
-    explicit QtSyncSound(QObject *parent = nullptr);
-    ~QtSyncSound() override;
+    explicit QtSyncSound(HandPlayer &output, QObject *parent = nullptr);
 
     void prepare(const QString &path) override;
     void playSync(const QString &path) override;
 
 private:
-    QSoundEffect *effectFor(const QString &path);
-    QHash<QString, QSoundEffect *> m_effects;
+    HandPlayer &m_output;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 class QString;
 
 // One hand's sound player: it plays one sound at a time in the background. A new sound
@@ -15,4 +17,7 @@ public:
     // Plays the file from its beginning and returns at once.
     virtual void play(const QString &path) = 0;
     virtual void stop() = 0;
+    // How long the file sounds on this player, readied first if need be; nothing when it
+    // would stay silent (a missing or undecodable file, no audio output).
+    virtual std::optional<int> lengthMs(const QString &path) = 0;
 };

@@ -64,17 +64,14 @@ QString PreschoolDrill::soundFile(const QString &relative)
 void PreschoolDrill::keyUp(FingerKey key)
 {
     const Hand h = key.hand;
-    // An ended hand has nothing left to answer, and during the delay the answer has
-    // already been given.
-    if (hasEnded(h) || feedbackPending(h))
-        return;
-    if (taskIs(h, key.finger)) {
+    const bool right = taskIs(h, key.finger);
+    // Every key is answered at once. A task scores once, though: during the delay it has
+    // been answered already, and an ended hand has no task left to win.
+    if (right && !hasEnded(h) && !feedbackPending(h)) {
         guarded([&] { score(h); });
-        player(h).play(soundFile(AnimalTable::yesSound(h)));
         feedbackTicker(h).start();
-    } else {
-        player(h).play(soundFile(AnimalTable::noSound(h)));
     }
+    player(h).play(soundFile(right ? AnimalTable::yesSound(h) : AnimalTable::noSound(h)));
     emit changed();
 }
 

@@ -19,7 +19,8 @@ struct PreschoolPorts {
 // The random drill for young children. Every task is also an animal, shown and heard;
 // every key of a hand is answered at once with that hand's "yes" or "no"; a wrong key
 // leaves the hand where it is, and a right one moves it on only after the feedback delay.
-// A task scores once, the last one too; a hand that has ended ignores its keys.
+// A task scores once, the last one too; keys during the delay and after the end are
+// answered but score nothing.
 class PreschoolDrill : public RandomDrill {
     Q_OBJECT
 public:

@@ -49,9 +49,9 @@ frmPreschool::frmPreschool(Forms &forms, QWidget *parent)
       m_timerLeva(forms.context().makeTicker()), m_timerDesna(forms.context().makeTicker())
 {
     AppContext &ctx = context();
-    m_player1 = new QtHandPlayer(this);
+    m_player1 = new QtHandPlayer(QtHandPlayer::HandBufferMs, this);
     m_player1->setObjectName(QStringLiteral("MediaPlayer1"));
-    m_player2 = new QtHandPlayer(this);
+    m_player2 = new QtHandPlayer(QtHandPlayer::HandBufferMs, this);
     m_player2->setObjectName(QStringLiteral("MediaPlayer2"));
     for (int i = 1; i <= AnimalTable::EmptyPicture; ++i)
         m_pictures[i] = QPixmap(AnimalTable::picturePath(i));

@@ -3,6 +3,7 @@
 
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "settings/PlayerName.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -51,8 +52,7 @@ bool frmLog::event(QEvent *event)
 
 void frmLog::OKButton_Click()
 {
-    const QString name = m_text->text();
-    m_forms.context().settings.PlayerName = name.isEmpty() ? QStringLiteral("Anonymous") : name;
+    m_forms.context().settings.PlayerName = PlayerName::fromTyped(m_text->text());
     // Hidden, not closed: the typed name stays for the next showing.
     accept();
     m_forms.show(Forms::startWindow());

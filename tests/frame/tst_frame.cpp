@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise-window frame: menus, switching, unloading, Reset, the name prompt, View
 // results and the random drill's option dialogs.
+#include "MemoryTestDatabase.h"
 #include "TestContext.h"
 #include "drill/FingerRangeDialog.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
 #include "drill/RandomOptions.h"
 #include "frame/LevelDialog.h"
+#include "sequential/FormSeq.h"
+#include "sequential/frmNumSeq.h"
 #include "settings/frmLog.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -66,6 +71,8 @@ private slots:
     void numberOfTasks_data();
     void numberOfTasks();
     void countOutside16BitsIsRefused();
+    void countDialogsTabAndHighlight_data();
+    void countDialogsTabAndHighlight();
     void levelSetsRandomWindowTimers();
     void levelLoadsRandomWindowUnseen();
     void fingerRangeKeepsSelection();
@@ -428,6 +435,65 @@ void TestFrame::countOutside16BitsIsRefused()
     QVERIFY(stayedOpen);
     QCOMPARE(selected, QStringLiteral("40000"));
     QCOMPARE(int(t.settings.TaskCountLeft), 20);
+}
+
+void TestFrame::countDialogsTabAndHighlight_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("initial");
+    QTest::newRow("number of tasks") << "FormRand"
+                                     << "20";
+    QTest::newRow("number of sequences") << "FormSeq"
+                                         << "8";
+    QTest::newRow("number of memory tasks") << "FormMemory"
+                                            << "8";
+}
+
+void TestFrame::countDialogsTabAndHighlight()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, initial);
+    TestContext t;
+    // With its data, so the memory window opens without a warning.
+    QVERIFY(MemoryTestDatabase::write(t.dir.filePath(QStringLiteral("piano.db"))));
+    auto *exercise = t.forms.get<ExerciseWindow>(window);
+    exercise->show();
+    bool checked = false;
+    const auto check = [&](QWidget *dialog) {
+        auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("OKButton"));
+        auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("CancelButton"));
+        const auto closeDialog = qScopeGuard([dialog] { dialog->close(); });
+        // Where Tab goes from a control: the next one that takes focus by Tab.
+        const auto tabFrom = [](QWidget *w) {
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            return w;
+        };
+        QCOMPARE(tabFrom(ok), cancel);
+        QCOMPARE(tabFrom(cancel), combo);
+        // The list opens on the entry the box reads; a typed count not in it marks none.
+        combo->showPopup();
+        QCOMPARE(combo->view()->currentIndex().data().toString(), initial);
+        combo->hidePopup();
+        combo->setEditText(QStringLiteral("13"));
+        combo->showPopup();
+        QVERIFY(!combo->view()->currentIndex().isValid());
+        QCOMPARE(combo->currentText(), QStringLiteral("13"));
+        combo->hidePopup();
+        checked = true;
+    };
+    if (exercise->dialogsModal()) {
+        whenModal(check);
+        exercise->trigger(QStringLiteral("mnuTask"));
+    } else {
+        exercise->trigger(QStringLiteral("mnuTask"));
+        auto *sequential = qobject_cast<FormSeq *>(exercise);
+        QVERIFY(sequential && sequential->numberOfSequences());
+        check(sequential->numberOfSequences());
+    }
+    QVERIFY(checked);
 }
 
 void TestFrame::levelSetsRandomWindowTimers()

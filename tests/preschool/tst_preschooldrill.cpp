@@ -82,8 +82,8 @@ private slots:
     void rightKeyScoresSaysYesAndMovesOnAfterTheDelay();
     void wrongKeyOnlySaysNo_data();
     void wrongKeyOnlySaysNo();
-    void keysDuringTheDelayAreIgnored_data();
-    void keysDuringTheDelayAreIgnored();
+    void keysDuringTheDelayAreAnsweredButScoreNothing_data();
+    void keysDuringTheDelayAreAnsweredButScoreNothing();
     void everyFingerShowsAndSoundsItsAnimal_data();
     void everyFingerShowsAndSoundsItsAnimal();
     void lastTaskIsScoredAndTheHandEnds_data();
@@ -203,14 +203,14 @@ void TestPreschoolDrill::wrongKeyOnlySaysNo()
     QCOMPARE(rig.drill->labels().text(DrillCore::pointsLabel(hand)), QStringLiteral("2"));
 }
 
-void TestPreschoolDrill::keysDuringTheDelayAreIgnored_data()
+void TestPreschoolDrill::keysDuringTheDelayAreAnsweredButScoreNothing_data()
 {
     QTest::addColumn<Hand>("hand");
     QTest::newRow("left") << Hand::Left;
     QTest::newRow("right") << Hand::Right;
 }
 
-void TestPreschoolDrill::keysDuringTheDelayAreIgnored()
+void TestPreschoolDrill::keysDuringTheDelayAreAnsweredButScoreNothing()
 {
     QFETCH(Hand, hand);
     Rig rig;
@@ -219,11 +219,15 @@ void TestPreschoolDrill::keysDuringTheDelayAreIgnored()
     const QStringList plays = rig.player(hand).played;
     const int starts = rig.delayTicker(hand).starts;
 
+    // Every key is answered; the answered task does not score again, and the next task
+    // still comes when the first delay ends.
     rig.drill->keyUp({hand, 2});
     rig.drill->keyUp({hand, 4});
     QCOMPARE(rig.drill->hand(hand).score, qint16(5));
     QCOMPARE(rig.drill->TotalScore(), qint16(5));
-    QCOMPARE(rig.player(hand).played, plays);
+    const QStringList answers = {rig.path(AnimalTable::yesSound(hand)),
+                                 rig.path(AnimalTable::noSound(hand))};
+    QCOMPARE(rig.player(hand).played, plays + answers);
     QCOMPARE(rig.delayTicker(hand).starts, starts);
     // The other hand still answers while this one waits.
     rig.drill->keyUp({other(hand), 2});
@@ -292,11 +296,16 @@ void TestPreschoolDrill::lastTaskIsScoredAndTheHandEnds()
     QVERIFY(!rig.drill->hasEnded(other(hand)));
     QCOMPARE(rig.drill->picture(other(hand)), 1);
 
-    // An ended hand's keys do nothing at all, its last finger included.
+    // An ended hand's keys are still answered, its last finger with "yes", but nothing
+    // scores and the end does not come again.
     const QStringList plays = rig.player(hand).played;
-    for (int f = 1; f <= 5; ++f)
+    QStringList answers;
+    for (int f = 1; f <= 5; ++f) {
         rig.drill->keyUp({hand, f});
-    QCOMPARE(rig.player(hand).played, plays);
+        answers << rig.path(f == 4 ? AnimalTable::yesSound(hand) : AnimalTable::noSound(hand));
+    }
+    QCOMPARE(rig.player(hand).played, plays + answers);
+    QCOMPARE(rig.sound.played.size(), endSounds + 1);
     QCOMPARE(rig.drill->hand(hand).score, qint16(9));
     QVERIFY(!rig.delayTicker(hand).isActive());
     QVERIFY(rig.logFile.records.isEmpty());

@@ -11,11 +11,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -197,6 +199,9 @@ void TestLogDurability::refusedRecordIsReportedAndDrillGoesOn_data()
     QTest::newRow("disk full") << "full";
     QTest::newRow("log name taken by a folder") << "folder";
     QTest::newRow("program folder gone") << "gone";
+    // A FIFO would block the program for good, or take the record away from the log.
+    QTest::newRow("log name taken by a FIFO") << "fifo";
+    QTest::newRow("log name taken by a FIFO with a reader") << "fifo with reader";
 }
 
 void TestLogDurability::refusedRecordIsReportedAndDrillGoesOn()
@@ -211,6 +216,15 @@ void TestLogDurability::refusedRecordIsReportedAndDrillGoesOn()
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
     else if (damage == QLatin1String("folder"))
         QVERIFY(QDir(folder).mkdir(QString::fromLatin1(ResultsLog::FileName)));
+    else if (damage.startsWith(QLatin1String("fifo")))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    const int reader = damage == QLatin1String("fifo with reader")
+                           ? ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK)
+                           : -1;
+    const auto closeReader = qScopeGuard([reader] {
+        if (reader >= 0)
+            ::close(reader);
+    });
 
     AppendLogFile file(path);
     FakeClock clock;
@@ -240,6 +254,13 @@ void TestLogDurability::refusedRecordIsReportedAndDrillGoesOn()
     QVERIFY2(reported.contains(QFile::encodeName(path)), reported.constData());
     if (damage == QLatin1String("full"))
         QVERIFY(QFileInfo(path).isSymLink());
+    if (reader >= 0) {
+        char byte = 0;
+        QCOMPARE(::read(reader, &byte, 1), ssize_t(0));
+    }
+    // User > View results does not wait on it either, and hands nothing to the editor.
+    if (damage.startsWith(QLatin1String("fifo")))
+        QVERIFY(!AppendLogFile::ensureExists(path));
 }
 
 void TestLogDurability::namesAreWrittenAsTyped_data()

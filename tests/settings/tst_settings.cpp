@@ -3,6 +3,7 @@
 #include "Fakes.h"
 #include "platform/AppendLogFile.h"
 #include "settings/NumberParser.h"
+#include "settings/PlayerName.h"
 #include "settings/ProgramFolder.h"
 #include "settings/ResultsLog.h"
 
@@ -26,6 +27,8 @@ private slots:
     void logEntryBytes_data();
     void logEntryBytes();
     void summaryText();
+    void playerNameIsOneLine_data();
+    void playerNameIsOneLine();
     void appendKeepsEarlierRecords();
     void unwritableLogIsReportedNotFatal();
     void folderMatchesNamesWithoutCase_data();
@@ -187,6 +190,35 @@ void TestSettings::summaryText()
     // Five lines: stamp, player, kind and count, total with two blanks, and an empty line.
     QCOMPARE(file.bytes(),
              QByteArray("12-07 14:03:59\r\nAnonymous\r\nRandom 20 tasks\r\n87  points\r\n\r\n"));
+}
+
+void TestSettings::playerNameIsOneLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << ""
+                           << "Anonymous";
+    QTest::newRow("as typed") << "  Ana  Marija "
+                              << "  Ana  Marija ";
+    QTest::newRow("pasted with CR LF") << "Ana\r\nBob"
+                                       << "Ana  Bob";
+    QTest::newRow("tab") << "Ana\tBob"
+                         << "Ana Bob";
+    QTest::newRow("terminal escape") << "\x1b[31mRed"
+                                     << " [31mRed";
+    QTest::newRow("DEL and a C1 control") << QStringLiteral("a\u007fb\u0085c") << "a b c";
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b") << "a b";
+    QTest::newRow("only a line break") << "\n"
+                                       << " ";
+    QTest::newRow("letters of other scripts")
+        << QString::fromUtf8("Јелена 李") << QString::fromUtf8("Јелена 李");
+}
+
+void TestSettings::playerNameIsOneLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QCOMPARE(PlayerName::fromTyped(typed), name);
 }
 
 void TestSettings::appendKeepsEarlierRecords()

@@ -12,10 +12,17 @@ public:
     void prepare(const QString &path) override { prepared << path; }
     void play(const QString &path) override { played << path; }
     void stop() override { ++stops; }
+    std::optional<int> lengthMs(const QString &path) override
+    {
+        prepare(path);
+        return length;
+    }
 
     QString last() const { return played.isEmpty() ? QString() : played.last(); }
 
     QStringList prepared;
     QStringList played;
     int stops = 0;
+    // What every sound lasts; nothing plays a silent player.
+    std::optional<int> length = 300;
 };
