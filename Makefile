@@ -30,10 +30,10 @@ test: build format-check
 .PHONY: fuzz
 # The count parser under libFuzzer for FUZZ_SECONDS; new inputs land in $(FUZZ_BUILD)/corpus.
 fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DMORAVEL_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target count_parser_fuzz
 	@mkdir -p $(FUZZ_BUILD)/corpus
-	clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-	    -Isrc $$(pkg-config --cflags Qt6Core) tests/fuzz/count_parser_fuzz.cpp \
-	    src/settings/NumberParser.cpp $$(pkg-config --libs Qt6Core) -o $(FUZZ_BUILD)/count_parser_fuzz
 	$(FUZZ_BUILD)/count_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 

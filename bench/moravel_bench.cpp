@@ -4,16 +4,20 @@
 // ROW <figure> <value> <target> <met>.
 //   moravel_bench keys [samples]   key release to the new task painted, per window
 //   moravel_bench ticks [n400] [n1000]   hand timer ticks against the ideal schedule
+#include "app/WindowCatalog.h"
 #include "drill/DrillCore.h"
+#include "drill/DrillHold.h"
+#include "drill/EventTrace.h"
 #include "frame/AppContext.h"
 #include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
-#include "frame/WindowCatalog.h"
 #include "platform/AppendLogFile.h"
-#include "platform/DesktopOpener.h"
+#include "platform/QtHandPlayer.h"
+#include "platform/QtProcessStarter.h"
 #include "platform/QtTicker.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
+#include "platform/ToolRegistry.h"
 #include "ports/SyncSound.h"
 #include "settings/ResultsLog.h"
 
@@ -60,6 +64,10 @@ class SilentSound : public SyncSound {
 public:
     void prepare(const QString &) override {}
     void playSync(const QString &) override {}
+    DrillHold &hold() override { return m_hold; }
+
+private:
+    DrillHold m_hold;
 };
 
 // A real hand timer whose ticks are time-stamped; a timer marked `quick` runs its period
@@ -100,19 +108,27 @@ struct Rig {
     ResultsLog log{logFile, clock};
     SystemRandom random;
     SilentSound sound;
-    DesktopOpener opener;
+    QtProcessStarter processes;
+    ToolRegistry registry;
+    // Every practice event goes to a trace file, as with --trace-events: the figures
+    // include the event stream's cost.
+    EventTrace trace{dir.filePath(QStringLiteral("events.jsonl"))};
     std::vector<StampedTicker *> tickers;
     AppContext context{settings,
                        ProgramFolder(QCoreApplication::applicationDirPath()),
                        log,
                        random,
                        sound,
-                       opener,
+                       processes,
+                       registry,
+                       clock,
+                       trace,
                        [this] {
                            auto t = std::make_unique<StampedTicker>();
                            tickers.push_back(t.get());
                            return std::unique_ptr<Ticker>(std::move(t));
-                       }};
+                       },
+                       [] { return std::make_unique<QtHandPlayer>(); }};
     Forms forms{context};
     Rig() { WindowCatalog::registerAll(forms); }
 };
@@ -243,7 +259,7 @@ int runKeys(int samples)
             rig.tickers[i]->setInterval(rig.tickers[i]->interval());
             rig.tickers[i]->onStamp = [&probe](double at) { probe.armOnTick(at); };
         }
-        window->trigger(QStringLiteral("mnuStart"));
+        window->trigger(Command::mnuStart);
         QCoreApplication::processEvents();
 
         std::vector<double> times;

@@ -1,76 +1,127 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/DrillCore.h"
 
+#include "drill/DrillHold.h"
+#include "ports/Clock.h"
+#include "ports/PracticeObserver.h"
 #include "ports/SyncSound.h"
 #include "ports/Ticker.h"
-#include "settings/Int16.h"
 #include "settings/PracticeSettings.h"
 
-namespace {
-QString idleText(Hand h)
-{
-    return h == Hand::Left ? QStringLiteral("L") : QStringLiteral("R");
-}
-} // namespace
+#include <chrono>
 
-DrillCore::DrillCore(DrillPorts ports, QObject *parent) : QObject(parent), m_ports(ports)
+DrillCore::DrillCore(DrillPorts ports, QObject *parent)
+    : QObject(parent), m_ports(ports), m_hold(ports.sound.hold())
 {
-    m_labels.define(taskLabel(Hand::Left), idleText(Hand::Left));
-    m_labels.define(taskLabel(Hand::Right), idleText(Hand::Right));
-    m_labels.define(QStringLiteral("lbllRezultat"), QStringLiteral("0"));
-    m_labels.define(QStringLiteral("lbldRezultat"), QStringLiteral("0"));
-    m_labels.define(QStringLiteral("lblRezultat"), QStringLiteral("0"));
-    m_labels.define(QStringLiteral("lbllpoeni"), QStringLiteral("5"));
-    m_labels.define(QStringLiteral("lbldpoeni"), QStringLiteral("5"));
+    for (Label label : {Label::Label1, Label::Label2, Label::lbllRezultat, Label::lbldRezultat,
+                        Label::lblRezultat, Label::lbllpoeni, Label::lbldpoeni})
+        m_labels.define(label);
 
-    m_ports.leftTicker.setInterval(1000);
-    m_ports.rightTicker.setInterval(1000);
-    m_ports.leftTicker.setCallback([this] {
-        Timer1_Timer();
-        emit changed();
-    });
-    m_ports.rightTicker.setCallback([this] {
-        Timer2_Timer();
-        emit changed();
-    });
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        ticker(h).setInterval(1000);
+        ticker(h).setCallback([this, h] { onTimer(h); });
+    }
 }
 
 DrillCore::~DrillCore()
 {
+    if (running())
+        abandon(QStringLiteral("closed"));
     m_ports.leftTicker.setCallback({});
     m_ports.rightTicker.setCallback({});
+    m_hold.forget(this);
 }
 
-QString DrillCore::taskLabel(Hand h)
+void DrillCore::reportFailedStep(const char *what)
 {
-    return h == Hand::Left ? QStringLiteral("Label1") : QStringLiteral("Label2");
+    qWarning("moravel: a drill step failed and was skipped: %s", what);
 }
 
-QString DrillCore::scoreLabel(Hand h)
+qint64 DrillCore::nowNs() const
 {
-    return h == Hand::Left ? QStringLiteral("lbllRezultat") : QStringLiteral("lbldRezultat");
+    if (m_ports.clock)
+        return m_ports.clock->monotonicNs();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
-QString DrillCore::pointsLabel(Hand h)
+void DrillCore::report(PracticeEvent event) const
 {
-    return h == Hand::Left ? QStringLiteral("lbllpoeni") : QStringLiteral("lbldpoeni");
+    if (!m_ports.observer)
+        return;
+    if (event.timeNs == 0)
+        event.timeNs = nowNs();
+    m_ports.observer->practiceEvent(event);
 }
 
-void DrillCore::keyUp(FingerKey key)
+void DrillCore::abandon(const QString &reason)
 {
-    guarded([&] {
-        if (taskIs(key.hand, key.finger))
-            score(key.hand);
-    });
-    guarded([&] { nextTask(key.hand); });
+    PracticeEvent event;
+    event.type = PracticeEvent::Type::ExerciseAbandoned;
+    event.reason = reason;
+    report(event);
+    m_started = false;
+}
+
+void DrillCore::keyUp(const FingerStrike &strike)
+{
+    const Hand h = strike.hand;
+    if (!acceptsStrikes(h))
+        return;
+    const qint64 at = strike.timeNs >= 0 ? strike.timeNs : nowNs();
+    const bool right = taskIs(h, strike.finger);
+    const qint16 ticks = hand(h).ticks;
+    const qint16 before = hand(h).score;
+    guarded([&] { scoreStrike(h, right); });
+
+    if (running()) {
+        const Shown &shown = m_shown[index(h)];
+        PracticeEvent event;
+        event.type = PracticeEvent::Type::Strike;
+        event.timeNs = at;
+        event.hand = h;
+        event.task = shown.number;
+        event.struck = strike.finger;
+        event.expected = shown.expected;
+        event.memorize = shown.memorize;
+        event.right = right;
+        event.anticipated = shown.number > 0 && at < shown.atNs;
+        if (shown.number > 0 && !event.anticipated)
+            event.reactionMs = double(at - shown.atNs) / 1e6;
+        event.ticks = ticks;
+        event.points = hand(h).score - before;
+        event.device = strike.device;
+        event.code = strike.code;
+        event.velocity = strike.velocity;
+        report(event);
+    }
+
+    guarded([&] { afterStrike(h, right); });
     emit changed();
+}
+
+void DrillCore::scoreStrike(Hand h, bool right)
+{
+    if (right)
+        score(h);
+}
+
+void DrillCore::afterStrike(Hand h, bool)
+{
+    nextTask(h);
+}
+
+void DrillCore::showEnd(Hand h)
+{
+    m_labels.setText(taskLabel(h), QString());
 }
 
 void DrillCore::mnuReset_Click()
 {
-    m_labels.setText(QStringLiteral("lblRezultat"), QStringLiteral("0"));
-    m_labels.setText(QStringLiteral("lbllRezultat"), QStringLiteral("0"));
-    m_labels.setText(QStringLiteral("lbldRezultat"), QStringLiteral("0"));
+    m_labels.setText(Label::lblRezultat, QStringLiteral("0"));
+    m_labels.setText(Label::lbllRezultat, QStringLiteral("0"));
+    m_labels.setText(Label::lbldRezultat, QStringLiteral("0"));
     emit changed();
 }
 
@@ -89,7 +140,7 @@ void DrillCore::score(Hand h)
     state.score = Int16::add(state.score, 5 - state.ticks);
     m_labels.setText(scoreLabel(h), QString::number(state.score));
     m_total = Int16::add(m_hands[1].score, m_hands[0].score);
-    m_labels.setText(QStringLiteral("lblRezultat"), QString::number(m_total));
+    m_labels.setText(Label::lblRezultat, QString::number(m_total));
 }
 
 void DrillCore::tick(Hand h)
@@ -99,27 +150,121 @@ void DrillCore::tick(Hand h)
         state.ticks = Int16::add(state.ticks, 1);
         m_labels.setText(pointsLabel(h), QString::number(5 - state.ticks));
         if (state.ticks == 5)
-            ticker(h).stop();
+            stopTimer(h);
     });
 }
 
-void DrillCore::resetScores()
+void DrillCore::onTimer(Hand h)
 {
-    for (HandState &state : m_hands) {
-        state.count = 0;
-        state.score = 0;
-    }
-    m_total = 0;
+    const quint64 run = m_timerRuns[index(h)];
+    m_hold.dispatch(this, [this, h, run] {
+        // A tick kept through a sound belongs to the period it fell in.
+        if (run != m_timerRuns[index(h)] || !ticker(h).isActive())
+            return;
+        tick(h);
+        emit changed();
+    });
 }
 
-void DrillCore::reportFailedStep(const char *what)
+void DrillCore::startTimer(Hand h)
 {
-    qWarning("moravel: a drill step failed and was skipped: %s", what);
+    ++m_timerRuns[index(h)];
+    ticker(h).start();
+}
+
+void DrillCore::stopTimer(Hand h)
+{
+    ++m_timerRuns[index(h)];
+    ticker(h).stop();
+}
+
+void DrillCore::dispatchHeld(std::function<void()> step)
+{
+    m_hold.dispatch(this, std::move(step));
+}
+
+void DrillCore::beginExercise()
+{
+    if (running())
+        abandon(QStringLiteral("restarted"));
+    m_started = true;
+    m_finished = false;
+    for (int i = 0; i < 2; ++i) {
+        m_ended[i] = false;
+        m_shown[i] = Shown{};
+        m_hands[i].count = 0;
+        m_hands[i].score = 0;
+    }
+    m_total = 0;
+
+    PracticeEvent event;
+    event.type = PracticeEvent::Type::ExerciseStarted;
+    event.kind = kind();
+    event.parameters = parameters();
+    event.player = settings().PlayerName;
+    event.wallClock = m_ports.clock ? m_ports.clock->now() : QDateTime::currentDateTime();
+    report(event);
+}
+
+void DrillCore::setTask(Hand h, const QString &task, bool memorize)
+{
+    handState(h).task = task;
+    m_labels.setText(taskLabel(h), task);
+    // A hand with a task has not ended, whatever it had before (the random drill goes on
+    // when its count is raised after the end).
+    m_ended[index(h)] = false;
+    Shown &shown = m_shown[index(h)];
+    bool isNumber = false;
+    const int finger = task.toInt(&isNumber);
+    ++shown.number;
+    shown.expected = isNumber && finger >= 1 && finger <= 5 ? finger : 0;
+    shown.memorize = memorize;
+    shown.atNs = nowNs();
+    if (!running())
+        return;
+    PracticeEvent event;
+    event.type = PracticeEvent::Type::TaskShown;
+    event.timeNs = shown.atNs;
+    event.hand = h;
+    event.task = shown.number;
+    event.expected = shown.expected;
+    event.memorize = memorize;
+    report(event);
+}
+
+void DrillCore::endHand(Hand h)
+{
+    showEnd(h);
+    playSoundPath();
+    if (!m_ended[index(h)]) {
+        m_ended[index(h)] = true;
+        if (running()) {
+            PracticeEvent event;
+            event.type = PracticeEvent::Type::HandEnded;
+            event.hand = h;
+            event.score = hand(h).score;
+            event.tasks = m_shown[index(h)].number;
+            report(event);
+        }
+    }
+    if (m_finished || !m_ended[0] || !m_ended[1])
+        return;
+    const bool wasRunning = running();
+    m_finished = true;
+    writeSummary();
+    if (wasRunning) {
+        PracticeEvent event;
+        event.type = PracticeEvent::Type::ExerciseFinished;
+        event.leftScore = m_hands[0].score;
+        event.rightScore = m_hands[1].score;
+        event.totalScore = m_total;
+        report(event);
+    }
 }
 
 void DrillCore::showIdle(Hand h)
 {
-    m_labels.setText(taskLabel(h), idleText(h));
+    m_labels.setText(taskLabel(h), Labels::firstText(taskLabel(h)));
 }
 
 void DrillCore::playSoundPath()

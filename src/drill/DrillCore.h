@@ -1,31 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drill/KeyMap.h"
 #include "drill/LabelModel.h"
+#include "drill/PracticeEvent.h"
+#include "ports/FingerStrike.h"
 #include "settings/Int16.h"
 
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 
-struct PracticeSettings;
-class Ticker;
-class SyncSound;
+class Clock;
+class DrillHold;
+class PracticeObserver;
 class ResultsLog;
+class SyncSound;
+class Ticker;
+struct PracticeSettings;
 
 // The ports a drill reaches the outside world through.
 struct DrillPorts {
     PracticeSettings &settings;
     Ticker &leftTicker;  // Timer1
     Ticker &rightTicker; // Timer2
-    SyncSound &sound;
+    SyncSound &sound;    // also holds the drill while it plays
     ResultsLog &log;
+    // Reaction times are measured on this clock; without one, on the system's.
+    const Clock *clock = nullptr;
+    // Hears what happens; without one, nobody does.
+    PracticeObserver *observer = nullptr;
 };
 
-// The two-hand drill every exercise window runs: one task per hand, the key that answers
-// it, scoring by the ticks that have passed, and a per-hand timer that runs a task's worth
-// down from 5 to 0. The two hands are independent. What a hand's next task is, and when
-// scoring stops, is up to the exercise.
+// The two-hand drill every exercise window runs: one task per hand, the strike that
+// answers it, scoring by the ticks that have passed, and a per-hand timer that runs a
+// task's worth down from 5 to 0. The two hands are independent. A variant states only
+// what differs: where a hand's tasks come from (nextTask), what a strike does
+// (scoreStrike, afterStrike), how an ended hand looks (showEnd) and what a finished
+// exercise writes to the log (writeSummary). Everything else, the end of a hand, the
+// summary written once and the practice events, is done here, the same for all.
 class DrillCore : public QObject {
     Q_OBJECT
 public:
@@ -37,10 +49,11 @@ public:
     };
 
     explicit DrillCore(DrillPorts ports, QObject *parent = nullptr);
+    // An exercise still running when the drill goes (the program is closed) is abandoned.
     ~DrillCore() override;
 
-    // Form_KeyUp for a finger key.
-    virtual void keyUp(FingerKey key);
+    // Form_KeyUp for a finger strike, from whichever input source.
+    void keyUp(const FingerStrike &strike);
     // Test > Start.
     virtual void mnuStart_Click() = 0;
     // Test > Reset: the three score displays show "0"; nothing else changes.
@@ -57,6 +70,10 @@ public:
     qint16 TotalScore() const { return m_total; }
     qint16 LeftTicks() const { return m_hands[0].ticks; }
     qint16 RightTicks() const { return m_hands[1].ticks; }
+    // Whether the hand has had all its tasks in this exercise.
+    bool hasEnded(Hand h) const { return m_ended[index(h)]; }
+    // Whether the exercise ended with both hands and its summary went to the log.
+    bool summaryWritten() const { return m_finished; }
 
     const LabelModel &labels() const { return m_labels; }
     Ticker &ticker(Hand h) const
@@ -65,10 +82,16 @@ public:
     }
     PracticeSettings &settings() const { return m_ports.settings; }
 
-    // Control names of a hand.
-    static QString taskLabel(Hand h);   // Label1 / Label2
-    static QString scoreLabel(Hand h);  // lbllRezultat / lbldRezultat
-    static QString pointsLabel(Hand h); // lbllpoeni / lbldpoeni
+    // Labels of a hand.
+    static Label taskLabel(Hand h) { return h == Hand::Left ? Label::Label1 : Label::Label2; }
+    static Label scoreLabel(Hand h)
+    {
+        return h == Hand::Left ? Label::lbllRezultat : Label::lbldRezultat;
+    }
+    static Label pointsLabel(Hand h)
+    {
+        return h == Hand::Left ? Label::lbllpoeni : Label::lbldpoeni;
+    }
 
 signals:
     // The state or a label changed; the window renders.
@@ -84,10 +107,40 @@ protected:
     SyncSound &sound() const { return m_ports.sound; }
     ResultsLog &log() const { return m_ports.log; }
 
+    // What the exercise is, for the event stream: its kind and its parameters.
+    virtual QString kind() const = 0;
+    virtual QVariantMap parameters() const = 0;
+    // Whether the hand takes strikes now (a drill without a task source waits for Start).
+    virtual bool acceptsStrikes(Hand) const { return true; }
+    // The scoring part of a strike: a right finger scores.
+    virtual void scoreStrike(Hand h, bool right);
+    // What follows the strike: the hand's next task, right or wrong.
+    virtual void afterStrike(Hand h, bool right);
     // The hand's next task, or the end of the hand (zadajlevu / seqleva ...).
     virtual void nextTask(Hand h) = 0;
     // Whether the current task of the hand may still be scored.
     virtual bool scoringAllowed(Hand h) const = 0;
+    // How an ended hand looks; the task display empties.
+    virtual void showEnd(Hand h);
+    // The lines a finished exercise writes to the results log.
+    virtual void writeSummary() = 0;
+
+    // A new exercise begins: one still running is abandoned, the scores and counts start
+    // from 0 and both hands from the beginning.
+    void beginExercise();
+    // The hand's new task: its label shows it and the event stream hears of it. A task to
+    // memorize is shown but not played for points.
+    void setTask(Hand h, const QString &task, bool memorize = false);
+    // The end of a hand: its end look and the end sound; once both hands have ended, the
+    // summary, written once per exercise.
+    void endHand(Hand h);
+    // The hand's timer from the start of its period, or stopped. Ticks kept while a sound
+    // held the drill are dropped when the timer was restarted or stopped since.
+    void startTimer(Hand h);
+    void stopTimer(Hand h);
+    // Runs something at the timer's pace that the hold keeps like a tick (the preschool
+    // feedback delay).
+    void dispatchHeld(std::function<void()> step);
 
     // SaberiLRez / SaberiDRez: add what the task is still worth.
     void score(Hand h);
@@ -95,12 +148,12 @@ protected:
     void tick(Hand h);
     // Whether the hand's task, read as a number, is this finger.
     bool taskIs(Hand h, int finger) const;
-
-    void resetScores();
     // The hand's task display as the window opened: "L" or "R", no task yet.
     void showIdle(Hand h);
     // Plays the start or end sound; the screen is brought up to date first.
     void playSoundPath();
+    qint64 nowNs() const;
+
     // Runs a step of a handler; a failing step is skipped. A 16-bit sum leaving its range
     // is the failure the rules expect; any other one is a fault of the program, so it is
     // reported as well.
@@ -118,8 +171,25 @@ protected:
     static void reportFailedStep(const char *what);
 
 private:
+    struct Shown {
+        int number = 0;
+        int expected = 0;
+        bool memorize = false;
+        qint64 atNs = 0;
+    };
+    bool running() const { return m_started && !m_finished; }
+    void report(PracticeEvent event) const;
+    void abandon(const QString &reason);
+    void onTimer(Hand h);
+
     DrillPorts m_ports;
+    DrillHold &m_hold;
     HandState m_hands[2];
     qint16 m_total = 0;
+    bool m_ended[2] = {false, false};
+    bool m_started = false;
+    bool m_finished = false;
+    Shown m_shown[2];
+    quint64 m_timerRuns[2] = {0, 0};
     LabelModel m_labels;
 };

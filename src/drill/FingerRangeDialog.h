@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drill/KeyMap.h"
 #include "frame/OkCancelDialog.h"
+#include "input/KeyMap.h"
 
 #include <QList>
 

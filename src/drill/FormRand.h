@@ -3,6 +3,8 @@
 
 #include "frame/ExerciseWindow.h"
 
+#include <memory>
+
 class RandomDrill;
 
 // The random drill window.
@@ -10,13 +12,11 @@ class FormRand : public ExerciseWindow {
     Q_OBJECT
 public:
     explicit FormRand(Forms &forms, QWidget *parent = nullptr);
+    ~FormRand() override;
 
-    RandomDrill *logic() const { return m_logic; }
+    RandomDrill *logic() const { return m_logic.get(); }
     void Form_Load();
 
-    // The labels of the drill core, laid out the same in every window built on it.
-    static void addDrillLabels(ExerciseWindow *window);
-
 private:
-    RandomDrill *m_logic = nullptr;
+    std::unique_ptr<RandomDrill> m_logic;
 };

@@ -1,37 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/LabelModel.h"
 
-void LabelModel::define(const QString &name, const QString &initialText, bool visible)
+void LabelModel::define(Label label)
 {
-    if (!m_labels.contains(name))
-        m_order.append(name);
-    m_labels.insert(name, Label{initialText, visible});
+    Entry &entry = m_labels[Labels::index(label)];
+    if (!entry.defined)
+        m_order.append(label);
+    entry = Entry{Labels::firstText(label), true, true};
 }
 
-QString LabelModel::text(const QString &name) const
+void LabelModel::setText(Label label, const QString &text)
 {
-    return m_labels.value(name).text;
+    Entry &entry = m_labels[Labels::index(label)];
+    if (!entry.defined)
+        define(label);
+    entry.text = text;
 }
 
-void LabelModel::setText(const QString &name, const QString &text)
+bool LabelModel::isVisible(Label label) const
 {
-    auto it = m_labels.find(name);
-    if (it == m_labels.end()) {
-        define(name, text);
-        return;
-    }
-    it->text = text;
+    const Entry &entry = m_labels[Labels::index(label)];
+    return entry.defined && entry.visible;
 }
 
-bool LabelModel::isVisible(const QString &name) const
+void LabelModel::setVisible(Label label, bool visible)
 {
-    auto it = m_labels.constFind(name);
-    return it != m_labels.constEnd() && it->visible;
-}
-
-void LabelModel::setVisible(const QString &name, bool visible)
-{
-    auto it = m_labels.find(name);
-    if (it != m_labels.end())
-        it->visible = visible;
+    Entry &entry = m_labels[Labels::index(label)];
+    if (entry.defined)
+        entry.visible = visible;
 }

@@ -1,29 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
+#include "drill/Labels.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
+
+#include <array>
 
 // The texts and visibility of a window's labels, held by the window's logic because the
 // drill rules read them (a repeated task is detected by comparing with the label's text,
 // an ended hand by its empty label). The window only renders them.
 class LabelModel {
 public:
-    void define(const QString &name, const QString &initialText, bool visible = true);
+    // The label starts with its first text, shown.
+    void define(Label label);
 
-    QString text(const QString &name) const;
-    void setText(const QString &name, const QString &text);
-    bool isVisible(const QString &name) const;
-    void setVisible(const QString &name, bool visible);
+    QString text(Label label) const { return m_labels[Labels::index(label)].text; }
+    void setText(Label label, const QString &text);
+    bool isVisible(Label label) const;
+    void setVisible(Label label, bool visible);
 
-    const QStringList &names() const { return m_order; }
+    // The labels defined, in order of definition.
+    const QList<Label> &labels() const { return m_order; }
 
 private:
-    struct Label {
+    struct Entry {
         QString text;
+        bool defined = false;
         bool visible = true;
     };
-    QHash<QString, Label> m_labels;
-    QStringList m_order;
+    std::array<Entry, std::size_t(Label::Count)> m_labels;
+    QList<Label> m_order;
 };

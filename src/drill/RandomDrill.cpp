@@ -14,7 +14,7 @@
 RandomDrill::RandomDrill(DrillPorts ports, RandomSource &random, QObject *parent)
     : DrillCore(ports, parent), m_random(random)
 {
-    labelModel().define(QStringLiteral("Label7"), QStringLiteral("Random test"));
+    labelModel().define(Label::Label7Random);
 }
 
 void RandomDrill::Form_Load(const QString &taskCountText, const QString &soundPath)
@@ -33,12 +33,26 @@ void RandomDrill::Form_Load(const QString &taskCountText, const QString &soundPa
 
 void RandomDrill::mnuStart_Click()
 {
-    resetScores();
-    m_summaryWritten = false;
+    beginExercise();
     playSoundPath();
     guarded([&] { zadajlevu(); });
     guarded([&] { zadajdesnu(); });
     emit changed();
+}
+
+QVariantMap RandomDrill::parameters() const
+{
+    const PracticeSettings &s = settings();
+    const auto range = [](const QString &count, const QString &lowest) {
+        return QStringLiteral("%1-%2").arg(lowest).arg(NumberParser::leadingValue(lowest) +
+                                                       NumberParser::leadingValue(count) - 1);
+    };
+    return {{QStringLiteral("tasks_left"), s.TaskCountLeft},
+            {QStringLiteral("tasks_right"), s.TaskCountRight},
+            {QStringLiteral("fingers_left"), range(s.LeftFingerMax, s.LeftFingerMin)},
+            {QStringLiteral("fingers_right"), range(s.RightFingerMax, s.RightFingerMin)},
+            {QStringLiteral("interval_left_ms"), ticker(Hand::Left).interval()},
+            {QStringLiteral("interval_right_ms"), ticker(Hand::Right).interval()}};
 }
 
 qint16 RandomDrill::taskCount(Hand h) const
@@ -83,29 +97,15 @@ QString RandomDrill::drawFinger(Hand h)
 
 void RandomDrill::giveTask(Hand h)
 {
+    setTask(h, drawFinger(h));
     HandState &state = handState(h);
-    state.task = drawFinger(h);
-    labelModel().setText(taskLabel(h), state.task);
     state.ticks = 0;
-    ticker(h).start();
+    startTimer(h);
     state.count = Int16::add(state.count, 1);
 }
 
-void RandomDrill::endHand(Hand h)
+void RandomDrill::writeSummary()
 {
-    labelModel().setText(taskLabel(h), QString());
-    playSoundPath();
-    writeSummaryOnce();
-}
-
-void RandomDrill::writeSummaryOnce()
-{
-    if (m_summaryWritten)
-        return;
-    if (!labels().text(taskLabel(Hand::Left)).isEmpty() ||
-        !labels().text(taskLabel(Hand::Right)).isEmpty())
-        return;
-    m_summaryWritten = true;
     log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Random"),
                                             settings().TaskCountLeft, QStringLiteral("tasks"),
                                             TotalScore()));

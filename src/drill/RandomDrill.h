@@ -22,24 +22,19 @@ public:
 
     qint16 LeftTasksGiven() const { return hand(Hand::Left).count; }
     qint16 RightTasksGiven() const { return hand(Hand::Right).count; }
-    bool summaryWritten() const { return m_summaryWritten; }
 
 protected:
+    QString kind() const override { return QStringLiteral("random"); }
+    QVariantMap parameters() const override;
     void nextTask(Hand h) override;
     bool scoringAllowed(Hand h) const override;
+    void writeSummary() override;
 
     qint16 taskCount(Hand h) const;
     // Draws a finger from the hand's range that differs from what the task label shows.
     QString drawFinger(Hand h);
     // Gives the hand a new task: label, ticks to 0, timer on, one more task given.
     void giveTask(Hand h);
-    // Empties the hand's label, plays the end sound and, once both hands have ended,
-    // writes the summary (once per exercise).
-    void endHand(Hand h);
-    // Writes the summary when both hands have ended and it has not been written yet.
-    void writeSummaryOnce();
-
-    bool m_summaryWritten = false;
 
 private:
     RandomSource &m_random;

@@ -2,9 +2,9 @@
 #include "drill/RandomOptions.h"
 
 #include "drill/FingerRangeDialog.h"
-#include "drill/FormRand.h"
 #include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
+#include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
 #include "ports/Ticker.h"
@@ -13,13 +13,13 @@ namespace RandomOptions {
 
 void installLevel(ExerciseWindow *window, Forms &forms)
 {
-    window->onCommand(QStringLiteral("mnuLevel"), [window, &forms] {
+    window->onCommand(Command::mnuLevel, [window, &forms] {
         auto *dialog = new LevelDialog(
             QStringLiteral("Select level for the test"),
             [&forms](int periodMs) {
                 // The level lives in the random drill window's timers, whichever window
                 // asked; that window is loaded unseen if need be.
-                if (auto *random = forms.get<FormRand>(QStringLiteral("FormRand"))) {
+                if (auto *random = forms.get<ExerciseWindow>(QStringLiteral("FormRand"))) {
                     random->Timer1().setInterval(periodMs);
                     random->Timer2().setInterval(periodMs);
                 }
@@ -32,15 +32,15 @@ void installLevel(ExerciseWindow *window, Forms &forms)
 
 void install(ExerciseWindow *window, Forms &forms)
 {
-    window->onCommand(QStringLiteral("mnuTask"), [window, &forms] {
+    window->onCommand(Command::mnuTask, [window, &forms] {
         window->openDialog(new frmNumRand(forms.context().settings, window));
     });
     installLevel(window, forms);
-    window->onCommand(QStringLiteral("mnuLComb"), [window, &forms] {
+    window->onCommand(Command::mnuLComb, [window, &forms] {
         if (auto *dialog = forms.get<QDialog>(QStringLiteral("frmLkomb")))
             window->openDialog(dialog);
     });
-    window->onCommand(QStringLiteral("mnuRComb"), [window, &forms] {
+    window->onCommand(Command::mnuRComb, [window, &forms] {
         if (auto *dialog = forms.get<QDialog>(QStringLiteral("frmDkomb")))
             window->openDialog(dialog);
     });

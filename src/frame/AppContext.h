@@ -8,21 +8,31 @@
 #include <memory>
 
 class Clock;
-class LogFile;
-class ResultsLog;
-class RandomSource;
-class SyncSound;
+class HandPlayer;
+class PracticeObserver;
 class ProcessStarter;
+class RandomSource;
+class Registry;
+class ResultsLog;
+class SyncSound;
+class Ticker;
 
 // What every window shares: the practice settings, the program folder and the ports to
-// the outside world. main() wires the real ones; widget tests wire fakes.
+// the outside world. The program's start-up (src/app) creates the real ones; widget tests
+// hand in fakes. No window creates a port of its own.
 struct AppContext {
     PracticeSettings &settings;
     ProgramFolder folder;
     ResultsLog &log;
     RandomSource &random;
     SyncSound &sound;
-    ProcessStarter &opener;
-    // Creates the per-hand timers of a window; tests hand out fakes.
-    std::function<std::unique_ptr<class Ticker>()> makeTicker;
+    ProcessStarter &processes;
+    Registry &registry;
+    const Clock &clock;
+    // Where the drills report what happens.
+    PracticeObserver &events;
+    // The per-hand timers of a window.
+    std::function<std::unique_ptr<Ticker>()> makeTicker;
+    // A hand's player of the preschool game's calls and answers.
+    std::function<std::unique_ptr<HandPlayer>()> makePlayer;
 };

@@ -2,12 +2,9 @@
 #include "frame/ExerciseWindow.h"
 
 #include "drill/DrillCore.h"
-#include "drill/KeyMap.h"
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
-#include "info/InfoCommands.h"
-#include "platform/AppendLogFile.h"
 #include "ports/ProcessStarter.h"
 #include "ports/Ticker.h"
 #include "settings/ResultsLog.h"
@@ -25,8 +22,8 @@
 
 ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
                                QWidget *parent)
-    : QMainWindow(parent), m_forms(forms), m_timer1(forms.context().makeTicker()),
-      m_timer2(forms.context().makeTicker())
+    : QMainWindow(parent), m_forms(forms), m_kind(kind), m_timer1(forms.context().makeTicker()),
+      m_timer2(forms.context().makeTicker()), m_keyboard(forms.context().clock)
 {
     setWindowTitle(QStringLiteral("Moravel"));
     m_canvas = new BackgroundWidget(background, QColor(0xf4, 0xf1, 0xea), this);
@@ -42,36 +39,33 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
         platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
     // The window sees key events before any of its controls.
     qApp->installEventFilter(this);
+    m_keyboard.setSink([this](const FingerStrike &stroke) { strike(stroke); });
 
-    onCommand(QStringLiteral("mnuStart"), [this] {
+    onCommand(Command::mnuStart, [this] {
         if (m_drill)
             m_drill->mnuStart_Click();
     });
-    onCommand(QStringLiteral("mnuReset"), [this] {
+    onCommand(Command::mnuReset, [this] {
         if (m_drill)
             m_drill->mnuReset_Click();
     });
-    const QList<QPair<QString, QString>> switches = {
-        {QStringLiteral("mnuRand"), QStringLiteral("FormRand")},
-        {QStringLiteral("mnuExit"), QStringLiteral("FormRand")},
-        {QStringLiteral("mnuSeq"), QStringLiteral("FormSeq")},
-        {QStringLiteral("mnuMem"), QStringLiteral("FormMemory")},
-        {QStringLiteral("mnuPreschool"), QStringLiteral("frmPreschool")}};
+    const QList<QPair<Command, QString>> switches = {
+        {Command::mnuRand, QStringLiteral("FormRand")},
+        {Command::mnuExit, QStringLiteral("FormRand")},
+        {Command::mnuSeq, QStringLiteral("FormSeq")},
+        {Command::mnuMem, QStringLiteral("FormMemory")},
+        {Command::mnuPreschool, QStringLiteral("frmPreschool")}};
     for (const auto &[item, target] : switches) {
         const QString window = target;
         onCommand(item, [this, window] { m_forms.switchTo(window, this); });
     }
-    onCommand(QStringLiteral("mnuUser"), [this] { mnuUser_Click(); });
-    onCommand(QStringLiteral("mnuViewLog"), [this] { mnuViewLog_Click(); });
-    InfoCommands::install(this, forms, kind);
+    onCommand(Command::mnuUser, [this] { mnuUser_Click(); });
+    onCommand(Command::mnuViewLog, [this] { mnuViewLog_Click(); });
 }
 
 ExerciseWindow::~ExerciseWindow()
 {
     qApp->removeEventFilter(this);
-    // A drill lets go of the timers when it goes, and the timers go before the window's
-    // children: a drill still here goes first.
-    qDeleteAll(findChildren<DrillCore *>(Qt::FindDirectChildrenOnly));
 }
 
 AppContext &ExerciseWindow::context() const
@@ -79,11 +73,19 @@ AppContext &ExerciseWindow::context() const
     return m_forms.context();
 }
 
+DrillPorts ExerciseWindow::drillPorts() const
+{
+    AppContext &ctx = context();
+    return DrillPorts{ctx.settings, *m_timer1,  *m_timer2,  ctx.sound,
+                      ctx.log,      &ctx.clock, &ctx.events};
+}
+
 void ExerciseWindow::buildMenus(const QList<MenuSpec> &menus)
 {
     for (const MenuSpec &spec : menus) {
         QMenu *menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
+        menu->setObjectName(Commands::objectName(spec.name));
+        m_actions[Commands::index(spec.name)] = menu->menuAction();
         addItems(menu, spec.items);
     }
 }
@@ -94,7 +96,7 @@ void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
         QAction *action = nullptr;
         if (!spec.submenu.isEmpty()) {
             QMenu *sub = menu->addMenu(spec.caption);
-            sub->setObjectName(spec.name);
+            sub->setObjectName(Commands::objectName(spec.name));
             action = sub->menuAction();
             addItems(sub, spec.submenu);
         } else if (spec.isSeparator()) {
@@ -104,46 +106,48 @@ void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
             action->setShortcut(spec.shortcut);
             action->setCheckable(spec.checked);
             action->setChecked(spec.checked);
-            const QString name = spec.name;
-            connect(action, &QAction::triggered, this, [this, name] { trigger(name); });
+            const Command command = spec.name;
+            connect(action, &QAction::triggered, this, [this, command] { trigger(command); });
         }
-        action->setObjectName(spec.name);
+        action->setObjectName(Commands::objectName(spec.name));
         action->setEnabled(spec.enabled);
-        m_actions.insert(spec.name, action);
+        m_actions[Commands::index(spec.name)] = action;
     }
 }
 
-void ExerciseWindow::trigger(const QString &name)
+void ExerciseWindow::trigger(Command command)
 {
-    QAction *action = m_actions.value(name);
-    if (action && !action->isEnabled())
+    QAction *item = action(command);
+    if (item && !item->isEnabled())
         return;
-    if (const QStringList choice = m_radioChoices.value(name); !choice.isEmpty()) {
-        for (const QString &item : choice) {
-            if (QAction *other = m_actions.value(item))
-                other->setChecked(item == name);
+    if (const QList<Command> &choice = m_radioChoices[Commands::index(command)];
+        !choice.isEmpty()) {
+        for (Command other : choice) {
+            if (QAction *otherItem = action(other))
+                otherItem->setChecked(other == command);
         }
-    } else if (action && action->isCheckable()) {
+    } else if (item && item->isCheckable()) {
         // A checked item marks where the player is; clicking it does nothing.
-        action->setChecked(true);
+        item->setChecked(true);
         return;
     }
-    const auto command = m_commands.value(name);
-    if (command)
-        command();
+    // A copy: the command may replace itself, or the window may go while it runs.
+    const std::function<void()> run = m_commands[Commands::index(command)];
+    if (run)
+        run();
 }
 
-void ExerciseWindow::onCommand(const QString &name, std::function<void()> command)
+void ExerciseWindow::onCommand(Command command, std::function<void()> run)
 {
-    m_commands.insert(name, std::move(command));
+    m_commands[Commands::index(command)] = std::move(run);
 }
 
-void ExerciseWindow::makeRadioChoice(const QStringList &names)
+void ExerciseWindow::makeRadioChoice(const QList<Command> &commands)
 {
-    for (const QString &name : names) {
-        m_radioChoices.insert(name, names);
-        if (QAction *action = m_actions.value(name))
-            action->setCheckable(true);
+    for (Command command : commands) {
+        m_radioChoices[Commands::index(command)] = commands;
+        if (QAction *item = action(command))
+            item->setCheckable(true);
     }
 }
 
@@ -151,30 +155,58 @@ void ExerciseWindow::attachDrill(DrillCore *drill)
 {
     m_drill = drill;
     connect(drill, &DrillCore::changed, this, &ExerciseWindow::render);
-    connect(drill, &DrillCore::startFailed, this, [this](const QString &message) {
-        QMessageBox::warning(this, QStringLiteral("Moravel"), message);
-    });
+    connect(drill, &DrillCore::startFailed, this, &ExerciseWindow::warn);
     render();
 }
 
-QLabel *ExerciseWindow::addLabel(const QString &name, const QString &text, int pointSize, bool bold,
-                                 const QRect &geometry, Qt::Alignment alignment,
-                                 const QColor &color)
+void ExerciseWindow::strike(const FingerStrike &strike)
 {
-    auto *label = new QLabel(text, m_canvas);
-    label->setObjectName(name);
-    QFont font = label->font();
+    if (m_drill)
+        m_drill->keyUp(strike);
+}
+
+QLabel *ExerciseWindow::addLabel(Label name, int pointSize, bool bold, const QRect &geometry,
+                                 Qt::Alignment alignment, const QColor &color)
+{
+    auto *widget = new QLabel(Labels::firstText(name), m_canvas);
+    widget->setObjectName(Labels::objectName(name));
+    QFont font = widget->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    QPalette palette = label->palette();
+    widget->setFont(font);
+    widget->setGeometry(geometry);
+    widget->setAlignment(alignment);
+    QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_labels.insert(name, label);
-    return label;
+    widget->setPalette(palette);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_labels[Labels::index(name)] = widget;
+    return widget;
+}
+
+void ExerciseWindow::addDrillLabels()
+{
+    const QColor ink(0x1c, 0x24, 0x3a);
+    const QColor points(0x1f, 0x7a, 0x3a);
+    const auto center = Qt::AlignCenter;
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    addLabel(Label::Label8, 14, true, QRect(250, 8, 150, 40), right, ink);
+    addLabel(Label::lblRezultat, 24, true, QRect(410, 4, 120, 48), left, ink);
+    addLabel(Label::Label3, 14, true, QRect(110, 300, 160, 28), center, ink);
+    addLabel(Label::Label1, 48, true, QRect(110, 328, 160, 84), center, ink);
+    addLabel(Label::Label4, 14, true, QRect(490, 300, 160, 28), center, ink);
+    addLabel(Label::Label2, 48, true, QRect(490, 328, 160, 84), center, ink);
+
+    addLabel(Label::Label5_0, 12, true, QRect(60, 478, 240, 26), left, ink);
+    addLabel(Label::lbllRezultat, 24, true, QRect(60, 506, 110, 48), right, ink);
+    addLabel(Label::Label6, 24, true, QRect(172, 506, 36, 48), center, ink);
+    addLabel(Label::lbllpoeni, 24, true, QRect(210, 506, 60, 48), left, points);
+
+    addLabel(Label::Label5_1, 12, true, QRect(460, 478, 240, 26), left, ink);
+    addLabel(Label::lbldRezultat, 24, true, QRect(460, 506, 110, 48), right, ink);
+    addLabel(Label::Label10, 24, true, QRect(572, 506, 36, 48), center, ink);
+    addLabel(Label::lbldpoeni, 24, true, QRect(610, 506, 60, 48), left, points);
 }
 
 void ExerciseWindow::render()
@@ -182,8 +214,8 @@ void ExerciseWindow::render()
     if (!m_drill)
         return;
     const LabelModel &model = m_drill->labels();
-    for (const QString &name : model.names()) {
-        QLabel *widget = m_labels.value(name);
+    for (Label name : model.labels()) {
+        QLabel *widget = label(name);
         if (!widget)
             continue;
         widget->setText(model.text(name));
@@ -204,6 +236,11 @@ void ExerciseWindow::openDialog(QDialog *dialog)
     }
 }
 
+void ExerciseWindow::warn(const QString &message)
+{
+    QMessageBox::warning(this, QStringLiteral("Moravel"), message);
+}
+
 void ExerciseWindow::mnuUser_Click()
 {
     if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(QStringLiteral("frmLog"))))
@@ -215,8 +252,8 @@ void ExerciseWindow::mnuViewLog_Click()
     const QString path = context().folder.filePath(QString::fromLatin1(ResultsLog::FileName));
     // The editor should open a file, not an error, before the first result is written;
     // a name taken by anything but a file is not handed to it.
-    if (AppendLogFile::ensureExists(path))
-        context().opener.openFile(path);
+    if (ResultsLog::createIfMissing(path))
+        context().processes.openFile(path);
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
@@ -230,15 +267,10 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 
     auto *key = static_cast<QKeyEvent *>(event);
     const quint32 scanCode = m_physicalKeys ? key->nativeScanCode() : 0;
-    const auto finger = KeyMap::lookup(key->key(), key->modifiers(), scanCode);
-    if (!finger)
+    if (!KeyboardSource::isFingerKey(key->key(), key->modifiers(), scanCode))
         return false;
-    const quint64 identity = KeyMap::keyIdentity(key->key(), key->modifiers(), scanCode);
-    if (type == QEvent::KeyPress) {
-        m_keys.pressed(identity, key->isAutoRepeat());
-    } else if (m_keys.released(identity, key->isAutoRepeat()) && m_drill) {
-        m_drill->keyUp(*finger);
-    }
+    m_keyboard.keyEvent(type == QEvent::KeyPress, key->key(), key->modifiers(), scanCode,
+                        key->isAutoRepeat(), key->timestamp());
     // Finger keys belong to the drill, not to whatever control has the focus.
     return true;
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drill/KeyTracker.h"
+#include "drill/Labels.h"
+#include "frame/Commands.h"
 #include "frame/MenuLayout.h"
+#include "input/KeyboardSource.h"
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
-#include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -18,9 +20,12 @@ class QDialog;
 class QLabel;
 class Ticker;
 struct AppContext;
+struct DrillPorts;
+struct FingerStrike;
 
 // The frame every exercise window shares: caption "Moravel", a 760 x 589 client area
-// with its background picture, the menu bar, two hand timers, and key releases that
+// with its background picture, the menu bar, two hand timers, and the finger strikes of
+// the computer keyboard (and of any other input source handed to the window), which
 // reach the window before any of its controls and go to the window's drill.
 class ExerciseWindow : public QMainWindow {
     Q_OBJECT
@@ -32,29 +37,37 @@ public:
                    QWidget *parent = nullptr);
     ~ExerciseWindow() override;
 
+    MenuLayout::Window kind() const { return m_kind; }
     DrillCore *drill() const { return m_drill; }
     Ticker &Timer1() const { return *m_timer1; }
     Ticker &Timer2() const { return *m_timer2; }
-    QAction *action(const QString &name) const { return m_actions.value(name); }
-    QLabel *label(const QString &name) const { return m_labels.value(name); }
+    QAction *action(Command command) const { return m_actions[Commands::index(command)]; }
+    QLabel *label(Label label) const { return m_labels[Labels::index(label)]; }
     // Runs a menu command as a click on its item would.
-    void trigger(const QString &name);
+    void trigger(Command command);
+    // A finger strike for this window's drill, from whichever input source.
+    void strike(const FingerStrike &strike);
 
     // Whether this window opens its dialogs and the name prompt modally.
     virtual bool dialogsModal() const { return true; }
 
-    QLabel *addLabel(const QString &name, const QString &text, int pointSize, bool bold,
-                     const QRect &geometry,
+    // A label of the window with its first text.
+    QLabel *addLabel(Label label, int pointSize, bool bold, const QRect &geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                      const QColor &color = QColor(0x20, 0x20, 0x30));
+    // The labels of the drill core, laid out the same in the random, sequential and
+    // memory windows.
+    void addDrillLabels();
 
     // The command of a menu item; items without one do nothing.
-    void onCommand(const QString &name, std::function<void()> command);
+    void onCommand(Command command, std::function<void()> run);
     // Makes these items one choice: choosing one moves the check mark to it and runs its
     // command, even when it already carries the mark.
-    void makeRadioChoice(const QStringList &names);
+    void makeRadioChoice(const QList<Command> &commands);
     // Shows a dialog modally or as an ordinary window, as this window does.
     void openDialog(QDialog *dialog);
+    // A message the player must acknowledge.
+    void warn(const QString &message);
 
     // Menu handlers shared by the four windows.
     void mnuUser_Click();
@@ -64,7 +77,11 @@ protected:
     Forms &forms() const { return m_forms; }
     AppContext &context() const;
     QWidget *canvas() const { return m_canvas; }
+    // The ports a drill of this window works with: the settings, this window's timers,
+    // the start and end sound, the log, the clock and the event stream.
+    DrillPorts drillPorts() const;
 
+    // The window's drill, owned by the window itself (declared last, so it goes first).
     void attachDrill(DrillCore *drill);
     // Renders the drill's labels into the widgets.
     void render();
@@ -77,14 +94,15 @@ private:
     void addItems(class QMenu *menu, const QList<MenuItemSpec> &items);
 
     Forms &m_forms;
+    MenuLayout::Window m_kind;
     QWidget *m_canvas = nullptr;
     std::unique_ptr<Ticker> m_timer1;
     std::unique_ptr<Ticker> m_timer2;
     DrillCore *m_drill = nullptr;
-    QHash<QString, QAction *> m_actions;
-    QHash<QString, std::function<void()>> m_commands;
-    QHash<QString, QStringList> m_radioChoices;
-    QHash<QString, QLabel *> m_labels;
-    KeyTracker m_keys;
+    std::array<QAction *, std::size_t(Command::Count)> m_actions{};
+    std::array<std::function<void()>, std::size_t(Command::Count)> m_commands;
+    std::array<QList<Command>, std::size_t(Command::Count)> m_radioChoices;
+    std::array<QLabel *, std::size_t(Label::Count)> m_labels{};
+    KeyboardSource m_keyboard;
     bool m_physicalKeys = false;
 };

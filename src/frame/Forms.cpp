@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Forms.h"
 
+#include "drill/DrillHold.h"
+#include "frame/AppContext.h"
+#include "ports/SyncSound.h"
+
 #include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
 
 Forms::Forms(AppContext &context, QObject *parent) : QObject(parent), m_context(context) {}
 
@@ -76,11 +82,39 @@ void Forms::switchTo(const QString &target, QWidget *from)
         from->hide();
 }
 
+bool Forms::insideNestedLoop() const
+{
+    return m_context.sound.hold().isHeld() ||
+           QThread::currentThread()->loopLevel() > m_baseLoopLevel;
+}
+
 void Forms::unloadAll(QWidget *closing)
 {
     if (m_unloading)
         return;
     m_unloading = true;
+    if (!insideNestedLoop()) {
+        unloadNow(closing);
+        return;
+    }
+    for (const auto &entry : std::as_const(m_loaded)) {
+        if (entry.second)
+            entry.second->hide();
+    }
+    // Checked again a little later, as many times as it takes.
+    auto *retry = new QTimer(this);
+    retry->setInterval(20);
+    connect(retry, &QTimer::timeout, this, [this, retry] {
+        if (insideNestedLoop())
+            return;
+        retry->deleteLater();
+        unloadNow(nullptr);
+    });
+    retry->start();
+}
+
+void Forms::unloadNow(QWidget *closing)
+{
     while (!m_loaded.isEmpty()) {
         auto entry = m_loaded.takeLast();
         if (entry.second) {

@@ -40,9 +40,14 @@ public:
     // Shows the target exercise window and hides the one switching away.
     void switchTo(const QString &target, QWidget *from);
 
-    // Unloads every window, last loaded first, and ends the program.
+    // Unloads every window, last loaded first, and ends the program. While a nested event
+    // loop runs (a start or end sound, a modal dialog), a window may be inside its own
+    // call: the windows are hidden at once and unloaded once every such loop has ended.
     void unloadAll(QWidget *closing = nullptr);
     bool isUnloading() const { return m_unloading; }
+    // The event loop level at which no window is inside a call of its own: 1 under the
+    // program's main loop, 0 (the default) where events are handled without one (tests).
+    void setBaseLoopLevel(int level) { m_baseLoopLevel = level; }
 
     // The window the name prompt opens.
     static QString startWindow();
@@ -51,7 +56,11 @@ signals:
     void unloaded(const QString &name);
 
 private:
+    bool insideNestedLoop() const;
+    void unloadNow(QWidget *closing);
+
     AppContext &m_context;
+    int m_baseLoopLevel = 0;
     QHash<QString, Factory> m_factories;
     QList<QPair<QString, QPointer<QWidget>>> m_loaded;
     bool m_unloading = false;

@@ -3,27 +3,28 @@
 
 namespace {
 
-MenuItemSpec item(const char *name, const char *caption, QKeySequence shortcut = {})
+using C = Command;
+
+MenuItemSpec item(Command name, const char *caption, QKeySequence shortcut = {})
 {
-    return MenuItemSpec{
-        QString::fromLatin1(name), QString::fromLatin1(caption), shortcut, false, true, {}};
+    return MenuItemSpec{name, QString::fromLatin1(caption), shortcut, false, true, {}};
 }
 
-MenuItemSpec checkedItem(const char *name, const char *caption)
+MenuItemSpec checkedItem(Command name, const char *caption)
 {
     MenuItemSpec spec = item(name, caption);
     spec.checked = true;
     return spec;
 }
 
-MenuItemSpec disabledItem(const char *name, const char *caption)
+MenuItemSpec disabledItem(Command name, const char *caption)
 {
     MenuItemSpec spec = item(name, caption);
     spec.enabled = false;
     return spec;
 }
 
-MenuItemSpec separator(const char *name)
+MenuItemSpec separator(Command name)
 {
     return item(name, "");
 }
@@ -32,30 +33,31 @@ using Window = MenuLayout::Window;
 
 MenuSpec testMenu(Window window)
 {
-    MenuSpec menu{QStringLiteral("mnuTest"), QStringLiteral("&Test"), {}};
-    menu.items << item("mnuStart", "&Start", QKeySequence(Qt::Key_Delete))
-               << item("mnuReset", "&Reset", QKeySequence(Qt::Key_F12));
+    MenuSpec menu{C::mnuTest, QStringLiteral("&Test"), {}};
+    menu.items << item(C::mnuStart, "&Start", QKeySequence(Qt::Key_Delete))
+               << item(C::mnuReset, "&Reset", QKeySequence(Qt::Key_F12));
     switch (window) {
     case Window::Random:
-        menu.items << separator("crta2") << checkedItem("mnuRand", "Ra&ndom")
-                   << item("mnuSeq", "Se&quential exercises") << item("mnuMem", "&Memory exercises")
-                   << item("mnuPreschool", "&Preschool");
+        menu.items << separator(C::crta2) << checkedItem(C::mnuRand, "Ra&ndom")
+                   << item(C::mnuSeq, "Se&quential exercises")
+                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool");
         break;
     case Window::Sequential:
-        menu.items << separator("crta3") << item("mnuExit", "Ra&ndom exercises")
-                   << checkedItem("mnuSeq", "Se&quential exercises")
-                   << item("mnuMem", "&Memory exercises") << item("mnuPreschool", "&Preschool");
+        menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
+                   << checkedItem(C::mnuSeq, "Se&quential exercises")
+                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool");
         break;
     case Window::Memory:
-        menu.items << separator("crta3") << item("mnuExit", "Ra&ndom exercises")
-                   << item("mnuSeq", "Se&quential exercises")
-                   << checkedItem("mnuMem", "&Memory exercise")
-                   << item("mnuPreschool", "&Preschool");
+        menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
+                   << item(C::mnuSeq, "Se&quential exercises")
+                   << checkedItem(C::mnuMem, "&Memory exercise")
+                   << item(C::mnuPreschool, "&Preschool");
         break;
     case Window::Preschool:
-        menu.items << separator("crta2") << item("mnuRand", "Ra&ndom")
-                   << item("mnuSeq", "Se&quential exercises") << item("mnuMem", "&Memory exercises")
-                   << checkedItem("mnuPreschool", "&Preschool");
+        menu.items << separator(C::crta2) << item(C::mnuRand, "Ra&ndom")
+                   << item(C::mnuSeq, "Se&quential exercises")
+                   << item(C::mnuMem, "&Memory exercises")
+                   << checkedItem(C::mnuPreschool, "&Preschool");
         break;
     }
     return menu;
@@ -63,39 +65,39 @@ MenuSpec testMenu(Window window)
 
 MenuSpec userMenu()
 {
-    return MenuSpec{QStringLiteral("mnuUse"),
+    return MenuSpec{C::mnuUse,
                     QStringLiteral("&User"),
-                    {item("mnuUser", "&New"), item("mnuViewLog", "&View results")}};
+                    {item(C::mnuUser, "&New"), item(C::mnuViewLog, "&View results")}};
 }
 
 MenuSpec optionsMenu(Window window)
 {
-    MenuSpec menu{QStringLiteral("mnuOptions"), QStringLiteral("&Options"), {}};
+    MenuSpec menu{C::mnuOptions, QStringLiteral("&Options"), {}};
     switch (window) {
     case Window::Random:
     case Window::Preschool:
-        menu.items << disabledItem("mnu3", "&Choose exercise")
-                   << item("mnuTask", "&Number of tasks")
-                   << disabledItem("mnu2", "N&umber of sequences") << item("mnuLevel", "&Level")
-                   << separator("crta1") << item("mnuLComb", "&Left hand combinations")
-                   << item("mnuRComb", "&Right Hand combinations");
+        menu.items << disabledItem(C::mnu3, "&Choose exercise")
+                   << item(C::mnuTask, "&Number of tasks")
+                   << disabledItem(C::mnu2, "N&umber of sequences") << item(C::mnuLevel, "&Level")
+                   << separator(C::crta1) << item(C::mnuLComb, "&Left hand combinations")
+                   << item(C::mnuRComb, "&Right Hand combinations");
         break;
     case Window::Sequential:
-        menu.items << item("mnuChooseexe", "&Choose exercise")
-                   << disabledItem("mnu1", "N&umber of tasks")
-                   << item("mnuTask", "&Number of sequences") << item("mnuLevel", "&Level")
-                   << separator("crta1") << disabledItem("mnuLComb", "&Left hand combinations")
-                   << disabledItem("mnuRComb", "&Right Hand combinations");
+        menu.items << item(C::mnuChooseexe, "&Choose exercise")
+                   << disabledItem(C::mnu1, "N&umber of tasks")
+                   << item(C::mnuTask, "&Number of sequences") << item(C::mnuLevel, "&Level")
+                   << separator(C::crta1) << disabledItem(C::mnuLComb, "&Left hand combinations")
+                   << disabledItem(C::mnuRComb, "&Right Hand combinations");
         break;
     case Window::Memory: {
-        MenuItemSpec notes = item("mnuNPT", "Notes per task");
-        notes.submenu << item("mnu3", "3") << item("mnu4", "4") << checkedItem("mnu5", "5");
-        menu.items << disabledItem("mnuExe", "&Choose exercise")
-                   << disabledItem("mnu1", "N&umber of tasks")
-                   << item("mnuTask", "&Number of memory tasks") << notes
-                   << item("mnuLevel", "&Level") << separator("crta1")
-                   << disabledItem("mnuLComb", "&Left hand combinations")
-                   << disabledItem("mnuRComb", "&Right Hand combinations");
+        MenuItemSpec notes = item(C::mnuNPT, "Notes per task");
+        notes.submenu << item(C::mnu3, "3") << item(C::mnu4, "4") << checkedItem(C::mnu5, "5");
+        menu.items << disabledItem(C::mnuExe, "&Choose exercise")
+                   << disabledItem(C::mnu1, "N&umber of tasks")
+                   << item(C::mnuTask, "&Number of memory tasks") << notes
+                   << item(C::mnuLevel, "&Level") << separator(C::crta1)
+                   << disabledItem(C::mnuLComb, "&Left hand combinations")
+                   << disabledItem(C::mnuRComb, "&Right Hand combinations");
         break;
     }
     }
@@ -107,10 +109,10 @@ MenuSpec helpMenu(Window window)
     const bool wide = window == Window::Random || window == Window::Preschool;
     // The F1 in the caption is text only; the windows bind F1 themselves.
     const char *contents = wide ? "&Contents            F1" : "&Contents        F1";
-    return MenuSpec{QStringLiteral("mnuHelp"),
+    return MenuSpec{C::mnuHelp,
                     QStringLiteral("&Help"),
-                    {item("mnuContents", contents), item("mnuRaspored", "&Key dispositon"),
-                     item("mnuAbout", "About")}};
+                    {item(C::mnuContents, contents), item(C::mnuRaspored, "&Key dispositon"),
+                     item(C::mnuAbout, "About")}};
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "frame/Commands.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -8,7 +10,7 @@
 // The menu bars of the four exercise windows, as data: every item with its control
 // name, caption (the "&" marks the access letter), shortcut, check mark and state.
 struct MenuItemSpec {
-    QString name;
+    Command name;
     QString caption; // empty for a separator
     QKeySequence shortcut;
     bool checked = false;
@@ -19,7 +21,7 @@ struct MenuItemSpec {
 };
 
 struct MenuSpec {
-    QString name;
+    Command name;
     QString caption;
     QList<MenuItemSpec> items;
 };

@@ -21,24 +21,24 @@ QString helpContentsFile()
 void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind)
 {
     Forms *registry = &forms;
-    window->onCommand(QStringLiteral("mnuContents"),
+    window->onCommand(Command::mnuContents,
                       [registry, kind] { mnuContents_Click(*registry, kind); });
-    window->onCommand(QStringLiteral("mnuRaspored"),
+    window->onCommand(Command::mnuRaspored,
                       [registry, kind] { mnuRaspored_Click(*registry, kind); });
-    window->onCommand(QStringLiteral("mnuAbout"), [registry] { mnuAbout_Click(*registry); });
+    window->onCommand(Command::mnuAbout, [registry] { mnuAbout_Click(*registry); });
 
     // F1 belongs to the window; the "F1" in the item's caption is only a hint.
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
     f1->setObjectName(QStringLiteral("HelpShortcut"));
     f1->setContext(Qt::WindowShortcut);
     QObject::connect(f1, &QShortcut::activated, window,
-                     [window] { window->trigger(QStringLiteral("mnuContents")); });
+                     [window] { window->trigger(Command::mnuContents); });
 }
 
 void registerForms(Forms &forms)
 {
-    forms.registerForm(QStringLiteral("frmAbout"), [](Forms &) {
-        auto *about = new frmAbout;
+    forms.registerForm(QStringLiteral("frmAbout"), [](Forms &f) {
+        auto *about = new frmAbout(f.context().registry, f.context().processes);
         about->Form_Load();
         return about;
     });

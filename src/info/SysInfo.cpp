@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/SysInfo.h"
 
-#include "ports/ProgramLauncher.h"
+#include "ports/ProcessStarter.h"
 #include "ports/Registry.h"
 
 const QString SysInfo::gREGKEYSYSINFO = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -18,8 +18,7 @@ namespace {
 constexpr quint32 BufferSize = 1024;
 }
 
-SysInfo::SysInfo(Registry &registry, FileTest fileExists, ProgramLauncher &launcher,
-                 Message message)
+SysInfo::SysInfo(Registry &registry, FileTest fileExists, ProcessStarter &launcher, Message message)
     : m_registry(registry), m_fileExists(std::move(fileExists)), m_launcher(launcher),
       m_message(std::move(message))
 {}

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class ProgramLauncher;
+class ProcessStarter;
 class Registry;
 
 // Finds and starts the system information tool for the About window. The tool's full
@@ -25,7 +25,7 @@ public:
     static const QString UnavailableText;
     static const QString Title;
 
-    SysInfo(Registry &registry, FileTest fileExists, ProgramLauncher &launcher, Message message);
+    SysInfo(Registry &registry, FileTest fileExists, ProcessStarter &launcher, Message message);
 
     // Starts the tool, or shows the message when it cannot be found or started.
     void StartSysInfo() const;
@@ -41,6 +41,6 @@ public:
 private:
     Registry &m_registry;
     FileTest m_fileExists;
-    ProgramLauncher &m_launcher;
+    ProcessStarter &m_launcher;
     Message m_message;
 };

@@ -2,8 +2,6 @@
 #include "info/frmAbout.h"
 
 #include "info/SysInfo.h"
-#include "platform/DetachedLauncher.h"
-#include "platform/ToolRegistry.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -46,9 +44,7 @@ QPixmap programIcon()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent), m_registry(std::make_unique<ToolRegistry>()),
-      m_launcher(std::make_unique<DetachedLauncher>())
+frmAbout::frmAbout(Registry &registry, ProcessStarter &processes, QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -96,7 +92,7 @@ frmAbout::frmAbout(QWidget *parent)
     connect(m_sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     setSysInfo(std::make_unique<SysInfo>(
-        *m_registry, [](const QString &path) { return QFileInfo(path).isFile(); }, *m_launcher,
+        registry, [](const QString &path) { return QFileInfo(path).isFile(); }, processes,
         [this](const QString &text, const QString &title) { showUnavailable(text, title); }));
 
     // OK is also the cancel button: Escape and the close box end the window as OK does.

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class ProgramLauncher;
+class ProcessStarter;
 class QLabel;
 class QPushButton;
 class Registry;
@@ -21,7 +21,8 @@ public:
     static constexpr int ClientHeight = 236;
     static const QString AppTitle;
 
-    explicit frmAbout(QWidget *parent = nullptr);
+    // The system information tool is looked up in the registry and started as a process.
+    frmAbout(Registry &registry, ProcessStarter &processes, QWidget *parent = nullptr);
     ~frmAbout() override;
 
     void Form_Load();
@@ -44,7 +45,5 @@ private:
 
     QPushButton *m_ok = nullptr;
     QPushButton *m_sysInfo = nullptr;
-    std::unique_ptr<Registry> m_registry;
-    std::unique_ptr<ProgramLauncher> m_launcher;
     std::unique_ptr<SysInfo> m_info;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memory/FormMemory.h"
 
-#include "drill/FormRand.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
@@ -9,40 +8,29 @@
 #include "memory/frmNumSeqMem.h"
 #include "ports/Ticker.h"
 
-#include <QMessageBox>
 #include <QTimer>
 
 FormMemory::FormMemory(Forms &forms, QWidget *parent)
     : ExerciseWindow(forms, MenuLayout::Window::Memory, QStringLiteral(":/pictures/background.svg"),
-                     parent)
+                     parent),
+      m_logic(std::make_unique<MemoryDrill>(drillPorts(), context().random))
 {
-    AppContext &ctx = context();
-    m_logic = new MemoryDrill(DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log},
-                              ctx.random, this);
-    FormRand::addDrillLabels(this);
-    addLabel(QStringLiteral("Label7"), QStringLiteral("Memory test"), 12, true,
-             QRect(300, 420, 160, 28), Qt::AlignCenter, QColor(0xe0, 0x70, 0x00));
+    addDrillLabels();
+    addLabel(Label::Label7Memory, 12, true, QRect(300, 420, 160, 28), Qt::AlignCenter,
+             QColor(0xe0, 0x70, 0x00));
     const QColor status(0xb0, 0x24, 0x30);
-    addLabel(QStringLiteral("Label9"), QString(), 13, true, QRect(90, 268, 200, 30),
-             Qt::AlignCenter, status);
-    addLabel(QStringLiteral("Label11"), QString(), 13, true, QRect(470, 268, 200, 30),
-             Qt::AlignCenter, status);
-    attachDrill(m_logic);
+    addLabel(Label::Label9, 13, true, QRect(90, 268, 200, 30), Qt::AlignCenter, status);
+    addLabel(Label::Label11, 13, true, QRect(470, 268, 200, 30), Qt::AlignCenter, status);
+    attachDrill(m_logic.get());
     installOptions();
 }
 
-FormMemory::~FormMemory()
-{
-    // The drill lets go of the frame's timers, which go before the window's children.
-    delete m_logic;
-    m_logic = nullptr;
-}
+FormMemory::~FormMemory() = default;
 
 void FormMemory::installOptions()
 {
-    onCommand(QStringLiteral("mnuTask"),
-              [this] { openDialog(new frmNumSeqMem(context().settings, this)); });
-    onCommand(QStringLiteral("mnuLevel"), [this] {
+    onCommand(Command::mnuTask, [this] { openDialog(new frmNumSeqMem(context().settings, this)); });
+    onCommand(Command::mnuLevel, [this] {
         auto *dialog = new LevelDialog(
             QStringLiteral("Select level for the test"),
             [this](int periodMs) {
@@ -54,9 +42,10 @@ void FormMemory::installOptions()
         dialog->setObjectName(QStringLiteral("frmLevelMem"));
         openDialog(dialog);
     });
-    QStringList notes;
+    QList<Command> notes;
+    const Command items[] = {Command::mnu3, Command::mnu4, Command::mnu5};
     for (const MemoryDrill::Table &table : MemoryDrill::Tables) {
-        const QString item = QStringLiteral("mnu%1").arg(table.notes);
+        const Command item = items[table.notes - 3];
         const int count = table.notes;
         notes << item;
         onCommand(item, [this, count] {
@@ -96,7 +85,5 @@ void FormMemory::warnIfUnreadable()
         return;
     m_warned = true;
     // After the window has come up, so the warning has a window to stand in front of.
-    QTimer::singleShot(0, this, [this] {
-        QMessageBox::warning(this, QStringLiteral("Moravel"), databaseWarning());
-    });
+    QTimer::singleShot(0, this, [this] { warn(databaseWarning()); });
 }

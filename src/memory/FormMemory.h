@@ -3,6 +3,8 @@
 
 #include "frame/ExerciseWindow.h"
 
+#include <memory>
+
 class MemoryDrill;
 
 // The memory test window.
@@ -12,7 +14,7 @@ public:
     explicit FormMemory(Forms &forms, QWidget *parent = nullptr);
     ~FormMemory() override;
 
-    MemoryDrill *logic() const { return m_logic; }
+    MemoryDrill *logic() const { return m_logic.get(); }
     void Form_Load();
 
     // The text of the warning shown when the exercise database cannot be used.
@@ -26,6 +28,6 @@ private:
     // Warns once, after the window is on screen, when the database cannot be used.
     void warnIfUnreadable();
 
-    MemoryDrill *m_logic = nullptr;
     bool m_warned = false;
+    std::unique_ptr<MemoryDrill> m_logic;
 };

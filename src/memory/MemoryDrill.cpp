@@ -28,14 +28,9 @@ const MemoryDrill::Table *tableFor(int notes)
 MemoryDrill::MemoryDrill(DrillPorts ports, RandomSource &random, QObject *parent)
     : DrillCore(ports, parent), m_random(random)
 {
-    labelModel().define(QStringLiteral("Label7"), QStringLiteral("Memory test"));
-    labelModel().define(statusLabel(Hand::Left), QString());
-    labelModel().define(statusLabel(Hand::Right), QString());
-}
-
-QString MemoryDrill::statusLabel(Hand h)
-{
-    return h == Hand::Left ? QStringLiteral("Label9") : QStringLiteral("Label11");
+    labelModel().define(Label::Label7Memory);
+    labelModel().define(statusLabel(Hand::Left));
+    labelModel().define(statusLabel(Hand::Right));
 }
 
 void MemoryDrill::Form_Load(const QString &databasePath, const QString &taskCountText,
@@ -95,7 +90,7 @@ void MemoryDrill::goIdle()
         labelModel().setText(statusLabel(h), QString());
         showIdle(h);
         labelModel().setVisible(taskLabel(h), true);
-        ticker(h).stop();
+        stopTimer(h);
     }
 }
 
@@ -114,6 +109,13 @@ void MemoryDrill::showRow(Hand h)
     const DataLink &link = m_links[index(h)];
     if (!link.column().isEmpty())
         labelModel().setText(taskLabel(h), link.currentValue());
+}
+
+void MemoryDrill::showNote(Hand h)
+{
+    showRow(h);
+    const Label note = taskLabel(h);
+    setTask(h, labels().text(note), labels().isVisible(note));
 }
 
 qint16 MemoryDrill::pickColumn()
@@ -151,25 +153,29 @@ void MemoryDrill::mnuStart_Click()
         chooseTask(h, memoryPick(h));
         showRow(h);
     }
-    resetScores();
-    m_summaryWritten = false;
+    beginExercise();
     playSoundPath();
     for (Hand h : {Hand::Left, Hand::Right}) {
         linkOf(h).MoveFirst();
-        showRow(h);
-        handState(h).task = labels().text(taskLabel(h));
+        showNote(h);
     }
     emit changed();
 }
 
-void MemoryDrill::keyUp(FingerKey key)
+QVariantMap MemoryDrill::parameters() const
+{
+    return {{QStringLiteral("notes"), m_notes},
+            {QStringLiteral("tasks_left"), settings().SequenceCountLeft},
+            {QStringLiteral("tasks_right"), settings().SequenceCountRight},
+            {QStringLiteral("interval_left_ms"), ticker(Hand::Left).interval()},
+            {QStringLiteral("interval_right_ms"), ticker(Hand::Right).interval()}};
+}
+
+bool MemoryDrill::acceptsStrikes(Hand h) const
 {
     // Before the first Start there is no task, and a finished hand waits for the next
     // Start: otherwise it would score again and run past its count.
-    const Phase p = phase(key.hand);
-    if (p == Phase::Idle || p == Phase::Finished)
-        return;
-    DrillCore::keyUp(key);
+    return phase(h) != Phase::Idle && phase(h) != Phase::Finished;
 }
 
 bool MemoryDrill::scoringAllowed(Hand h) const
@@ -180,32 +186,31 @@ bool MemoryDrill::scoringAllowed(Hand h) const
 void MemoryDrill::nextTask(Hand h)
 {
     HandState &state = handState(h);
-    DataLink &link = linkOf(h);
-    const QString note = taskLabel(h);
-
-    link.MoveNext();
-    showRow(h);
-    if (!labels().isVisible(note)) {
+    const Label note = taskLabel(h);
+    const bool passDone = linkOf(h).stepWrapping();
+    const bool hidden = !labels().isVisible(note);
+    if (hidden) {
         state.ticks = 0;
-        ticker(h).start();
+        startTimer(h);
     }
-    state.task = labels().text(note);
-    if (!link.EOF_() && labels().text(note) != QLatin1String("0"))
+    if (!passDone) {
+        showNote(h);
         return;
-
-    link.MoveFirst();
-    showRow(h);
-    state.task = labels().text(note);
-    if (labels().isVisible(note)) {
+    }
+    if (!hidden) {
         // The whole sequence has been shown: now it is played from memory.
         labelModel().setVisible(note, false);
         labelModel().setText(statusLabel(h), Repeat);
         m_phase[index(h)] = Phase::Recall;
         state.ticks = 0;
-        ticker(h).start();
+        startTimer(h);
+        showNote(h);
         return;
     }
 
+    // Played back to its end: the task is done.
+    showRow(h);
+    state.task = labels().text(note);
     const qint16 done = Int16::add(state.count, 1);
     const QString prefix = h == Hand::Left ? QStringLiteral("left hand memory test")
                                            : QStringLiteral("right hand memory test");
@@ -213,7 +218,7 @@ void MemoryDrill::nextTask(Hand h)
                        QStringLiteral(" points"));
     state.count = done;
     if (state.count == sequenceCount(h))
-        finishHand(h);
+        endHand(h);
     else
         beginTask(h);
 }
@@ -223,22 +228,21 @@ void MemoryDrill::beginTask(Hand h)
     labelModel().setVisible(taskLabel(h), true);
     labelModel().setText(statusLabel(h), Memorize);
     m_phase[index(h)] = Phase::Show;
-    ticker(h).stop();
+    stopTimer(h);
     chooseTask(h, pickColumn());
     // The link still stands on the first row, so the new task's first note shows.
-    showRow(h);
+    showNote(h);
 }
 
-void MemoryDrill::finishHand(Hand h)
+void MemoryDrill::showEnd(Hand h)
 {
-    labelModel().setText(taskLabel(h), QString());
+    DrillCore::showEnd(h);
     labelModel().setText(statusLabel(h), EndOfExercise);
     m_phase[index(h)] = Phase::Finished;
-    playSoundPath();
-    if (m_summaryWritten || phase(Hand::Left) != Phase::Finished ||
-        phase(Hand::Right) != Phase::Finished)
-        return;
-    m_summaryWritten = true;
+}
+
+void MemoryDrill::writeSummary()
+{
     log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Memory test"),
                                             settings().SequenceCountLeft,
                                             QStringLiteral("memory tasks"), TotalScore()));

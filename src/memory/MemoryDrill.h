@@ -39,7 +39,6 @@ public:
                    const QString &soundPath);
 
     void mnuStart_Click() override;
-    void keyUp(FingerKey key) override;
     void seqleva() { nextTask(Hand::Left); }
     void seqdesna() { nextTask(Hand::Right); }
 
@@ -57,18 +56,22 @@ public:
     qint16 RightTasksDone() const { return hand(Hand::Right).count; }
     Phase phase(Hand h) const { return m_phase[index(h)]; }
     const DataLink &link(Hand h) const { return m_links[index(h)]; }
-    bool summaryWritten() const { return m_summaryWritten; }
     // Why the exercise database cannot be used; empty while it can.
     QString databaseError() const { return m_error; }
 
     // Status label of a hand: Label9 / Label11.
-    static QString statusLabel(Hand h);
+    static Label statusLabel(Hand h) { return h == Hand::Left ? Label::Label9 : Label::Label11; }
 
 protected:
+    QString kind() const override { return QStringLiteral("memory"); }
+    QVariantMap parameters() const override;
+    bool acceptsStrikes(Hand h) const override;
     // seqleva / seqdesna: steps the hand's sequence and moves it through its phases.
     void nextTask(Hand h) override;
     // Only a hidden note, and one that still has a text, is scored.
     bool scoringAllowed(Hand h) const override;
+    void showEnd(Hand h) override;
+    void writeSummary() override;
 
 private:
     DataLink &linkOf(Hand h) { return m_links[index(h)]; }
@@ -76,6 +79,8 @@ private:
     qint16 &memoryPick(Hand h);
     // The note label follows its link's row and column, once a column is chosen.
     void showRow(Hand h);
+    // The note as the hand's task: one to memorize while it is shown.
+    void showNote(Hand h);
     // Chooses the column of the hand's task; a column the table lacks is replaced by a
     // fresh pick, so a missing column is never shown.
     void chooseTask(Hand h, qint16 column);
@@ -83,7 +88,6 @@ private:
     // has none.
     qint16 pickColumn();
     void beginTask(Hand h);
-    void finishHand(Hand h);
     // Opens both links on the table; on failure both hands go idle.
     bool openTable(const QString &table);
     void goIdle();
@@ -95,6 +99,5 @@ private:
     qint16 m_taskColumnCount = 0;
     // The task columns the open table really has, in column order.
     QList<qint16> m_taskColumns;
-    bool m_summaryWritten = false;
     QString m_error;
 };

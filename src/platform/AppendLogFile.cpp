@@ -1,67 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppendLogFile.h"
 
+#include "settings/ResultsLog.h"
+
 #include <QByteArray>
 #include <QFile>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 AppendLogFile::AppendLogFile(QString path) : m_path(std::move(path)) {}
-
-namespace {
-
-// Opens the log for appending, creating it when it is missing. Only a regular file is a
-// log: a FIFO, a device or a folder by that name would block the program or swallow the
-// record, so it is refused. Never waits: a FIFO without a reader would block the open.
-int openLog(const QByteArray &name, QString &problem)
-{
-    const int fd =
-        ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-    struct stat info {};
-    if (fd < 0) {
-        const int error = errno;
-        const bool other = ::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode);
-        problem = other ? QStringLiteral("not a regular file")
-                        : QString::fromLocal8Bit(std::strerror(error));
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        problem = QStringLiteral("not a regular file");
-        return -1;
-    }
-    return fd;
-}
-
-} // namespace
-
-bool AppendLogFile::ensureExists(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode))
-        return true;
-    QString problem;
-    const int fd = openLog(name, problem);
-    if (fd < 0) {
-        std::fprintf(stderr, "moravel: cannot open the results log %s: %s\n", name.constData(),
-                     qPrintable(problem));
-        return false;
-    }
-    ::close(fd);
-    return true;
-}
 
 bool AppendLogFile::append(const QByteArray &record)
 {
     const QByteArray name = QFile::encodeName(m_path);
     QString problem;
-    const int fd = openLog(name, problem);
+    const int fd = ResultsLog::openForAppend(name, problem);
     if (fd < 0) {
         std::fprintf(stderr, "moravel: cannot open the results log %s: %s\n", name.constData(),
                      qPrintable(problem));

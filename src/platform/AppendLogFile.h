@@ -14,9 +14,6 @@ public:
     explicit AppendLogFile(QString path);
     bool append(const QByteArray &record) override;
     QString path() const { return m_path; }
-    // Makes sure there is a log to show: an empty one is created when there is none.
-    // False, and reported, when the name is taken by something that is not a file.
-    static bool ensureExists(const QString &path);
 
 private:
     QString m_path;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSyncSound.h"
 
-#include "platform/DrillHold.h"
 #include "ports/HandPlayer.h"
 
 #include <QApplication>
@@ -36,7 +35,7 @@ void QtSyncSound::playSync(const QString &path)
         return;
     }
     repaintWindows();
-    DrillHold::hold();
+    m_hold.hold();
     // The samples go to the output at once, so the sound starts now and the hold ends
     // with its last sample.
     m_output.play(path);
@@ -47,5 +46,5 @@ void QtSyncSound::playSync(const QString &path)
     connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
     end.start(*length);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    DrillHold::release();
+    m_hold.release();
 }

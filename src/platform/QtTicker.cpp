@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtTicker.h"
 
-#include "platform/DrillHold.h"
-
-#include <QPointer>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -53,14 +50,12 @@ void QtTicker::arm(int milliseconds)
 
 void QtTicker::start()
 {
-    ++m_generation;
     m_active = true;
     arm(m_interval);
 }
 
 void QtTicker::stop()
 {
-    ++m_generation;
     m_active = false;
     arm(-1);
 }
@@ -95,10 +90,6 @@ void QtTicker::expired()
         return;
     // Periods missed while the program was busy count as one tick, as with any timer of
     // the event loop; the next tick stays on the schedule.
-    const quint64 generation = m_generation;
-    QPointer<QtTicker> self(this);
-    DrillHold::dispatch([self, generation] {
-        if (self && self->m_generation == generation && self->m_onTick)
-            self->m_onTick();
-    });
+    if (m_onTick)
+        m_onTick();
 }

@@ -33,7 +33,4 @@ private:
     int m_interval = 1000;
     bool m_active = false;
     std::function<void()> m_onTick;
-    // Counts starts, so that a tick kept during a hold is dropped when the timer was
-    // restarted or stopped before the hold ended.
-    quint64 m_generation = 0;
 };

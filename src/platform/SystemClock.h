@@ -6,4 +6,5 @@
 class SystemClock : public Clock {
 public:
     QDateTime now() const override;
+    qint64 monotonicNs() const override;
 };

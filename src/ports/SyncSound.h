@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class DrillHold;
 class QString;
 
 // Plays a WAV file to its end before returning; no key and no tick of a drill is
@@ -11,4 +12,6 @@ public:
     // Loads the file ahead of its first use, so that playing starts at once.
     virtual void prepare(const QString &path) = 0;
     virtual void playSync(const QString &path) = 0;
+    // Held while a sound plays; the drills keep their ticks in it meanwhile.
+    virtual DrillHold &hold() = 0;
 };

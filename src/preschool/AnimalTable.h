@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drill/KeyMap.h"
+#include "input/KeyMap.h"
 
 #include <QString>
 

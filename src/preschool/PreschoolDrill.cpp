@@ -14,8 +14,13 @@ PreschoolDrill::PreschoolDrill(DrillPorts ports, RandomSource &random, Preschool
         delay.setInterval(FeedbackDelayMs);
         delay.stop();
         delay.setCallback([this, h] {
-            feedbackTick(h);
-            emit changed();
+            dispatchHeld([this, h] {
+                // Stopped or restarted while a sound held the drill: not this delay's end.
+                if (!feedbackTicker(h).isActive())
+                    return;
+                feedbackTick(h);
+                emit changed();
+            });
         });
     }
 }
@@ -61,28 +66,27 @@ QString PreschoolDrill::soundFile(const QString &relative)
     return *it;
 }
 
-void PreschoolDrill::keyUp(FingerKey key)
+void PreschoolDrill::scoreStrike(Hand h, bool right)
 {
-    const Hand h = key.hand;
-    const bool right = taskIs(h, key.finger);
-    // Every key is answered at once. A task scores once, though: during the delay it has
-    // been answered already, and an ended hand has no task left to win.
+    // A task scores once: during the delay it has been answered already, and an ended
+    // hand has no task left to win.
     if (right && !hasEnded(h) && !feedbackPending(h)) {
         guarded([&] { score(h); });
         feedbackTicker(h).start();
     }
+}
+
+void PreschoolDrill::afterStrike(Hand h, bool right)
+{
     player(h).play(soundFile(right ? AnimalTable::yesSound(h) : AnimalTable::noSound(h)));
-    emit changed();
 }
 
 void PreschoolDrill::mnuStart_Click()
 {
     // A delay still pending from the last exercise would give a task this one never
     // counted.
-    for (Hand h : {Hand::Left, Hand::Right}) {
+    for (Hand h : {Hand::Left, Hand::Right})
         feedbackTicker(h).stop();
-        m_ended[index(h)] = false;
-    }
     RandomDrill::mnuStart_Click();
 }
 
@@ -94,9 +98,13 @@ void PreschoolDrill::nextTask(Hand h)
         m_picture[index(h)] = AnimalTable::picture(hand(h).task.toInt());
         return;
     }
-    m_picture[index(h)] = AnimalTable::EmptyPicture;
-    m_ended[index(h)] = true;
     endHand(h);
+}
+
+void PreschoolDrill::showEnd(Hand h)
+{
+    m_picture[index(h)] = AnimalTable::EmptyPicture;
+    RandomDrill::showEnd(h);
 }
 
 void PreschoolDrill::playAnimal(Hand h)

@@ -36,7 +36,6 @@ public:
     // ranges, this window's start and end sound, and every sound of the game readied.
     void Form_Load(const QString &taskCountText);
 
-    void keyUp(FingerKey key) override;
     void mnuStart_Click() override;
 
     void TimerLevaSvirka_Timer() { feedbackTick(Hand::Left); }
@@ -48,11 +47,15 @@ public:
     int Image1() const { return m_picture[0]; }
     int Image2() const { return m_picture[1]; }
     int picture(Hand h) const { return m_picture[index(h)]; }
-    bool hasEnded(Hand h) const { return m_ended[index(h)]; }
     bool feedbackPending(Hand h) const;
 
 protected:
+    QString kind() const override { return QStringLiteral("preschool"); }
+    // Every key is answered at once; a right one scores and starts the feedback delay.
+    void scoreStrike(Hand h, bool right) override;
+    void afterStrike(Hand h, bool right) override;
     void nextTask(Hand h) override;
+    void showEnd(Hand h) override;
     // Once a hand has its answer, the delay and the end of the hand keep further keys
     // away, so a task that is answered is always worth scoring, the last one included.
     bool scoringAllowed(Hand) const override { return true; }
@@ -69,5 +72,4 @@ private:
     ProgramFolder m_folder;
     QHash<QString, QString> m_files;
     int m_picture[2] = {NoPicture, NoPicture};
-    bool m_ended[2] = {false, false};
 };

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preschool/frmPreschool.h"
 
-#include "drill/RandomOptions.h"
 #include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
-#include "platform/QtHandPlayer.h"
+#include "ports/HandPlayer.h"
 #include "ports/Ticker.h"
 #include "preschool/AnimalPicture.h"
 #include "preschool/AnimalTable.h"
@@ -46,32 +45,23 @@ void addPanel(QWidget *canvas, const QRect &geometry, const QColor &accent)
 frmPreschool::frmPreschool(Forms &forms, QWidget *parent)
     : ExerciseWindow(forms, MenuLayout::Window::Preschool,
                      QStringLiteral(":/pictures/preschool.svg"), parent),
-      m_timerLeva(forms.context().makeTicker()), m_timerDesna(forms.context().makeTicker())
+      m_timerLeva(forms.context().makeTicker()), m_timerDesna(forms.context().makeTicker()),
+      m_player1(forms.context().makePlayer()), m_player2(forms.context().makePlayer())
 {
     AppContext &ctx = context();
-    m_player1 = new QtHandPlayer(QtHandPlayer::HandBufferMs, this);
-    m_player1->setObjectName(QStringLiteral("MediaPlayer1"));
-    m_player2 = new QtHandPlayer(QtHandPlayer::HandBufferMs, this);
-    m_player2->setObjectName(QStringLiteral("MediaPlayer2"));
     for (int i = 1; i <= AnimalTable::EmptyPicture; ++i)
         m_pictures[i] = QPixmap(AnimalTable::picturePath(i));
 
-    m_logic = new PreschoolDrill(
-        DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log}, ctx.random,
-        PreschoolPorts{*m_player1, *m_player2, *m_timerLeva, *m_timerDesna}, ctx.folder, this);
+    m_logic = std::make_unique<PreschoolDrill>(
+        drillPorts(), ctx.random,
+        PreschoolPorts{*m_player1, *m_player2, *m_timerLeva, *m_timerDesna}, ctx.folder);
     addLabels();
-    attachDrill(m_logic);
-    connect(m_logic, &DrillCore::changed, this, &frmPreschool::renderPictures);
+    attachDrill(m_logic.get());
+    connect(m_logic.get(), &DrillCore::changed, this, &frmPreschool::renderPictures);
     renderPictures();
-    RandomOptions::install(this, forms);
 }
 
-frmPreschool::~frmPreschool()
-{
-    // The drill talks to the timers as it goes; it goes first.
-    delete m_logic;
-    m_logic = nullptr;
-}
+frmPreschool::~frmPreschool() = default;
 
 void frmPreschool::addLabels()
 {
@@ -91,35 +81,23 @@ void frmPreschool::addLabels()
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     const QColor points(0x1f, 0x7a, 0x3a);
 
-    addLabel(QStringLiteral("Label8"), QStringLiteral("Total score :"), 14, true,
-             QRect(245, 10, 170, 40), right, Ink);
-    addLabel(QStringLiteral("lblRezultat"), QStringLiteral("0"), 24, true, QRect(421, 4, 140, 52),
-             left, Ink);
-    addLabel(QStringLiteral("Label1"), QStringLiteral("L"), 48, true, QRect(190, 56, 150, 100),
-             center, LeftAccent);
-    addLabel(QStringLiteral("Label2"), QStringLiteral("R"), 48, true, QRect(420, 56, 150, 100),
-             center, RightAccent);
+    addLabel(Label::Label8, 14, true, QRect(245, 10, 170, 40), right, Ink);
+    addLabel(Label::lblRezultat, 24, true, QRect(421, 4, 140, 52), left, Ink);
+    addLabel(Label::Label1, 48, true, QRect(190, 56, 150, 100), center, LeftAccent);
+    addLabel(Label::Label2, 48, true, QRect(420, 56, 150, 100), center, RightAccent);
 
     struct Row {
-        QString caption, score, plus, worth;
+        Label caption, score, plus, worth;
         int x;
     };
-    const Row rows[] = {{QStringLiteral("Label5_0"), QStringLiteral("lbllRezultat"),
-                         QStringLiteral("Label6"), QStringLiteral("lbllpoeni"), 8},
-                        {QStringLiteral("Label5_1"), QStringLiteral("lbldRezultat"),
-                         QStringLiteral("Label10"), QStringLiteral("lbldpoeni"),
+    const Row rows[] = {{Label::Label5_0, Label::lbllRezultat, Label::Label6, Label::lbllpoeni, 8},
+                        {Label::Label5_1, Label::lbldRezultat, Label::Label10, Label::lbldpoeni,
                          ClientWidth - 8 - 262}};
-    const QString captions[] = {QStringLiteral("Left hand - score :"),
-                                QStringLiteral("Right hand - score :")};
-    for (int i = 0; i < 2; ++i) {
-        const Row &row = rows[i];
-        addLabel(row.caption, captions[i], 12, true, QRect(row.x + 18, 478, 230, 26), left, Ink);
-        addLabel(row.score, QStringLiteral("0"), 24, true, QRect(row.x + 10, 508, 110, 56), right,
-                 Ink);
-        addLabel(row.plus, QStringLiteral("+"), 24, true, QRect(row.x + 122, 508, 36, 56), center,
-                 Ink);
-        addLabel(row.worth, QStringLiteral("5"), 24, true, QRect(row.x + 160, 508, 80, 56), left,
-                 points);
+    for (const Row &row : rows) {
+        addLabel(row.caption, 12, true, QRect(row.x + 18, 478, 230, 26), left, Ink);
+        addLabel(row.score, 24, true, QRect(row.x + 10, 508, 110, 56), right, Ink);
+        addLabel(row.plus, 24, true, QRect(row.x + 122, 508, 36, 56), center, Ink);
+        addLabel(row.worth, 24, true, QRect(row.x + 160, 508, 80, 56), left, points);
     }
 }
 
@@ -134,7 +112,7 @@ void frmPreschool::renderPictures()
     show(m_image1, m_logic->Image1());
     show(m_image2, m_logic->Image2());
 
-    for (const QString &name : {QStringLiteral("Label1"), QStringLiteral("Label2")}) {
+    for (Label name : {Label::Label1, Label::Label2}) {
         QLabel *digit = label(name);
         const QString task = digit->text();
         if (task.isEmpty() || task == QLatin1String("L") || task == QLatin1String("R"))

@@ -5,9 +5,11 @@
 
 #include <QPixmap>
 
+#include <memory>
+
 class AnimalPicture;
+class HandPlayer;
 class PreschoolDrill;
-class QtHandPlayer;
 
 // The preschool window: the random drill dressed for children, with an animal picture
 // for each hand in the upper corners, the task digits between them, and every key
@@ -20,9 +22,9 @@ public:
     explicit frmPreschool(Forms &forms, QWidget *parent = nullptr);
     ~frmPreschool() override;
 
-    PreschoolDrill *logic() const { return m_logic; }
-    QtHandPlayer *MediaPlayer1() const { return m_player1; }
-    QtHandPlayer *MediaPlayer2() const { return m_player2; }
+    PreschoolDrill *logic() const { return m_logic.get(); }
+    HandPlayer &MediaPlayer1() const { return *m_player1; }
+    HandPlayer &MediaPlayer2() const { return *m_player2; }
     Ticker &TimerLevaSvirka() const { return *m_timerLeva; }
     Ticker &TimerDesnaSvirka() const { return *m_timerDesna; }
     AnimalPicture *Image1() const { return m_image1; }
@@ -36,11 +38,12 @@ private:
 
     std::unique_ptr<Ticker> m_timerLeva;
     std::unique_ptr<Ticker> m_timerDesna;
-    QtHandPlayer *m_player1 = nullptr;
-    QtHandPlayer *m_player2 = nullptr;
+    std::unique_ptr<HandPlayer> m_player1;
+    std::unique_ptr<HandPlayer> m_player2;
     AnimalPicture *m_image1 = nullptr;
     AnimalPicture *m_image2 = nullptr;
     // ImageListAnimals: the pictures, loaded with the window; index 0 is unused.
     QPixmap m_pictures[7];
-    PreschoolDrill *m_logic = nullptr;
+    // Last, so it goes first: it uses the timers and players above.
+    std::unique_ptr<PreschoolDrill> m_logic;
 };

@@ -124,6 +124,15 @@ void DataLink::MoveNext()
         ++m_row;
 }
 
+bool DataLink::stepWrapping()
+{
+    MoveNext();
+    if (!EOF_() && currentValue() != QLatin1String("0"))
+        return false;
+    MoveFirst();
+    return true;
+}
+
 QString DataLink::currentValue() const
 {
     if (m_columnIndex < 0 || m_row >= m_rows.size())

@@ -35,6 +35,10 @@ public:
 
     void MoveFirst() { m_row = 0; }
     void MoveNext();
+    // One step along the chosen column's sequence: the next row, or back to the first at
+    // its end (past the last row, or a cell reading "0"). True when it went back: a whole
+    // pass of the sequence is done.
+    bool stepWrapping();
     bool EOF_() const { return m_row >= m_rows.size(); }
     // The text of the chosen column's cell in the current row; empty past the end, when
     // no column is chosen or the table has no rows.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sequential/FormSeq.h"
 
-#include "drill/FormRand.h"
-#include "drill/RandomOptions.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
 #include "sequential/SequentialDrill.h"
@@ -15,42 +13,32 @@
 
 FormSeq::FormSeq(Forms &forms, QWidget *parent)
     : ExerciseWindow(forms, MenuLayout::Window::Sequential,
-                     QStringLiteral(":/pictures/background.svg"), parent)
+                     QStringLiteral(":/pictures/background.svg"), parent),
+      m_logic(std::make_unique<SequentialDrill>(drillPorts()))
 {
-    AppContext &ctx = context();
-    m_logic =
-        new SequentialDrill(DrillPorts{ctx.settings, Timer1(), Timer2(), ctx.sound, ctx.log}, this);
-    FormRand::addDrillLabels(this);
+    addDrillLabels();
 
     const QColor ink(0x1c, 0x24, 0x3a);
     const QColor accent(0xe0, 0x70, 0x00);
     // The end messages stand just above the task displays of their hands.
-    addLabel(QStringLiteral("Label9"), QString(), 12, true, QRect(90, 272, 200, 26),
-             Qt::AlignCenter, accent);
-    addLabel(QStringLiteral("Label11"), QString(), 12, true, QRect(470, 272, 200, 26),
-             Qt::AlignCenter, accent);
-    addLabel(QStringLiteral("Label7"), QStringLiteral("Sequential    exercise :"), 12, true,
-             QRect(180, 416, 400, 26), Qt::AlignCenter, accent);
-    QLabel *name = addLabel(QStringLiteral("lblImeVezbe"), QString(), 12, true,
-                            QRect(80, 442, 600, 28), Qt::AlignCenter, ink);
+    addLabel(Label::Label9, 12, true, QRect(90, 272, 200, 26), Qt::AlignCenter, accent);
+    addLabel(Label::Label11, 12, true, QRect(470, 272, 200, 26), Qt::AlignCenter, accent);
+    addLabel(Label::Label7Sequential, 12, true, QRect(180, 416, 400, 26), Qt::AlignCenter, accent);
+    QLabel *name =
+        addLabel(Label::lblImeVezbe, 12, true, QRect(80, 442, 600, 28), Qt::AlignCenter, ink);
     // The entry's blanks line its parts up, as in the chooser.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(12);
     fixed.setBold(true);
     name->setFont(fixed);
 
-    attachDrill(m_logic);
+    attachDrill(m_logic.get());
 
-    onCommand(QStringLiteral("mnuChooseexe"), [this] { mnuChooseexe_Click(); });
-    onCommand(QStringLiteral("mnuTask"), [this] { mnuTask_Click(); });
-    RandomOptions::installLevel(this, forms);
+    onCommand(Command::mnuChooseexe, [this] { mnuChooseexe_Click(); });
+    onCommand(Command::mnuTask, [this] { mnuTask_Click(); });
 }
 
-FormSeq::~FormSeq()
-{
-    // The drill lets go of the window's timers, so it goes while they still exist.
-    delete m_logic;
-}
+FormSeq::~FormSeq() = default;
 
 void FormSeq::Form_Load()
 {

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class SequentialDrill;
 class frmChoosePractice;
 class frmNumSeq;
@@ -17,7 +19,7 @@ public:
     explicit FormSeq(Forms &forms, QWidget *parent = nullptr);
     ~FormSeq() override;
 
-    SequentialDrill *logic() const { return m_logic; }
+    SequentialDrill *logic() const { return m_logic.get(); }
     bool dialogsModal() const override { return false; }
     void Form_Load();
 
@@ -32,7 +34,7 @@ private:
     frmChoosePractice *makeChooser();
     frmNumSeq *makeNumSeq();
 
-    SequentialDrill *m_logic = nullptr;
     QPointer<frmChoosePractice> m_chooser;
     QPointer<frmNumSeq> m_numSeq;
+    std::unique_ptr<SequentialDrill> m_logic;
 };

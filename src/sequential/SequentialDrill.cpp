@@ -10,17 +10,10 @@
 
 SequentialDrill::SequentialDrill(DrillPorts ports, QObject *parent) : DrillCore(ports, parent)
 {
-    labelModel().define(QStringLiteral("Label9"), QString());
-    labelModel().define(QStringLiteral("Label11"), QString());
-    labelModel().define(QStringLiteral("Label7"), QStringLiteral("Sequential    exercise :"));
-    labelModel().define(QStringLiteral("lblImeVezbe"), QString());
+    for (Label label : {Label::Label9, Label::Label11, Label::Label7Sequential, Label::lblImeVezbe})
+        labelModel().define(label);
     m_links[0].setRecordSource(QStringLiteral("Levavezbe"));
     m_links[1].setRecordSource(QStringLiteral("Desnavezbe"));
-}
-
-QString SequentialDrill::endLabel(Hand h)
-{
-    return h == Hand::Left ? QStringLiteral("Label9") : QStringLiteral("Label11");
 }
 
 void SequentialDrill::Form_Load(const QString &databasePath, const QString &sequenceCountText,
@@ -39,18 +32,13 @@ void SequentialDrill::Form_Load(const QString &databasePath, const QString &sequ
 
 void SequentialDrill::setExerciseName(const QString &name)
 {
-    labelModel().setText(QStringLiteral("lblImeVezbe"), name);
+    labelModel().setText(Label::lblImeVezbe, name);
     emit changed();
 }
 
 qint16 SequentialDrill::sequenceCount(Hand h) const
 {
     return h == Hand::Left ? settings().SequenceCountLeft : settings().SequenceCountRight;
-}
-
-void SequentialDrill::showCurrent(Hand h)
-{
-    labelModel().setText(taskLabel(h), link(h).currentValue());
 }
 
 QString SequentialDrill::prepareLink(Hand h, const QString &column)
@@ -72,8 +60,8 @@ QString SequentialDrill::prepareLink(Hand h, const QString &column)
 
 void SequentialDrill::mnuStart_Click()
 {
-    labelModel().setText(QStringLiteral("Label9"), QString());
-    labelModel().setText(QStringLiteral("Label11"), QString());
+    labelModel().setText(Label::Label9, QString());
+    labelModel().setText(Label::Label11, QString());
 
     const QString column = QString::number(settings().ExerciseIndex);
     m_startFailure = prepareLink(Hand::Left, column);
@@ -85,7 +73,7 @@ void SequentialDrill::mnuStart_Click()
         for (Hand h : {Hand::Left, Hand::Right}) {
             handState(h).task.clear();
             showIdle(h);
-            ticker(h).stop();
+            stopTimer(h);
         }
         m_startFailure = QStringLiteral("The exercise cannot start: %1.").arg(m_startFailure);
         emit changed();
@@ -93,29 +81,29 @@ void SequentialDrill::mnuStart_Click()
         return;
     }
 
-    resetScores();
+    beginExercise();
     handState(Hand::Left).ticks = 0;
     handState(Hand::Right).ticks = 0;
-    m_closingWritten = false;
     playSoundPath();
     for (Hand h : {Hand::Left, Hand::Right}) {
         linkOf(h).MoveFirst();
-        showCurrent(h);
+        setTask(h, link(h).currentValue());
     }
-    ticker(Hand::Left).start();
-    ticker(Hand::Right).start();
-    for (Hand h : {Hand::Left, Hand::Right})
-        handState(h).task = labels().text(taskLabel(h));
+    startTimer(Hand::Left);
+    startTimer(Hand::Right);
     m_running = true;
     emit changed();
 }
 
-void SequentialDrill::keyUp(FingerKey key)
+QVariantMap SequentialDrill::parameters() const
 {
-    // Until a Start has found the exercise there is no sequence to step through.
-    if (!m_running)
-        return;
-    DrillCore::keyUp(key);
+    return {
+        {QStringLiteral("exercise"), settings().ExerciseIndex},
+        {QStringLiteral("exercise_name"), labels().text(Label::lblImeVezbe).section(u' ', 0, 0)},
+        {QStringLiteral("sequences_left"), settings().SequenceCountLeft},
+        {QStringLiteral("sequences_right"), settings().SequenceCountRight},
+        {QStringLiteral("interval_left_ms"), ticker(Hand::Left).interval()},
+        {QStringLiteral("interval_right_ms"), ticker(Hand::Right).interval()}};
 }
 
 bool SequentialDrill::scoringAllowed(Hand h) const
@@ -129,20 +117,15 @@ void SequentialDrill::nextTask(Hand h)
     HandState &state = handState(h);
     // An ended hand stays ended until the next Start, even when its count is changed
     // meanwhile: its end message is up and its closing lines may already be written.
-    if (state.count == sequenceCount(h) || !labels().text(endLabel(h)).isEmpty()) {
+    if (state.count == sequenceCount(h) || hasEnded(h)) {
         endHand(h);
         return;
     }
-    DataLink &data = linkOf(h);
-    data.MoveNext();
-    showCurrent(h);
+    const bool passDone = linkOf(h).stepWrapping();
     state.ticks = 0;
-    ticker(h).start();
-    state.task = labels().text(taskLabel(h));
-    if (data.EOF_() || state.task == QLatin1String("0")) {
-        data.MoveFirst();
-        showCurrent(h);
-        state.task = labels().text(taskLabel(h));
+    startTimer(h);
+    setTask(h, link(h).currentValue());
+    if (passDone) {
         const qint16 pass = Int16::add(state.count, 1);
         const QString hand = h == Hand::Left ? QStringLiteral("left") : QStringLiteral("right");
         log().WriteLogLine(QStringLiteral("%1 hand sequence%2 %3 points")
@@ -151,24 +134,14 @@ void SequentialDrill::nextTask(Hand h)
     }
 }
 
-void SequentialDrill::endHand(Hand h)
+void SequentialDrill::showEnd(Hand h)
 {
-    labelModel().setText(taskLabel(h), QString());
+    DrillCore::showEnd(h);
     labelModel().setText(endLabel(h), QString::fromUtf16(EndMessage));
-    playSoundPath();
-    writeClosingOnce();
 }
 
-void SequentialDrill::writeClosingOnce()
+void SequentialDrill::writeSummary()
 {
-    if (m_closingWritten)
-        return;
-    const QString end = QString::fromUtf16(EndMessage);
-    for (Hand h : {Hand::Left, Hand::Right}) {
-        if (labels().text(endLabel(h)) != end || !labels().text(taskLabel(h)).isEmpty())
-            return;
-    }
-    m_closingWritten = true;
     log().WriteLogLine(QStringLiteral("+ last task points diference"));
     log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Sequential"),
                                             settings().SequenceCountLeft,

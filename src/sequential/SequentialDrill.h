@@ -24,7 +24,6 @@ public:
     void setExerciseName(const QString &name);
 
     void mnuStart_Click() override;
-    void keyUp(FingerKey key) override;
     void seqleva() { nextTask(Hand::Left); }
     void seqdesna() { nextTask(Hand::Right); }
 
@@ -32,7 +31,7 @@ public:
     qint16 RightSequencesDone() const { return hand(Hand::Right).count; }
     // Whether the hands are running: a Start has found the exercise readable.
     bool isRunning() const { return m_running; }
-    bool closingWritten() const { return m_closingWritten; }
+    bool closingWritten() const { return summaryWritten(); }
     // Why the last Start could not begin the exercise; empty when it did.
     QString startFailure() const { return m_startFailure; }
 
@@ -40,24 +39,25 @@ public:
     DataLink &Data2() { return m_links[1]; }
     const DataLink &link(Hand h) const { return m_links[index(h)]; }
 
-    static QString endLabel(Hand h); // Label9 / Label11
+    static Label endLabel(Hand h) { return h == Hand::Left ? Label::Label9 : Label::Label11; }
 
 protected:
+    QString kind() const override { return QStringLiteral("sequential"); }
+    QVariantMap parameters() const override;
+    // Until a Start has found the exercise there is no sequence to step through.
+    bool acceptsStrikes(Hand) const override { return m_running; }
     void nextTask(Hand h) override;
     bool scoringAllowed(Hand h) const override;
+    void showEnd(Hand h) override;
+    void writeSummary() override;
 
 private:
     DataLink &linkOf(Hand h) { return m_links[index(h)]; }
     qint16 sequenceCount(Hand h) const;
-    // The task display follows the link's current row.
-    void showCurrent(Hand h);
     // Opens the link if need be and chooses the column; the reason when it cannot.
     QString prepareLink(Hand h, const QString &column);
-    void endHand(Hand h);
-    void writeClosingOnce();
 
     DataLink m_links[2];
     bool m_running = false;
-    bool m_closingWritten = false;
     QString m_startFailure;
 };

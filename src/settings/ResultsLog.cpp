@@ -6,6 +6,14 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString crlf = QStringLiteral("\r\n");
@@ -29,4 +37,41 @@ QString ResultsLog::summary(const QString &player, const QString &kind, qint16 c
 {
     return player + crlf + kind + u' ' + QString::number(count) + u' ' + unit + crlf +
            QString::number(total) + QStringLiteral("  points") + crlf;
+}
+
+int ResultsLog::openForAppend(const QByteArray &name, QString &problem)
+{
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    struct stat info {};
+    if (fd < 0) {
+        const int error = errno;
+        const bool other = ::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode);
+        problem = other ? QStringLiteral("not a regular file")
+                        : QString::fromLocal8Bit(std::strerror(error));
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        problem = QStringLiteral("not a regular file");
+        return -1;
+    }
+    return fd;
+}
+
+bool ResultsLog::createIfMissing(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode))
+        return true;
+    QString problem;
+    const int fd = openForAppend(name, problem);
+    if (fd < 0) {
+        std::fprintf(stderr, "moravel: cannot open the results log %s: %s\n", name.constData(),
+                     qPrintable(problem));
+        return false;
+    }
+    ::close(fd);
+    return true;
 }

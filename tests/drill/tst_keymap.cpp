@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which key releases are finger strokes, and of which hand and finger.
-#include "drill/KeyMap.h"
-#include "drill/KeyTracker.h"
+#include "input/KeyMap.h"
+#include "input/KeyTracker.h"
 
 #include <QTest>
 

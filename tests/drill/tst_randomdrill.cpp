@@ -34,10 +34,7 @@ struct Rig : DrillFakes {
         drill->Form_Load(QString::number(tasks), QStringLiteral("/program/XYL.WAV"));
     }
     int task(Hand h) const { return drill->hand(h).task.toInt(); }
-    QString label(const char *name) const
-    {
-        return drill->labels().text(QString::fromLatin1(name));
-    }
+    QString label(Label name) const { return drill->labels().text(name); }
     // Answers the hand's current task with the right finger.
     void answer(Hand h) { drill->keyUp({h, task(h)}); }
     void wrong(Hand h) { drill->keyUp({h, task(h) == 1 ? 2 : 1}); }
@@ -68,6 +65,8 @@ private slots:
     void overflowSkipsOnlyTheFailingStep();
     void unexpectedFailureIsReportedAndSkipped();
     void everyTaskGetsAFullFirstPeriod();
+    void ticksDuringASoundComeAfterIt();
+    void keptTickOfARestartedTimerIsDropped();
 };
 
 void TestRandomDrill::loadSetsCountsRangesAndSound()
@@ -80,8 +79,8 @@ void TestRandomDrill::loadSetsCountsRangesAndSound()
     QCOMPARE(rig.settings.RightFingerMax, QStringLiteral("5"));
     QCOMPARE(rig.settings.RightFingerMin, QStringLiteral("1"));
     QCOMPARE(rig.settings.SoundPath, QStringLiteral("/program/XYL.WAV"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("L"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("R"));
+    QCOMPARE(rig.label(Label::Label1), QStringLiteral("L"));
+    QCOMPARE(rig.label(Label::Label2), QStringLiteral("R"));
     QCOMPARE(rig.left.interval(), 1000);
     QVERIFY(!rig.left.isActive());
 }
@@ -111,7 +110,7 @@ void TestRandomDrill::scoreByTicks()
         QCOMPARE(int(rig.drill->hand(other).score), 0);
         QCOMPARE(int(rig.drill->TotalScore()), points);
         QCOMPARE(rig.drill->labels().text(DrillCore::scoreLabel(h)), QString::number(points));
-        QCOMPARE(rig.label("lblRezultat"), QString::number(points));
+        QCOMPARE(rig.label(Label::lblRezultat), QString::number(points));
     }
 }
 
@@ -121,7 +120,7 @@ void TestRandomDrill::pointsCountDownAndTimerStops()
     rig.drill->mnuStart_Click();
     QStringList shown;
     while (rig.left.fire())
-        shown << rig.label("lbllpoeni");
+        shown << rig.label(Label::lbllpoeni);
     QCOMPARE(shown, QStringList({"4", "3", "2", "1", "0"}));
     QVERIFY(!rig.left.isActive());
     QCOMPARE(int(rig.drill->LeftTicks()), 5);
@@ -129,10 +128,10 @@ void TestRandomDrill::pointsCountDownAndTimerStops()
     QCOMPARE(rig.drill->hand(Hand::Left).count, qint16(1));
     // The display keeps its text until the first tick of the next task.
     rig.answer(Hand::Left);
-    QCOMPARE(rig.label("lbllpoeni"), QStringLiteral("0"));
+    QCOMPARE(rig.label(Label::lbllpoeni), QStringLiteral("0"));
     QVERIFY(rig.left.isActive());
     rig.left.fire();
-    QCOMPARE(rig.label("lbllpoeni"), QStringLiteral("4"));
+    QCOMPARE(rig.label(Label::lbllpoeni), QStringLiteral("4"));
 }
 
 void TestRandomDrill::wrongFingerCostsTheTaskOnly()
@@ -250,8 +249,8 @@ void TestRandomDrill::lastTaskIsNeverScored()
         rig.answer(Hand::Left);
     }
     QCOMPARE(int(rig.drill->LeftScore()), 95);
-    QCOMPARE(rig.label("Label1"), QString());
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("95"));
+    QCOMPARE(rig.label(Label::Label1), QString());
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("95"));
 }
 
 void TestRandomDrill::summaryOnceWhenBothHandsEnd()
@@ -262,7 +261,7 @@ void TestRandomDrill::summaryOnceWhenBothHandsEnd()
     QCOMPARE(rig.sound.played.size(), 1);
     for (int i = 0; i < 10; ++i)
         rig.answer(Hand::Left);
-    QCOMPARE(rig.label("Label1"), QString());
+    QCOMPARE(rig.label(Label::Label1), QString());
     QCOMPARE(rig.sound.played.size(), 2); // the left hand's end sound
     QVERIFY(rig.file.records.isEmpty());  // the right hand is still at work
     rig.right.fire(2);
@@ -294,7 +293,7 @@ void TestRandomDrill::startBeginsAnew()
         rig.answer(Hand::Left);
     QCOMPARE(int(rig.drill->LeftScore()), 15);
     QStringList labelsAtSound;
-    rig.sound.onPlay = [&] { labelsAtSound << rig.label("Label1"); };
+    rig.sound.onPlay = [&] { labelsAtSound << rig.label(Label::Label1); };
     rig.drill->mnuStart_Click();
     // The start sound plays before the first tasks are given.
     QCOMPARE(labelsAtSound.size(), 1);
@@ -304,17 +303,17 @@ void TestRandomDrill::startBeginsAnew()
     QCOMPARE(rig.drill->LeftTasksGiven(), qint16(1));
     QCOMPARE(rig.drill->RightTasksGiven(), qint16(1));
     // Start leaves the score displays alone; the next score shows the new total.
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("15"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("15"));
     rig.answer(Hand::Left);
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("5"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("5"));
 }
 
 void TestRandomDrill::zeroTasksEndAtOnce()
 {
     Rig rig(1, 0);
     rig.drill->mnuStart_Click();
-    QCOMPARE(rig.label("Label1"), QString());
-    QCOMPARE(rig.label("Label2"), QString());
+    QCOMPARE(rig.label(Label::Label1), QString());
+    QCOMPARE(rig.label(Label::Label2), QString());
     QCOMPARE(rig.file.records.size(), 1);
     QVERIFY(rig.file.records.first().endsWith("Random 0 tasks\r\n0  points\r\n\r\n"));
 }
@@ -325,7 +324,7 @@ void TestRandomDrill::negativeCountNeverEnds()
     rig.drill->mnuStart_Click();
     for (int i = 0; i < 200; ++i)
         rig.answer(Hand::Left);
-    QVERIFY(!rig.label("Label1").isEmpty());
+    QVERIFY(!rig.label(Label::Label1).isEmpty());
     QCOMPARE(int(rig.drill->LeftScore()), 1000);
     QVERIFY(rig.file.records.isEmpty());
 }
@@ -337,7 +336,7 @@ void TestRandomDrill::keyBeforeStartGivesFirstTask()
     QCOMPARE(int(rig.drill->LeftScore()), 0);
     QCOMPARE(rig.drill->LeftTasksGiven(), qint16(1));
     QVERIFY(rig.left.isActive());
-    QCOMPARE(rig.label("Label2"), QStringLiteral("R"));
+    QCOMPARE(rig.label(Label::Label2), QStringLiteral("R"));
 }
 
 void TestRandomDrill::resetShowsZeroUntilNextScore()
@@ -347,14 +346,14 @@ void TestRandomDrill::resetShowsZeroUntilNextScore()
     rig.answer(Hand::Left);
     rig.answer(Hand::Right);
     rig.drill->mnuReset_Click();
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("0"));
-    QCOMPARE(rig.label("lbldRezultat"), QStringLiteral("0"));
-    QCOMPARE(rig.label("lblRezultat"), QStringLiteral("0"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("0"));
+    QCOMPARE(rig.label(Label::lbldRezultat), QStringLiteral("0"));
+    QCOMPARE(rig.label(Label::lblRezultat), QStringLiteral("0"));
     QCOMPARE(int(rig.drill->TotalScore()), 10);
     rig.answer(Hand::Left);
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("10"));
-    QCOMPARE(rig.label("lblRezultat"), QStringLiteral("15"));
-    QCOMPARE(rig.label("lbldRezultat"), QStringLiteral("0"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("10"));
+    QCOMPARE(rig.label(Label::lblRezultat), QStringLiteral("15"));
+    QCOMPARE(rig.label(Label::lbldRezultat), QStringLiteral("0"));
 }
 
 void TestRandomDrill::overflowSkipsOnlyTheFailingStep()
@@ -368,7 +367,7 @@ void TestRandomDrill::overflowSkipsOnlyTheFailingStep()
     const qint16 given = rig.drill->LeftTasksGiven();
     rig.answer(Hand::Left);
     QCOMPARE(int(rig.drill->LeftScore()), 32765);
-    QCOMPARE(rig.label("lbllRezultat"), QStringLiteral("32765"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("32765"));
     // The next task was still given.
     QCOMPARE(rig.drill->LeftTasksGiven(), qint16(given + 1));
     // The total overflows as soon as the right hand adds to it.
@@ -407,6 +406,37 @@ void TestRandomDrill::everyTaskGetsAFullFirstPeriod()
     // The running timer was started again for the new task.
     QCOMPARE(rig.left.starts, starts + 1);
     QCOMPARE(int(rig.drill->LeftTicks()), 0);
+}
+
+void TestRandomDrill::ticksDuringASoundComeAfterIt()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    rig.answer(Hand::Left);
+    // The left hand's timer ticks three times while an end sound plays.
+    rig.sound.onPlay = [&] {
+        QCOMPARE(rig.left.fire(3), 3);
+        QCOMPARE(rig.drill->LeftTicks(), qint16(0));
+    };
+    rig.sound.playSync(QStringLiteral("XYL.WAV"));
+    // The kept ticks are all handled once the sound has ended.
+    QCOMPARE(rig.drill->LeftTicks(), qint16(3));
+    QCOMPARE(rig.label(Label::lbllpoeni), QStringLiteral("2"));
+}
+
+void TestRandomDrill::keptTickOfARestartedTimerIsDropped()
+{
+    Rig rig;
+    rig.drill->mnuStart_Click();
+    rig.sound.onPlay = [&] {
+        rig.left.fire(2);
+        rig.right.fire(1);
+        // The left hand got a new task meanwhile: its kept ticks belong to the old one.
+        rig.drill->zadajlevu();
+    };
+    rig.sound.playSync(QStringLiteral("XYL.WAV"));
+    QCOMPARE(rig.drill->LeftTicks(), qint16(0));
+    QCOMPARE(rig.drill->RightTicks(), qint16(1));
 }
 
 QTEST_GUILESS_MAIN(TestRandomDrill)

@@ -125,7 +125,9 @@ void TestFrame::randomMenuBar()
     TestContext t;
     auto *window = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     QVERIFY(window);
-    QAction *action = window->action(name);
+    const auto command = Commands::byObjectName(name);
+    QVERIFY2(command, qPrintable(name));
+    QAction *action = window->action(*command);
     if (!action) {
         auto *menu = window->menuBar()->findChild<QMenu *>(name);
         QVERIFY2(menu, qPrintable(name));
@@ -184,7 +186,7 @@ void TestFrame::otherWindowsMenus()
     std::function<const MenuItemSpec *(const QList<MenuItemSpec> &)> find =
         [&](const QList<MenuItemSpec> &items) -> const MenuItemSpec * {
         for (const MenuItemSpec &item : items) {
-            if (item.name == name)
+            if (Commands::objectName(item.name) == name)
                 return &item;
             if (const MenuItemSpec *inner = find(item.submenu))
                 return inner;
@@ -209,11 +211,11 @@ void TestFrame::checkedAndDisabledItemsDoNothing()
     auto *window = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     window->show();
     const QStringList before = t.forms.loadOrder();
-    window->action(QStringLiteral("mnuRand"))->trigger();
-    QVERIFY(window->action(QStringLiteral("mnuRand"))->isChecked());
+    window->action(Command::mnuRand)->trigger();
+    QVERIFY(window->action(Command::mnuRand)->isChecked());
     QVERIFY(window->isVisible());
-    window->trigger(QStringLiteral("mnu2"));
-    window->trigger(QStringLiteral("mnu3"));
+    window->trigger(Command::mnu2);
+    window->trigger(Command::mnu3);
     QCOMPARE(t.forms.loadOrder(), before);
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -224,9 +226,9 @@ void TestFrame::frameSizeAndCaption()
     auto *window = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Moravel"));
     QCOMPARE(window->centralWidget()->size(), QSize(760, 589));
-    QCOMPARE(window->label(QStringLiteral("Label7"))->text(), QStringLiteral("Random test"));
-    QCOMPARE(window->label(QStringLiteral("Label1"))->font().pointSize(), 48);
-    QCOMPARE(window->label(QStringLiteral("lblRezultat"))->font().pointSize(), 24);
+    QCOMPARE(window->label(Label::Label7Random)->text(), QStringLiteral("Random test"));
+    QCOMPARE(window->label(Label::Label1)->font().pointSize(), 48);
+    QCOMPARE(window->label(Label::lblRezultat)->font().pointSize(), 24);
 }
 
 void TestFrame::switchingKeepsStateAndTimers()
@@ -235,24 +237,24 @@ void TestFrame::switchingKeepsStateAndTimers()
     t.forms.registerForm(QStringLiteral("FormSeq"), [](Forms &f) { return new OtherWindow(f); });
     auto *random = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     random->show();
-    random->trigger(QStringLiteral("mnuStart"));
+    random->trigger(Command::mnuStart);
     auto *left = static_cast<FakeTicker *>(&random->Timer1());
     left->fire(2);
     const QString task = random->logic()->Leva();
 
-    random->trigger(QStringLiteral("mnuSeq"));
+    random->trigger(Command::mnuSeq);
     auto *other = t.forms.get<ExerciseWindow>(QStringLiteral("FormSeq"));
     QVERIFY(other->isVisible());
     QVERIFY(!random->isVisible());
     // Hidden, the random window keeps its task and its timer runs on.
     QVERIFY(left->isActive());
     left->fire();
-    other->trigger(QStringLiteral("mnuExit"));
+    other->trigger(Command::mnuExit);
     QVERIFY(random->isVisible());
     QVERIFY(!other->isVisible());
     QCOMPARE(random->logic()->Leva(), task);
     QCOMPARE(int(random->logic()->LeftTicks()), 3);
-    QCOMPARE(random->label(QStringLiteral("lbllpoeni"))->text(), QStringLiteral("2"));
+    QCOMPARE(random->label(Label::lbllpoeni)->text(), QStringLiteral("2"));
     QCOMPARE(t.forms.loadOrder(), QStringList({"FormRand", "FormSeq"}));
 }
 
@@ -284,20 +286,20 @@ void TestFrame::resetShowsZeroAndKeepsScores()
     TestContext t;
     auto *random = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     RandomDrill *drill = random->logic();
-    random->trigger(QStringLiteral("mnuStart"));
+    random->trigger(Command::mnuStart);
     drill->keyUp({Hand::Left, drill->Leva().toInt()});
-    QCOMPARE(random->label(QStringLiteral("lblRezultat"))->text(), QStringLiteral("5"));
+    QCOMPARE(random->label(Label::lblRezultat)->text(), QStringLiteral("5"));
     const QString task = drill->Leva();
-    random->trigger(QStringLiteral("mnuReset"));
-    QCOMPARE(random->label(QStringLiteral("lblRezultat"))->text(), QStringLiteral("0"));
-    QCOMPARE(random->label(QStringLiteral("lbllRezultat"))->text(), QStringLiteral("0"));
-    QCOMPARE(random->label(QStringLiteral("lbldRezultat"))->text(), QStringLiteral("0"));
+    random->trigger(Command::mnuReset);
+    QCOMPARE(random->label(Label::lblRezultat)->text(), QStringLiteral("0"));
+    QCOMPARE(random->label(Label::lbllRezultat)->text(), QStringLiteral("0"));
+    QCOMPARE(random->label(Label::lbldRezultat)->text(), QStringLiteral("0"));
     QCOMPARE(drill->Leva(), task);
     QCOMPARE(int(drill->LeftScore()), 5);
     drill->keyUp({Hand::Left, drill->Leva().toInt()});
-    QCOMPARE(random->label(QStringLiteral("lbllRezultat"))->text(), QStringLiteral("10"));
-    QCOMPARE(random->label(QStringLiteral("lblRezultat"))->text(), QStringLiteral("10"));
-    QCOMPARE(random->label(QStringLiteral("lbldRezultat"))->text(), QStringLiteral("0"));
+    QCOMPARE(random->label(Label::lbllRezultat)->text(), QStringLiteral("10"));
+    QCOMPARE(random->label(Label::lblRezultat)->text(), QStringLiteral("10"));
+    QCOMPARE(random->label(Label::lbldRezultat)->text(), QStringLiteral("0"));
 }
 
 void TestFrame::namePrompt_data()
@@ -345,7 +347,7 @@ void TestFrame::userNewIsModal()
         static_cast<frmLog *>(modal)->Text1()->setText(QStringLiteral("Mia"));
         static_cast<frmLog *>(modal)->OKButton_Click();
     });
-    random->trigger(QStringLiteral("mnuUser"));
+    random->trigger(Command::mnuUser);
     QVERIFY(wasModal);
     QCOMPARE(t.settings.PlayerName, QStringLiteral("Mia"));
     QVERIFY(random->isVisible());
@@ -369,9 +371,9 @@ void TestFrame::viewResultsOpensTheOneLogFile()
         f.write("12-07 14:03:59\r\n");
     }
     auto *random = t.forms.get<FormRand>(QStringLiteral("FormRand"));
-    random->trigger(QStringLiteral("mnuViewLog"));
-    QCOMPARE(t.opener.opened.size(), 1);
-    const QString opened = t.opener.opened.first();
+    random->trigger(Command::mnuViewLog);
+    QCOMPARE(t.processes.opened.size(), 1);
+    const QString opened = t.processes.opened.first();
     QCOMPARE(opened,
              t.dir.filePath(existing.isEmpty() ? QStringLiteral("Results Log.TXT") : existing));
     QFile f(opened);
@@ -410,7 +412,7 @@ void TestFrame::numberOfTasks()
         combo->setEditText(typed);
         QTest::keyClick(combo, ok ? Qt::Key_Return : Qt::Key_Escape);
     });
-    random->trigger(QStringLiteral("mnuTask"));
+    random->trigger(Command::mnuTask);
     QCOMPARE(initial, QStringLiteral("20"));
     QCOMPARE(int(t.settings.TaskCountLeft), count);
     QCOMPARE(int(t.settings.TaskCountRight), count);
@@ -431,7 +433,7 @@ void TestFrame::countOutside16BitsIsRefused()
         selected = combo->lineEdit()->selectedText();
         QTest::keyClick(combo, Qt::Key_Escape);
     });
-    random->trigger(QStringLiteral("mnuTask"));
+    random->trigger(Command::mnuTask);
     QVERIFY(stayedOpen);
     QCOMPARE(selected, QStringLiteral("40000"));
     QCOMPARE(int(t.settings.TaskCountLeft), 20);
@@ -486,9 +488,9 @@ void TestFrame::countDialogsTabAndHighlight()
     };
     if (exercise->dialogsModal()) {
         whenModal(check);
-        exercise->trigger(QStringLiteral("mnuTask"));
+        exercise->trigger(Command::mnuTask);
     } else {
-        exercise->trigger(QStringLiteral("mnuTask"));
+        exercise->trigger(Command::mnuTask);
         auto *sequential = qobject_cast<FormSeq *>(exercise);
         QVERIFY(sequential && sequential->numberOfSequences());
         check(sequential->numberOfSequences());
@@ -501,7 +503,7 @@ void TestFrame::levelSetsRandomWindowTimers()
     TestContext t;
     auto *random = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     random->show();
-    random->trigger(QStringLiteral("mnuStart"));
+    random->trigger(Command::mnuStart);
     for (int round = 0; round < 2; ++round) {
         bool intermediateFirst = false;
         whenModal([&](QWidget *modal) {
@@ -511,7 +513,7 @@ void TestFrame::levelSetsRandomWindowTimers()
             dialog->option(4)->setChecked(true);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
-        random->trigger(QStringLiteral("mnuLevel"));
+        random->trigger(Command::mnuLevel);
         // It always opens at Intermediate, whatever the level.
         QVERIFY(intermediateFirst);
         QCOMPARE(random->Timer1().interval(), 400);
@@ -519,7 +521,7 @@ void TestFrame::levelSetsRandomWindowTimers()
         QVERIFY(random->Timer1().isActive());
     }
     whenModal([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    random->trigger(QStringLiteral("mnuLevel"));
+    random->trigger(Command::mnuLevel);
     QCOMPARE(random->Timer1().interval(), 400);
 }
 
@@ -536,7 +538,7 @@ void TestFrame::levelLoadsRandomWindowUnseen()
     auto *other = t.forms.get<ExerciseWindow>(QStringLiteral("FormSeq"));
     other->show();
     QVERIFY(!t.forms.isLoaded(QStringLiteral("FormRand")));
-    other->trigger(QStringLiteral("mnuLevel"));
+    other->trigger(Command::mnuLevel);
     auto *dialog = other->findChild<LevelDialog *>();
     QVERIFY(dialog && dialog->isVisible()); // ordinary, not modal, in this window
     QVERIFY(!QApplication::activeModalWidget());
@@ -564,7 +566,7 @@ void TestFrame::fingerRangeKeepsSelection()
         dialog->option(5)->setChecked(true);
         dialog->OKButton_Click();
     });
-    random->trigger(QStringLiteral("mnuLComb"));
+    random->trigger(Command::mnuLComb);
     QCOMPARE(t.settings.LeftFingerMax, QStringLiteral("3"));
     QCOMPARE(t.settings.LeftFingerMin, QStringLiteral("3"));
     QCOMPARE(t.settings.RightFingerMax, QStringLiteral("5"));
@@ -573,7 +575,7 @@ void TestFrame::fingerRangeKeepsSelection()
         kept = static_cast<FingerRangeDialog *>(modal)->option(5)->isChecked();
         QTest::keyClick(modal, Qt::Key_Escape);
     });
-    random->trigger(QStringLiteral("mnuLComb"));
+    random->trigger(Command::mnuLComb);
     QVERIFY(kept);
     // The pyramid: the full range stands right of the two-finger ranges, centred on them.
     auto *dialog = t.forms.get<FingerRangeDialog>(QStringLiteral("frmLkomb"));
@@ -592,7 +594,7 @@ void TestFrame::fingerRangeCancelKeepsClickButNotSetting()
         dialog->option(9)->setChecked(true);
         dialog->CancelButton_Click();
     });
-    random->trigger(QStringLiteral("mnuRComb"));
+    random->trigger(Command::mnuRComb);
     QCOMPARE(t.settings.RightFingerMax, QStringLiteral("5"));
     QCOMPARE(t.settings.RightFingerMin, QStringLiteral("1"));
     auto *dialog = t.forms.get<FingerRangeDialog>(QStringLiteral("frmDkomb"));

@@ -111,7 +111,7 @@ void TestInfoWindows::aboutCloses()
     TestContext t;
     auto *window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
     QVERIFY(window);
-    window->trigger(QStringLiteral("mnuAbout"));
+    window->trigger(Command::mnuAbout);
     QPointer<frmAbout> about = qobject_cast<frmAbout *>(t.forms.form(QStringLiteral("frmAbout")));
     QVERIFY(about);
     QVERIFY(about->isVisible());
@@ -129,7 +129,7 @@ void TestInfoWindows::aboutCloses()
     QCOMPARE(QApplication::focusWidget(), about->cmdOK());
 
     FakeRegistry registry;
-    FakeLauncher launcher;
+    FakeProcesses launcher;
     QStringList shown;
     about->setSysInfo(std::make_unique<SysInfo>(
         registry, [](const QString &) { return false; }, launcher,
@@ -164,16 +164,16 @@ void TestInfoWindows::aboutComesBack()
 {
     TestContext t;
     auto *window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
-    window->trigger(QStringLiteral("mnuAbout"));
+    window->trigger(Command::mnuAbout);
     QPointer<QWidget> first = t.forms.form(QStringLiteral("frmAbout"));
     first->lower();
-    window->trigger(QStringLiteral("mnuAbout"));
+    window->trigger(Command::mnuAbout);
     QCOMPARE(t.forms.form(QStringLiteral("frmAbout")), first.data());
     QCOMPARE(loadedCount(t.forms, QStringLiteral("frmAbout")), 1);
 
     qobject_cast<frmAbout *>(first.data())->cmdOK_Click();
     QTRY_VERIFY(first.isNull());
-    window->trigger(QStringLiteral("mnuAbout"));
+    window->trigger(Command::mnuAbout);
     QWidget *second = t.forms.form(QStringLiteral("frmAbout"));
     QVERIFY(second);
     QVERIFY(second->isVisible());
@@ -223,7 +223,7 @@ void TestInfoWindows::helpWindowIsOne()
     writeFile(page, "<html><body>second page</body></html>");
 
     auto *window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
-    window->trigger(QStringLiteral("mnuContents"));
+    window->trigger(Command::mnuContents);
     auto *help = t.forms.get<HelpWindow>(QStringLiteral("HelpWindow"));
     QVERIFY(help);
     QVERIFY(help->isVisible());
@@ -232,14 +232,14 @@ void TestInfoWindows::helpWindowIsOne()
 
     // Asked again while open: the same window, still on the page the reader went to.
     help->browser()->setSource(QUrl::fromLocalFile(page));
-    window->trigger(QStringLiteral("mnuContents"));
+    window->trigger(Command::mnuContents);
     QCOMPARE(t.forms.get<HelpWindow>(QStringLiteral("HelpWindow")), help);
     QCOMPARE(loadedCount(t.forms, QStringLiteral("HelpWindow")), 1);
     QCOMPARE(help->browser()->source(), QUrl::fromLocalFile(page));
 
     // Closed and asked again: it opens at the contents.
     help->close();
-    window->trigger(QStringLiteral("mnuContents"));
+    window->trigger(Command::mnuContents);
     QVERIFY(help->isVisible());
     QCOMPARE(help->browser()->source(), QUrl::fromLocalFile(index));
     QVERIFY(!t.forms.isUnloading());
@@ -251,7 +251,7 @@ void TestInfoWindows::missingHelpOpensNothing()
     // A folder named like the book is not the book.
     QDir(t.dir.path()).mkpath(QStringLiteral("help/index.html"));
     auto *window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
-    window->trigger(QStringLiteral("mnuContents"));
+    window->trigger(Command::mnuContents);
     QVERIFY(!t.forms.isLoaded(QStringLiteral("HelpWindow")));
     QVERIFY(!t.forms.isUnloading());
     QVERIFY(t.forms.isLoaded(QStringLiteral("FormRand")));
@@ -289,7 +289,7 @@ void TestInfoWindows::f1OpensHelp()
     QVERIFY(QTest::qWaitForWindowActive(window));
 
     // The caption announces F1, but the key belongs to the window, not to the item.
-    QAction *item = window->action(QStringLiteral("mnuContents"));
+    QAction *item = window->action(Command::mnuContents);
     QCOMPARE(item->text(), caption);
     QVERIFY(item->shortcut().isEmpty());
 

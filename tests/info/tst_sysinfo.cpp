@@ -179,7 +179,7 @@ void TestSysInfo::startSysInfo()
         registry.setValue(HKLM, SysInfo::gREGKEYSYSINFOLOC, SysInfo::gREGVALSYSINFOLOC,
                           Registry::REG_SZ, secondKey);
     int tests = 0;
-    FakeLauncher launcher;
+    FakeProcesses launcher;
     launcher.result = launchWorks;
     QStringList messages;
     const SysInfo info(
@@ -233,7 +233,7 @@ void TestSysInfo::toolRegistry()
     ToolRegistry registry([&](const QString &name) {
         return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
     });
-    FakeLauncher launcher;
+    FakeProcesses launcher;
     QStringList messages;
     int fileTests = 0;
     const SysInfo info(

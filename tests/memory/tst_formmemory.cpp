@@ -83,8 +83,8 @@ void TestFormMemory::loadSetsSoundPathAndCounts()
     QCOMPARE(ctx.settings.SoundPath, ctx.dir.filePath(QStringLiteral("XYL.WAV")));
     QCOMPARE(ctx.settings.SequenceCountLeft, qint16(8));
     QCOMPARE(ctx.settings.SequenceCountRight, qint16(8));
-    QCOMPARE(window->label(QStringLiteral("Label7"))->text(), QStringLiteral("Memory test"));
-    QVERIFY(window->label(QStringLiteral("Label9"))->text().isEmpty());
+    QCOMPARE(window->label(Label::Label7Memory)->text(), QStringLiteral("Memory test"));
+    QVERIFY(window->label(Label::Label9)->text().isEmpty());
     QCOMPARE(window->windowTitle(), QStringLiteral("Moravel"));
 }
 
@@ -111,16 +111,16 @@ void TestFormMemory::notesPerTaskMovesTheCheckMark()
     auto *window = ctx.forms.get<FormMemory>(QStringLiteral("FormMemory"));
     QVERIFY(window);
     MemoryDrill *logic = window->logic();
-    QVERIFY(window->action(QStringLiteral("mnu5"))->isChecked());
-    window->trigger(QStringLiteral("mnuStart"));
-    window->drill()->keyUp(FingerKey{Hand::Left, 1});
+    QVERIFY(window->action(Command::mnu5)->isChecked());
+    window->trigger(Command::mnuStart);
+    window->drill()->keyUp(FingerStrike{Hand::Left, 1});
     QCOMPARE(logic->link(Hand::Left).row(), 1);
 
     // Choosing through the menu item itself, as a click does.
     for (const QString &choice : choices)
-        window->action(choice)->trigger();
+        window->action(*Commands::byObjectName(choice))->trigger();
     for (const char *item : {"mnu3", "mnu4", "mnu5"}) {
-        QAction *action = window->action(QString::fromLatin1(item));
+        QAction *action = window->action(*Commands::byObjectName(QString::fromLatin1(item)));
         QVERIFY(action->isCheckable());
         QCOMPARE(action->isChecked(), checked == QLatin1String(item));
     }
@@ -129,12 +129,12 @@ void TestFormMemory::notesPerTaskMovesTheCheckMark()
     QCOMPARE(logic->link(Hand::Right).recordSource(), logic->link(Hand::Left).recordSource());
     // Every choice reopens the tables, even of the item that had the mark.
     QCOMPARE(logic->link(Hand::Left).row(), 0);
-    QCOMPARE(window->label(QStringLiteral("Label1"))->text(),
+    QCOMPARE(window->label(Label::Label1)->text(),
              QString::number(MemoryTestDatabase::note(logic->notesPerTask(), 0, 0)));
 
     // The window's own item in the Test menu still only marks where the player is.
-    window->action(QStringLiteral("mnuMem"))->trigger();
-    QVERIFY(window->action(QStringLiteral("mnuMem"))->isChecked());
+    window->action(Command::mnuMem)->trigger();
+    QVERIFY(window->action(Command::mnuMem)->isChecked());
     QCOMPARE(ctx.forms.loadOrder(), QStringList{QStringLiteral("FormMemory")});
 }
 
@@ -167,7 +167,7 @@ void TestFormMemory::numberOfMemoryTasksDialog()
     QStringList items;
     bool stayedOpen = false;
     const ModalSeen seen =
-        whileModal([&] { window->trigger(QStringLiteral("mnuTask")); },
+        whileModal([&] { window->trigger(Command::mnuTask); },
                    [&](QWidget *modal) {
                        auto *dialog = qobject_cast<QDialog *>(modal);
                        auto *combo = modal->findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -192,7 +192,7 @@ void TestFormMemory::numberOfMemoryTasksDialog()
 
     // The dialog was discarded: it opens at "8" again.
     const ModalSeen again =
-        whileModal([&] { window->trigger(QStringLiteral("mnuTask")); },
+        whileModal([&] { window->trigger(Command::mnuTask); },
                    [&](QWidget *modal) {
                        initial =
                            modal->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText();
@@ -225,7 +225,7 @@ void TestFormMemory::levelDialogSetsThisWindowsTimers()
     bool intermediateFirst = false;
     QString caption;
     const ModalSeen seen =
-        whileModal([&] { window->trigger(QStringLiteral("mnuLevel")); },
+        whileModal([&] { window->trigger(Command::mnuLevel); },
                    [&](QWidget *modal) {
                        caption = modal->windowTitle();
                        intermediateFirst =
@@ -253,12 +253,12 @@ void TestFormMemory::otherWindowsOpenTheMemoryTest()
     writeDatabase(ctx);
     auto *random = qobject_cast<ExerciseWindow *>(ctx.forms.show(QStringLiteral("FormRand")));
     QVERIFY(random);
-    random->trigger(QStringLiteral("mnuMem"));
+    random->trigger(Command::mnuMem);
     auto *memory = ctx.forms.get<FormMemory>(QStringLiteral("FormMemory"));
     QVERIFY(memory);
     QVERIFY(memory->isVisible());
     QVERIFY(!random->isVisible());
-    memory->trigger(QStringLiteral("mnuExit"));
+    memory->trigger(Command::mnuExit);
     QVERIFY(random->isVisible());
     QVERIFY(!memory->isVisible());
 }
@@ -289,13 +289,13 @@ void TestFormMemory::unreadableDatabaseWarnsOnce()
     QTRY_COMPARE(boxes, 1);
     QCOMPARE(title, QStringLiteral("Moravel"));
     QCOMPARE(text, window->databaseWarning());
-    window->trigger(QStringLiteral("mnu3"));
+    window->trigger(Command::mnu3);
     window->hide();
     window->show();
     QTest::qWait(100);
     QCOMPARE(boxes, 1);
-    window->trigger(QStringLiteral("mnuStart"));
-    QCOMPARE(window->label(QStringLiteral("Label1"))->text(), QStringLiteral("L"));
+    window->trigger(Command::mnuStart);
+    QCOMPARE(window->label(Label::Label1)->text(), QStringLiteral("L"));
     QCOMPARE(ctx.sound.played.size(), 0);
 }
 

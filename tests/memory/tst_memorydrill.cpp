@@ -36,8 +36,8 @@ struct Rig : DrillFakes {
         settings.SequenceCountLeft = n;
         settings.SequenceCountRight = n;
     }
-    void key(Hand h, int finger) { drill.keyUp(FingerKey{h, finger}); }
-    QString label(const QString &name) const { return drill.labels().text(name); }
+    void key(Hand h, int finger) { drill.keyUp(FingerStrike{h, finger}); }
+    QString label(Label name) const { return drill.labels().text(name); }
     QString note(Hand h) const { return label(DrillCore::taskLabel(h)); }
     QString status(Hand h) const { return label(MemoryDrill::statusLabel(h)); }
     bool noteShown(Hand h) const { return drill.labels().isVisible(DrillCore::taskLabel(h)); }
@@ -167,7 +167,7 @@ void TestMemoryDrill::wholeTask()
     QCOMPARE(rig.drill.hand(hand).score, qint16(5 * notes));
     QCOMPARE(rig.drill.hand(hand).count, qint16(1));
     QCOMPARE(rig.label(DrillCore::scoreLabel(hand)), QString::number(5 * notes));
-    QCOMPARE(rig.label(QStringLiteral("lblRezultat")), QString::number(5 * notes));
+    QCOMPARE(rig.label(Label::lblRezultat), QString::number(5 * notes));
     // A new task from the table's middle column, shown from its first note.
     const int picked = MemoryTestDatabase::columnsOf(notes) / 2;
     QCOMPARE(rig.drill.phase(hand), Phase::Show);
@@ -439,13 +439,13 @@ void TestMemoryDrill::resetShowsZeroButKeepsTotals()
     rig.key(Hand::Left, MemoryTestDatabase::note(5, 0, 0));
     rig.key(Hand::Left, MemoryTestDatabase::note(5, 0, 1));
     rig.drill.mnuReset_Click();
-    for (const char *name : {"lblRezultat", "lbllRezultat", "lbldRezultat"})
-        QCOMPARE(rig.label(QString::fromLatin1(name)), QStringLiteral("0"));
+    for (Label name : {Label::lblRezultat, Label::lbllRezultat, Label::lbldRezultat})
+        QCOMPARE(rig.label(name), QStringLiteral("0"));
     QCOMPARE(rig.drill.phase(Hand::Left), Phase::Recall);
     rig.left.fire(1);
     rig.key(Hand::Left, MemoryTestDatabase::note(5, 0, 2));
-    QCOMPARE(rig.label(QStringLiteral("lbllRezultat")), QStringLiteral("14"));
-    QCOMPARE(rig.label(QStringLiteral("lblRezultat")), QStringLiteral("14"));
+    QCOMPARE(rig.label(Label::lbllRezultat), QStringLiteral("14"));
+    QCOMPARE(rig.label(Label::lblRezultat), QStringLiteral("14"));
 }
 
 void TestMemoryDrill::loweringCountBelowTasksDoneKeepsHandGoing()

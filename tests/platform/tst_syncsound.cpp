@@ -2,7 +2,7 @@
 // The start and end sound: played every time it is asked for, holding the drill for
 // exactly its length, and holding nothing when it cannot play.
 #include "FakeHandPlayer.h"
-#include "platform/DrillHold.h"
+#include "drill/DrillHold.h"
 #include "platform/QtSyncSound.h"
 
 #include <QElapsedTimer>
@@ -35,7 +35,7 @@ void TestSyncSound::holdsForTheSoundsLength()
 
     for (int play = 1; play <= 3; ++play) {
         bool heldMidway = false;
-        QTimer::singleShot(length / 2, [&] { heldMidway = DrillHold::isHeld(); });
+        QTimer::singleShot(length / 2, [&] { heldMidway = sound.hold().isHeld(); });
         QElapsedTimer clock;
         clock.start();
         sound.playSync(QStringLiteral("XYL.WAV"));
@@ -44,7 +44,7 @@ void TestSyncSound::holdsForTheSoundsLength()
         // and a safety margin besides.
         QCOMPARE(output.played.size(), play);
         QVERIFY(heldMidway);
-        QVERIFY(!DrillHold::isHeld());
+        QVERIFY(!sound.hold().isHeld());
         QVERIFY2(held >= length - 1 && held < length + 400, qPrintable(QString::number(held)));
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hand timer: its period, restarts and stops, and ticks kept while a sound holds the
-// drill. Only lower bounds on time are checked, so a busy machine cannot fail them.
-#include "platform/DrillHold.h"
+// The hand timer: its period, restarts and stops. Only lower bounds on time are checked,
+// so a busy machine cannot fail them.
 #include "platform/QtTicker.h"
 
 #include <QElapsedTimer>
@@ -41,8 +40,6 @@ private slots:
     void restartGivesAFullPeriod_data();
     void restartGivesAFullPeriod();
     void stopDropsATickAlreadyDue();
-    void heldTicksComeAfterTheHold();
-    void heldTickOfARestartedTimerIsDropped();
 };
 
 void TestTicker::ticksAtItsPeriodUntilStopped()
@@ -111,43 +108,6 @@ void TestTicker::stopDropsATickAlreadyDue()
     settle(100);
     QVERIFY(r.ticks.empty());
     ticker.stop();
-}
-
-void TestTicker::heldTicksComeAfterTheHold()
-{
-    QtTicker ticker;
-    ticker.setInterval(20);
-    Recorder r(ticker);
-    DrillHold::hold();
-    ticker.start();
-    settle(90);
-    QVERIFY(r.ticks.empty());
-    DrillHold::release();
-    // The ticks that fell during the hold are handed out at its end, all of them.
-    QVERIFY2(r.ticks.size() >= 2, qPrintable(QString::number(r.ticks.size())));
-    ticker.stop();
-}
-
-void TestTicker::heldTickOfARestartedTimerIsDropped()
-{
-    QtTicker left, right;
-    left.setInterval(20);
-    right.setInterval(20);
-    std::vector<char> order;
-    left.setCallback([&] { order.push_back('L'); });
-    right.setCallback([&] { order.push_back('R'); });
-    DrillHold::hold();
-    left.start();
-    right.start();
-    settle(70);
-    QVERIFY(order.empty());
-    // The left hand got a new task during the hold: its kept ticks belong to the old one.
-    left.start();
-    DrillHold::release();
-    QVERIFY(!order.empty());
-    QCOMPARE(std::count(order.begin(), order.end(), 'L'), 0);
-    left.stop();
-    right.stop();
 }
 
 QTEST_GUILESS_MAIN(TestTicker)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The delivered animal pictures and sounds: present, the right size, each hand's sound on
 // its own side.
-#include "drill/KeyMap.h"
+#include "input/KeyMap.h"
 #include "platform/Mp3Decoder.h"
 #include "preschool/AnimalTable.h"
 #include "settings/ProgramFolder.h"

@@ -169,7 +169,7 @@ void TestDamagedData::exerciseDatabase()
     auto *w = t.forms.get<FormSeq>(QStringLiteral("FormSeq"));
     w->show();
     ModalCloser closer;
-    w->trigger(QStringLiteral("mnuStart"));
+    w->trigger(Command::mnuStart);
     SequentialDrill *drill = w->logic();
     if (!message.isEmpty()) {
         QTRY_COMPARE(closer.seen.size(), 1);
@@ -186,10 +186,10 @@ void TestDamagedData::exerciseDatabase()
         return;
     }
     QVERIFY(drill->isRunning());
-    QStringList passed{drill->labels().text(QStringLiteral("Label1"))};
+    QStringList passed{drill->labels().text(Label::Label1)};
     for (const QString &finger : keys.split(u' ')) {
         drill->keyUp({Hand::Left, finger.toInt()});
-        passed << drill->labels().text(QStringLiteral("Label1"));
+        passed << drill->labels().text(Label::Label1);
     }
     QCOMPARE(passed.join(u'|'), shown);
     QCOMPARE(QString::fromUtf8(t.logFile.bytes()), logged);
@@ -206,7 +206,7 @@ void TestDamagedData::preschoolWithoutSounds()
     w->show();
     PreschoolDrill *drill = w->logic();
     t.settings.TaskCountLeft = t.settings.TaskCountRight = 1;
-    w->trigger(QStringLiteral("mnuStart"));
+    w->trigger(Command::mnuStart);
     for (Hand h : {Hand::Left, Hand::Right}) {
         drill->keyUp({h, drill->hand(h).task.toInt()});
         QVERIFY(drill->feedbackPending(h));

@@ -99,7 +99,7 @@ protected:
         if (m_problem.isEmpty())
             m_problem = problem;
     }
-    QString label(const QString &name) const
+    QString label(Label name) const
     {
         return const_cast<Soak *>(this)->drill().labels().text(name);
     }
@@ -213,9 +213,9 @@ private:
         if (sum <= 32767 && d.TotalScore() != sum)
             fail(QStringLiteral("total %1 is not the sum %2").arg(d.TotalScore()).arg(sum));
         if (m_resetNow) {
-            for (const char *name : {"lbllRezultat", "lbldRezultat", "lblRezultat"}) {
-                if (label(QString::fromLatin1(name)) != QLatin1String("0"))
-                    fail(QStringLiteral("Reset left %1 showing").arg(QString::fromLatin1(name)));
+            for (Label name : {Label::lbllRezultat, Label::lbldRezultat, Label::lblRezultat}) {
+                if (label(name) != QLatin1String("0"))
+                    fail(QStringLiteral("Reset left %1 showing").arg(Labels::objectName(name)));
             }
         }
     }
@@ -369,7 +369,7 @@ protected:
                 fail(QStringLiteral("end message beside a task"));
         }
         if (!m_drill.isRunning() && started() &&
-            (label(QStringLiteral("Label1")) != u"L" || label(QStringLiteral("Label2")) != u"R" ||
+            (label(Label::Label1) != u"L" || label(Label::Label2) != u"R" ||
              m_drill.startFailure().isEmpty()))
             fail(QStringLiteral("a refused Start left a task or no reason"));
         if (m_drill.isRunning())

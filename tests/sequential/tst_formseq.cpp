@@ -91,16 +91,15 @@ void TestFormSeq::load()
     // The window plays the sound the other windows set, and leaves the exercise alone.
     QCOMPARE(ctx.settings.SoundPath, QStringLiteral("/elsewhere/XYL.WAV"));
     QCOMPARE(ctx.settings.ExerciseIndex, qint16(5));
-    QCOMPARE(w->label(QStringLiteral("lblImeVezbe"))->text(), frmChoosePractice::entries().at(0));
-    QCOMPARE(w->label(QStringLiteral("Label7"))->text(),
-             QStringLiteral("Sequential    exercise :"));
-    QCOMPARE(w->label(QStringLiteral("Label9"))->text(), QString());
-    QCOMPARE(w->label(QStringLiteral("Label11"))->text(), QString());
+    QCOMPARE(w->label(Label::lblImeVezbe)->text(), frmChoosePractice::entries().at(0));
+    QCOMPARE(w->label(Label::Label7Sequential)->text(), QStringLiteral("Sequential    exercise :"));
+    QCOMPARE(w->label(Label::Label9)->text(), QString());
+    QCOMPARE(w->label(Label::Label11)->text(), QString());
     QCOMPARE(w->logic()->Data1().databaseName(), ctx.dir.filePath(QStringLiteral("piano.db")));
     QCOMPARE(w->logic()->Data2().recordSource(), QStringLiteral("Desnavezbe"));
     QVERIFY(w->logic()->Data1().isOpen());
     QVERIFY(!w->dialogsModal());
-    QVERIFY(w->action(QStringLiteral("mnuSeq"))->isChecked());
+    QVERIFY(w->action(Command::mnuSeq)->isChecked());
     // Both dialogs exist unseen after the load.
     QVERIFY(w->chooser() && !w->chooser()->isVisible());
     QVERIFY(w->numberOfSequences() && !w->numberOfSequences()->isVisible());
@@ -110,7 +109,7 @@ void TestFormSeq::chooserFirstOpeningShowsTheLoadSelection()
 {
     SeqContext ctx;
     FormSeq *w = ctx.window();
-    w->trigger(QStringLiteral("mnuChooseexe"));
+    w->trigger(Command::mnuChooseexe);
     frmChoosePractice *first = w->chooser();
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("Choose your exercise"));
@@ -120,7 +119,7 @@ void TestFormSeq::chooserFirstOpeningShowsTheLoadSelection()
     QTest::mouseClick(first->CancelButton(), Qt::LeftButton);
     QTRY_VERIFY(!w->chooser());
 
-    w->trigger(QStringLiteral("mnuChooseexe"));
+    w->trigger(Command::mnuChooseexe);
     QVERIFY(w->chooser() && w->chooser()->isVisible());
     QVERIFY(w->chooser()->List1()->selectedItems().isEmpty());
     QTest::mouseClick(w->chooser()->OKButton(), Qt::LeftButton);
@@ -150,13 +149,13 @@ void TestFormSeq::chooser()
 
     SeqContext ctx;
     FormSeq *w = ctx.window();
-    w->trigger(QStringLiteral("mnuChooseexe"));
+    w->trigger(Command::mnuChooseexe);
     w->chooser()->select(4);
     QTest::mouseClick(w->chooser()->OKButton(), Qt::LeftButton);
     QCOMPARE(ctx.settings.ExerciseIndex, qint16(4));
     QTRY_VERIFY(!w->chooser());
 
-    w->trigger(QStringLiteral("mnuChooseexe"));
+    w->trigger(Command::mnuChooseexe);
     frmChoosePractice *dialog = w->chooser();
     QVERIFY(dialog);
     if (select >= 0)
@@ -171,8 +170,7 @@ void TestFormSeq::chooser()
 
     QTRY_VERIFY(!w->chooser());
     QCOMPARE(ctx.settings.ExerciseIndex, qint16(index));
-    QCOMPARE(w->label(QStringLiteral("lblImeVezbe"))->text(),
-             frmChoosePractice::entries().at(index));
+    QCOMPARE(w->label(Label::lblImeVezbe)->text(), frmChoosePractice::entries().at(index));
 }
 
 void TestFormSeq::numberOfSequences_data()
@@ -199,7 +197,7 @@ void TestFormSeq::numberOfSequences()
 
     SeqContext ctx;
     FormSeq *w = ctx.window();
-    w->trigger(QStringLiteral("mnuTask"));
+    w->trigger(Command::mnuTask);
     frmNumSeq *dialog = w->numberOfSequences();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Choose number of sequences"));
@@ -221,7 +219,7 @@ void TestFormSeq::numberOfSequences()
     QCOMPARE(ctx.settings.SequenceCountLeft, qint16(count));
     QCOMPARE(ctx.settings.SequenceCountRight, qint16(count));
 
-    w->trigger(QStringLiteral("mnuTask"));
+    w->trigger(Command::mnuTask);
     QCOMPARE(w->numberOfSequences()->Combo1()->currentText(), QStringLiteral("8"));
 }
 
@@ -248,7 +246,7 @@ void TestFormSeq::dialogsAreNotModal()
     FormSeq *w = ctx.window();
     w->show();
     ModalCatcher catcher;
-    w->trigger(item);
+    w->trigger(*Commands::byObjectName(item));
     // The command returned with the dialog still open.
     QWidget *dialog = visibleWindow(title);
     QVERIFY(dialog);
@@ -257,11 +255,11 @@ void TestFormSeq::dialogsAreNotModal()
     QVERIFY(catcher.seen.isEmpty());
 
     // The exercise goes on meanwhile.
-    w->trigger(QStringLiteral("mnuStart"));
+    w->trigger(Command::mnuStart);
     QVERIFY(w->logic()->isRunning());
     w->logic()->keyUp({Hand::Left, 5});
-    QCOMPARE(w->label(QStringLiteral("Label1"))->text(), QStringLiteral("4"));
-    QCOMPARE(w->label(QStringLiteral("lbllRezultat"))->text(), QStringLiteral("5"));
+    QCOMPARE(w->label(Label::Label1)->text(), QStringLiteral("4"));
+    QCOMPARE(w->label(Label::lbllRezultat)->text(), QStringLiteral("5"));
     dialog->close();
 }
 
@@ -271,7 +269,7 @@ void TestFormSeq::startFailureIsShownOnce()
     FormSeq *w = ctx.window();
     w->show();
     ModalCatcher catcher;
-    w->trigger(QStringLiteral("mnuStart"));
+    w->trigger(Command::mnuStart);
     QTRY_COMPARE(catcher.seen.size(), 1);
     QTest::qWait(100);
     QCOMPARE(catcher.seen.size(), 1);
@@ -292,17 +290,17 @@ void TestFormSeq::keysPlayTheExercise()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     ctx.settings.SequenceCountLeft = ctx.settings.SequenceCountRight = 0;
-    w->trigger(QStringLiteral("mnuStart"));
-    QCOMPARE(w->label(QStringLiteral("Label1"))->text(), QStringLiteral("5"));
-    QCOMPARE(w->label(QStringLiteral("Label2"))->text(), QStringLiteral("1"));
+    w->trigger(Command::mnuStart);
+    QCOMPARE(w->label(Label::Label1)->text(), QStringLiteral("5"));
+    QCOMPARE(w->label(Label::Label2)->text(), QStringLiteral("1"));
 
     QWidget *canvas = w->centralWidget();
     QTest::keyClick(canvas, Qt::Key_Z);
     QTest::keyClick(canvas, Qt::Key_PageDown);
-    QCOMPARE(w->label(QStringLiteral("Label9"))->text(), QStringLiteral("End of exercise"));
-    QCOMPARE(w->label(QStringLiteral("Label11"))->text(), QStringLiteral("End of exercise"));
-    QCOMPARE(w->label(QStringLiteral("Label1"))->text(), QString());
-    QCOMPARE(w->label(QStringLiteral("lblRezultat"))->text(), QStringLiteral("10"));
+    QCOMPARE(w->label(Label::Label9)->text(), QStringLiteral("End of exercise"));
+    QCOMPARE(w->label(Label::Label11)->text(), QStringLiteral("End of exercise"));
+    QCOMPARE(w->label(Label::Label1)->text(), QString());
+    QCOMPARE(w->label(Label::lblRezultat)->text(), QStringLiteral("10"));
     QCOMPARE(ctx.logFile.bytes(),
              QByteArray("+ last task points diference\r\n12-07 14:03:59\r\nAna\r\n"
                         "Sequential 0 sequences\r\n10  points\r\n\r\n"));

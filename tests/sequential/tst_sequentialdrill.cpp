@@ -37,7 +37,7 @@ struct Rig : DrillFakes {
     {
         drill.Form_Load(db(), count, QStringLiteral("Hanon1"));
     }
-    QString text(const QString &label) const { return drill.labels().text(label); }
+    QString text(Label label) const { return drill.labels().text(label); }
 
     // S start, Z reset, L<f>/R<f> a finger key, l/r a tick, C<n> both counts.
     void run(const QString &script)
@@ -269,9 +269,8 @@ void TestSequentialDrill::exercises()
     rig.run(script);
 
     QCOMPARE(rig.file.bytes(), lines(log));
-    const QStringList shown = {
-        rig.text(QStringLiteral("Label1")), rig.text(QStringLiteral("Label2")),
-        rig.text(QStringLiteral("Label9")), rig.text(QStringLiteral("Label11"))};
+    const QStringList shown = {rig.text(Label::Label1), rig.text(Label::Label2),
+                               rig.text(Label::Label9), rig.text(Label::Label11)};
     QCOMPARE(shown.join(u'|'), displays);
     QCOMPARE(rig.sound.played.size(), sounds);
     for (const QString &path : std::as_const(rig.sound.played))
@@ -288,7 +287,7 @@ void TestSequentialDrill::endedHandScoresNothing()
     // The hand's task is still step 1, but its emptied display stops the scoring.
     rig.run(QStringLiteral("L5 L5"));
     QCOMPARE(rig.drill.LeftScore(), qint16(45));
-    QCOMPARE(rig.text(QStringLiteral("lbllRezultat")), QStringLiteral("45"));
+    QCOMPARE(rig.text(Label::lbllRezultat), QStringLiteral("45"));
     QCOMPARE(rig.drill.TotalScore(), qint16(45));
     QCOMPARE(rig.drill.LeftSequencesDone(), qint16(1));
 }
@@ -303,19 +302,19 @@ void TestSequentialDrill::chooserTakesEffectAtStart()
     rig.load();
     QCOMPARE(rig.settings.SequenceCountLeft, qint16(8));
     QCOMPARE(rig.settings.SequenceCountRight, qint16(8));
-    QCOMPARE(rig.text(QStringLiteral("lblImeVezbe")), QStringLiteral("Hanon1"));
+    QCOMPARE(rig.text(Label::lblImeVezbe), QStringLiteral("Hanon1"));
     rig.run(QStringLiteral("S L5"));
 
     rig.settings.ExerciseIndex = 1;
     rig.drill.setExerciseName(QStringLiteral("Hanon2"));
-    QCOMPARE(rig.text(QStringLiteral("lblImeVezbe")), QStringLiteral("Hanon2"));
+    QCOMPARE(rig.text(Label::lblImeVezbe), QStringLiteral("Hanon2"));
     // The running exercise goes on with its column until the next Start.
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("4"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("4"));
     rig.run(QStringLiteral("L4"));
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("5"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("5"));
     rig.run(QStringLiteral("S"));
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("3"));
-    QCOMPARE(rig.text(QStringLiteral("Label2")), QStringLiteral("4"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("3"));
+    QCOMPARE(rig.text(Label::Label2), QStringLiteral("4"));
 }
 
 void TestSequentialDrill::failures_data()
@@ -378,8 +377,8 @@ void TestSequentialDrill::failures()
     QVERIFY2(message.contains(missing), qPrintable(message));
     QVERIFY(!rig.drill.isRunning());
     // The idle task displays stay as the window opened.
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("L"));
-    QCOMPARE(rig.text(QStringLiteral("Label2")), QStringLiteral("R"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("L"));
+    QCOMPARE(rig.text(Label::Label2), QStringLiteral("R"));
     QCOMPARE(rig.drill.LeftSequencesDone(), qint16(0));
     QCOMPARE(rig.drill.TotalScore(), qint16(0));
     QVERIFY(!rig.left.isActive());
@@ -402,8 +401,8 @@ void TestSequentialDrill::failureAfterARunningExercise()
     QSignalSpy failed(&rig.drill, &SequentialDrill::startFailed);
     rig.run(QStringLiteral("S L4 R2"));
     QCOMPARE(failed.size(), 1);
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("L"));
-    QCOMPARE(rig.text(QStringLiteral("lbllRezultat")), QStringLiteral("5"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("L"));
+    QCOMPARE(rig.text(Label::lbllRezultat), QStringLiteral("5"));
     QCOMPARE(rig.drill.TotalScore(), qint16(10));
 
     rig.settings.ExerciseIndex = 0;
@@ -422,7 +421,7 @@ void TestSequentialDrill::databasePutBackAfterLoad()
     rig.writeHanon1();
     rig.run(QStringLiteral("S L5"));
     QVERIFY(rig.drill.isRunning());
-    QCOMPARE(rig.text(QStringLiteral("Label1")), QStringLiteral("4"));
+    QCOMPARE(rig.text(Label::Label1), QStringLiteral("4"));
     QCOMPARE(rig.drill.LeftScore(), qint16(5));
 }
 

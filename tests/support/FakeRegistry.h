@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ports/ProgramLauncher.h"
+#include "Fakes.h"
 #include "ports/Registry.h"
 
 #include <QHash>
@@ -81,16 +81,4 @@ private:
     }
     QHash<QString, QHash<QString, Value>> m_keys;
     QStringList m_handles;
-};
-
-// Records the programs it is asked to start; can be told to fail.
-class FakeLauncher : public ProgramLauncher {
-public:
-    bool startProgram(const QString &path) override
-    {
-        started << path;
-        return result;
-    }
-    QStringList started;
-    bool result = true;
 };

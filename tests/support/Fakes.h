@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drill/DrillHold.h"
 #include "ports/Clock.h"
 #include "ports/LogFile.h"
+#include "ports/PracticeObserver.h"
 #include "ports/ProcessStarter.h"
 #include "ports/RandomSource.h"
 #include "ports/SyncSound.h"
@@ -55,19 +57,26 @@ private:
     std::function<void()> m_onTick;
 };
 
-// Records every start and end sound instead of playing it.
+// Records every start and end sound instead of playing it; while onPlay runs (a test's
+// stand-in for the sound), the drill is held as the real sound holds it.
 class FakeSyncSound : public SyncSound {
 public:
     void prepare(const QString &path) override { prepared << path; }
     void playSync(const QString &path) override
     {
         played << path;
+        m_hold.hold();
         if (onPlay)
             onPlay();
+        m_hold.release();
     }
+    DrillHold &hold() override { return m_hold; }
     QStringList prepared;
     QStringList played;
     std::function<void()> onPlay;
+
+private:
+    DrillHold m_hold;
 };
 
 // Keeps the records in memory, in order; can be told to fail.
@@ -91,10 +100,21 @@ public:
     bool failing = false;
 };
 
+// Both clocks stand still until a test moves them.
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return time; }
+    qint64 monotonicNs() const override { return monotonic; }
+    void advanceMs(double ms) { monotonic += qint64(ms * 1e6); }
     QDateTime time = QDateTime(QDate(2026, 12, 7), QTime(14, 3, 59));
+    qint64 monotonic = qint64(1000) * 1000000000;
+};
+
+// Keeps every practice event, in order.
+class RecordingObserver : public PracticeObserver {
+public:
+    void practiceEvent(const PracticeEvent &event) override { events << event; }
+    QList<PracticeEvent> events;
 };
 
 // Hands out scripted values in [0, 1), then repeats the last one.
@@ -118,13 +138,20 @@ public:
     int draws = 0;
 };
 
-class FakeOpener : public ProcessStarter {
+// Records the files and programs it is asked to open and start; can be told to fail.
+class FakeProcesses : public ProcessStarter {
 public:
     bool openFile(const QString &path) override
     {
         opened << path;
         return result;
     }
+    bool startProgram(const QString &path) override
+    {
+        started << path;
+        return result;
+    }
     QStringList opened;
+    QStringList started;
     bool result = true;
 };

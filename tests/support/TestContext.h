@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FakeHandPlayer.h"
+#include "FakeRegistry.h"
 #include "Fakes.h"
+#include "app/WindowCatalog.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
-#include "frame/WindowCatalog.h"
 #include "settings/ResultsLog.h"
 
 #include <QTemporaryDir>
@@ -13,7 +15,8 @@
 #include <vector>
 
 // Everything a window needs, with fakes for the outside world and a temporary program
-// folder. Tickers handed to windows are kept in `tickers`, in order of creation.
+// folder. Tickers and players handed to windows are kept in `tickers` and `players`, in
+// order of creation.
 struct TestContext {
     QTemporaryDir dir;
     PracticeSettings settings;
@@ -22,12 +25,29 @@ struct TestContext {
     ResultsLog log{logFile, clock};
     FakeRandom random;
     FakeSyncSound sound;
-    FakeOpener opener;
+    FakeProcesses processes;
+    FakeRegistry registry;
+    RecordingObserver events;
     std::vector<FakeTicker *> tickers;
-    AppContext context{settings, ProgramFolder(dir.path()), log, random, sound, opener, [this] {
+    std::vector<FakeHandPlayer *> players;
+    AppContext context{settings,
+                       ProgramFolder(dir.path()),
+                       log,
+                       random,
+                       sound,
+                       processes,
+                       registry,
+                       clock,
+                       events,
+                       [this] {
                            auto ticker = std::make_unique<FakeTicker>();
                            tickers.push_back(ticker.get());
                            return std::unique_ptr<Ticker>(std::move(ticker));
+                       },
+                       [this] {
+                           auto player = std::make_unique<FakeHandPlayer>();
+                           players.push_back(player.get());
+                           return std::unique_ptr<HandPlayer>(std::move(player));
                        }};
     Forms forms{context};
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/KeyMap.h"
+#include "input/KeyMap.h"
 
 namespace KeyMap {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/KeyTracker.h"
+#include "input/KeyTracker.h"
 
 void KeyTracker::pressed(quint64 identity, bool autoRepeat)
 {

@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ports/FingerStrike.h"
+
 #include <Qt>
 #include <QtGlobal>
 
 #include <optional>
-
-enum class Hand { Left = 0, Right = 1 };
-
-struct FingerKey {
-    Hand hand;
-    int finger; // 1 = thumb .. 5 = little finger
-
-    bool operator==(const FingerKey &) const = default;
-};
 
 // The ten finger keys. Where the platform reports the physical key (X11 and Wayland
 // key codes), the keys are found by that code, so any keyboard layout works and Num Lock

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/KeyboardSource.h"
+
+#include "ports/Clock.h"
+
+KeyboardSource::KeyboardSource(const Clock &clock) : m_clock(clock) {}
+
+bool KeyboardSource::isFingerKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+{
+    return KeyMap::lookup(key, modifiers, scanCode).has_value();
+}
+
+void KeyboardSource::keyEvent(bool press, int key, Qt::KeyboardModifiers modifiers,
+                              quint32 scanCode, bool autoRepeat, quint64 eventTimeMs)
+{
+    const auto finger = KeyMap::lookup(key, modifiers, scanCode);
+    if (!finger)
+        return;
+    const quint64 identity = KeyMap::keyIdentity(key, modifiers, scanCode);
+    if (press) {
+        m_keys.pressed(identity, autoRepeat);
+        return;
+    }
+    if (!m_keys.released(identity, autoRepeat) || !m_sink)
+        return;
+    m_sink(FingerStrike{finger->hand, finger->finger, strikeTimeNs(eventTimeMs),
+                        QString::fromLatin1(Device), scanCode ? scanCode : quint32(key), -1});
+}
+
+qint64 KeyboardSource::strikeTimeNs(quint64 eventTimeMs) const
+{
+    const qint64 now = m_clock.monotonicNs();
+    const qint64 stamped = qint64(eventTimeMs) * 1000000;
+    // A stamp of the same clock lies a little in the past: the event waited in the queue,
+    // at most for a start sound and a busy moment. Anything else is another clock.
+    constexpr qint64 Past = qint64(60) * 1000000000;
+    constexpr qint64 Ahead = qint64(50) * 1000000;
+    if (eventTimeMs != 0 && stamped <= now + Ahead && stamped >= now - Past)
+        return stamped;
+    return now;
+}

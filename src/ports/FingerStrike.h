@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+enum class Hand { Left = 0, Right = 1 };
+
+// A hand and one of its fingers: 1 = thumb .. 5 = little finger.
+struct FingerKey {
+    Hand hand;
+    int finger;
+
+    bool operator==(const FingerKey &) const = default;
+};
+
+// One finger strike, as an input source reports it.
+struct FingerStrike {
+    Hand hand;
+    int finger; // 1 = thumb .. 5 = little finger
+    // When the finger struck, on the monotonic clock (Clock::monotonicNs); -1 when the
+    // source cannot tell, and the strike counts from the moment it is handled.
+    qint64 timeNs = -1;
+    // Where it came from ("keyboard", a MIDI port's name), the key or note that made it,
+    // and its velocity where the device has one (-1 otherwise).
+    QString device = QString();
+    quint32 code = 0;
+    int velocity = -1;
+};
