@@ -8,8 +8,8 @@
 EventTrace::EventTrace(const QString &path) : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::fprintf(stderr, "moravel: cannot write the event trace %s: %s\n",
-                     qPrintable(path), qPrintable(m_file.errorString()));
+        std::fprintf(stderr, "moravel: cannot write the event trace %s: %s\n", qPrintable(path),
+                     qPrintable(m_file.errorString()));
 }
 
 void EventTrace::practiceEvent(const PracticeEvent &event)

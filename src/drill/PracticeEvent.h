@@ -31,8 +31,8 @@ struct PracticeEvent {
     QDateTime wallClock;
 
     Hand hand = Hand::Left;
-    int task = 0;     // the hand's task number in this exercise, from 1
-    int expected = 0; // the finger the task asks for; 0 when it asks for none
+    int task = 0;          // the hand's task number in this exercise, from 1
+    int expected = 0;      // the finger the task asks for; 0 when it asks for none
     bool memorize = false; // a note shown to be remembered, not played for points
     int struck = 0;
     bool right = false;

@@ -70,8 +70,11 @@ start_sound() {
   echo "sound: none (system beep path)" >&2
 }
 
+# Arguments for the program, set by a test before it signs in.
+APP_ARGS=()
+
 start_app() {
-  (cd "$APP_DIR" && exec ./moravel) >"$WORK/app.out" 2>&1 &
+  (cd "$APP_DIR" && exec ./moravel "${APP_ARGS[@]}") >"$WORK/app.out" 2>&1 &
   APP_PID=$!
   wait_window "Enter your name to personify result log"
 }
