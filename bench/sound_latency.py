@@ -7,64 +7,21 @@ arrival, so a sample's time is its chunk's arrival less the samples that follow 
 The answer is told apart by its pitch: "yes" is the high one.
 Usage: sound_latency.py <monitor source> <rounds>; prints ROW lines and one line per key.
 """
-import array
-import ctypes
-import ctypes.util
 import statistics
-import subprocess
 import sys
-import threading
 import time
 
-RATE = 44100
-LOUD = 300
+from monitor import LOUD, RATE, Keyboard, Monitor
 
-monitor = sys.argv[1]
+source = sys.argv[1]
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 3
-
-x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x11.XKeysymToKeycode.restype = ctypes.c_ubyte
-x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
-x11.XStringToKeysym.restype = ctypes.c_ulong
-x11.XFlush.argtypes = [ctypes.c_void_p]
-x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-display = x11.XOpenDisplay(None)
-if not display:
-    sys.exit("no display")
+keyboard = Keyboard()
+monitor = Monitor(source)
+chunks, lock = monitor.chunks, monitor.lock
 
 
 def key(name, down):
-    code = x11.XKeysymToKeycode(display, x11.XStringToKeysym(name.encode()))
-    xtst.XTestFakeKeyEvent(display, code, 1 if down else 0, 0)
-    x11.XSync(display, 0)
-
-
-rec = subprocess.Popen(["parec", "--raw", "--format=s16le", "--rate=%d" % RATE, "--channels=2",
-                        "--latency-msec=1", "-d", monitor], stdout=subprocess.PIPE)
-chunks = []  # (arrival, samples)
-lock = threading.Lock()
-
-
-def reader():
-    pending = b""
-    while True:
-        data = rec.stdout.read1(4096)
-        if not data:
-            return
-        now = time.monotonic()
-        data = pending + data
-        cut = len(data) - len(data) % 4
-        pending = data[cut:]
-        with lock:
-            chunks.append((now, array.array("h", data[:cut])))
-
-
-threading.Thread(target=reader, daemon=True).start()
+    keyboard.key(name, down)
 
 
 def quiet_for(seconds):
@@ -119,7 +76,7 @@ for _ in range(rounds):
         results[kind].append(ms)
         if kind == "yes":
             time.sleep(1.0)  # the hand waits, then calls its next animal
-rec.kill()
+monitor.stop()
 
 
 def p(values, q):

@@ -10,19 +10,14 @@ with parec at 1 ms latency, every chunk stamped on arrival. For each Start:
 Usage: start_sound.py <monitor source> <XYL.WAV> [gap seconds ...]; prints ROW lines.
 """
 import array
-import ctypes
-import ctypes.util
 import statistics
-import subprocess
 import sys
-import threading
 import time
 import wave
 
-RATE = 44100
-LOUD = 300
+from monitor import LOUD, RATE, Keyboard, Monitor
 
-monitor, reference_path = sys.argv[1], sys.argv[2]
+source, reference_path = sys.argv[1], sys.argv[2]
 # Seconds from one Start to the next, at least until the last animals have ended.
 gaps = [float(g) for g in sys.argv[3:]] or [4, 4, 12, 4, 2, 2, 3, 2, 2, 6]
 
@@ -33,44 +28,23 @@ with wave.open(reference_path) as w:
 ref_onset = next(i for i, v in enumerate(reference) if abs(v) > LOUD)
 sound_ms = (len(reference) - ref_onset) * 1000 / RATE
 
-x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-xtst = ctypes.CDLL(ctypes.util.find_library("Xtst"))
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x11.XKeysymToKeycode.restype = ctypes.c_ubyte
-x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
-x11.XStringToKeysym.restype = ctypes.c_ulong
-x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-display = x11.XOpenDisplay(None)
-if not display:
-    sys.exit("no display")
-delete = x11.XKeysymToKeycode(display, x11.XStringToKeysym(b"Delete"))
-
-rec = subprocess.Popen(["parec", "--raw", "--format=s16le", "--rate=%d" % RATE, "--channels=2",
-                        "--latency-msec=1", "-d", monitor], stdout=subprocess.PIPE)
+keyboard = Keyboard()
+monitor = Monitor(source)
+lock = monitor.lock
 left = array.array("h")  # the left channel, every sample since the recording began
 stamps = []  # (arrival time, samples in `left` after this chunk)
-lock = threading.Lock()
+taken = 0  # monitor chunks already copied into `left`
 
 
-def reader():
-    pending = b""
-    while True:
-        data = rec.stdout.read1(4096)
-        if not data:
-            return
-        now = time.monotonic()
-        data = pending + data
-        cut = len(data) - len(data) % 4
-        pending = data[cut:]
-        with lock:
-            left.extend(array.array("h", data[:cut])[::2])
-            stamps.append((now, len(left)))
-
-
-threading.Thread(target=reader, daemon=True).start()
+def gather():
+    """Copies the chunks that came since into the left channel."""
+    global taken
+    with lock:
+        fresh = monitor.chunks[taken:]
+        taken = len(monitor.chunks)
+    for arrival, samples in fresh:
+        left.extend(samples[::2])
+        stamps.append((arrival, len(left)))
 
 
 def index_at(t):
@@ -84,8 +58,8 @@ def index_at(t):
 
 
 def quiet_since(seconds):
-    with lock:
-        recent = left[-int(seconds * RATE):]
+    gather()
+    recent = left[-int(seconds * RATE):]
     return len(recent) > 0 and max(map(abs, recent)) < LOUD
 
 
@@ -97,9 +71,9 @@ def time_of(i):
 
 
 def measure(t0):
-    with lock:
-        start = index_at(t0)
-        samples = left[start:]
+    gather()
+    start = index_at(t0)
+    samples = left[start:]
     onset = next((start + j for j, v in enumerate(samples) if abs(v) > LOUD), None)
     if onset is None:
         return None, None
@@ -136,11 +110,9 @@ for gap in gaps:
         time.sleep(0.02)
     # Start is a menu shortcut: it acts on the key's press.
     t0 = last = time.monotonic()
-    xtst.XTestFakeKeyEvent(display, delete, 1, 0)
-    x11.XSync(display, 0)
+    keyboard.key("Delete", True)
     time.sleep(0.02)
-    xtst.XTestFakeKeyEvent(display, delete, 0, 0)
-    x11.XSync(display, 0)
+    keyboard.key("Delete", False)
     time.sleep(2.0)
     first_ms, hold_ms = measure(t0)
     if first_ms is None:
@@ -152,7 +124,7 @@ for gap in gaps:
         holds.append(hold_ms)
     print("Start: first sample %.1f ms, hold %s ms"
           % (first_ms, "%.1f" % hold_ms if hold_ms is not None else "?"), flush=True)
-rec.kill()
+monitor.stop()
 
 n = len(gaps)
 if firsts:

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "frame/OkCancelDialog.h"
-#include "input/KeyMap.h"
+#include "ports/FingerStrike.h"
 
 #include <QList>
 

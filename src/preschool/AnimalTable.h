@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "input/KeyMap.h"
+#include "ports/FingerStrike.h"
 
 #include <QString>
 

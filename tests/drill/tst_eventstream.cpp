@@ -165,9 +165,8 @@ void TestEventStream::stream_data()
            "hit R 1/1 +0 0ms t2, end R 5, done 0 5 5";
     // Keys before Start belong to no exercise; Start again abandons the running one.
     QTest::newRow("random restarted")
-        << "random"
-        << QList<double>{forFinger(3), forFinger(4), forFinger(2), forFinger(5), forFinger(1),
-                         forFinger(3)}
+        << "random" << QList<double>{forFinger(3), forFinger(4), forFinger(2),
+                                     forFinger(5), forFinger(1), forFinger(3)}
         << "L3 S +100 R4 S"
         << "start random, show L1 4, show R1 2, hit R 4/2 +0 100ms t0, show R2 5, "
            "abandon restarted, start random, show L1 1, show R1 3";
@@ -241,9 +240,10 @@ void TestEventStream::traceWritesOneObjectALine()
     QCOMPARE(lines.size(), 6); // five events and the end of the last line
     QStringList types;
     for (int i = 0; i < 5; ++i)
-        types << QJsonDocument::fromJson(lines[i]).object().value(QStringLiteral("type")).toString();
-    QCOMPARE(types, QStringList({"exercise_started", "task_shown", "task_shown", "strike",
-                                 "task_shown"}));
+        types
+            << QJsonDocument::fromJson(lines[i]).object().value(QStringLiteral("type")).toString();
+    QCOMPARE(types,
+             QStringList({"exercise_started", "task_shown", "task_shown", "strike", "task_shown"}));
     const QJsonObject strike = QJsonDocument::fromJson(lines[3]).object();
     QCOMPARE(strike.value(QStringLiteral("hand")).toString(), QStringLiteral("left"));
     QCOMPARE(strike.value(QStringLiteral("struck")).toInt(), 3);

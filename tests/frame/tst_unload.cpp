@@ -22,8 +22,10 @@ void TestUnload::closeDuringTheStartSound_data()
 {
     QTest::addColumn<QString>("sounding");
     QTest::addColumn<QString>("closed");
-    QTest::newRow("the window that plays it") << "FormRand" << "FormRand";
-    QTest::newRow("another window, the one playing hidden") << "frmPreschool" << "FormSeq";
+    QTest::newRow("the window that plays it") << "FormRand"
+                                              << "FormRand";
+    QTest::newRow("another window, the one playing hidden") << "frmPreschool"
+                                                            << "FormSeq";
 }
 
 void TestUnload::closeDuringTheStartSound()
