@@ -26,6 +26,27 @@ say() { echo "bench: $*" >&2; }
 say "key release to new task painted, $KEY_SAMPLES keys per window"
 "$BIN/moravel_bench" keys "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
 
+say "practice history: recording cost, Statistics window, report"
+"$BIN/moravel_bench" recording "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
+"$BIN/moravel_bench" statistics 100000 2>/dev/null | grep '^ROW' >>"$OUT" || true
+"$BIN/moravel_bench" make-history "$WORK/history-100k.sqlite" 100000 2>/dev/null || true
+python3 - "$APP_DIR/moravel" "$WORK/history-100k.sqlite" >>"$OUT" <<'PY'
+import os, subprocess, sys, time
+env = dict(os.environ, DISPLAY="")
+times = []
+for _ in range(5):
+    t0 = time.monotonic()
+    done = subprocess.run([sys.argv[1], "--report", "--history", sys.argv[2]], env=env,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    times.append((time.monotonic() - t0) * 1000)
+    if done.returncode != 0:
+        print("ROW\tmoravel --report, 100000 strikes\tfailed\t< 1000 ms\tNO")
+        sys.exit()
+times.sort()
+print("ROW\tmoravel --report, 100000 strikes, p50 / max\t%.0f / %.0f ms (n=5)\t< 1000 ms\t%s"
+      % (times[2], times[-1], "yes" if times[-1] < 1000 else "NO"))
+PY
+
 say "start-up, $STARTS starts"
 "$BIN/startup_probe" "$STARTS" "Enter your name to personify result log" "$APP_DIR/moravel" \
   >"$WORK/starts" 2>/dev/null || true

@@ -3,7 +3,11 @@
 
 #include "drill/FormRand.h"
 #include "drill/RandomOptions.h"
+#include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "history/HistoryStore.h"
+#include "history/Statistics.h"
+#include "history/StatisticsWindow.h"
 #include "info/InfoCommands.h"
 #include "memory/FormMemory.h"
 #include "preschool/frmPreschool.h"
@@ -12,12 +16,40 @@
 
 namespace {
 
+// User > Statistics: the window comes up to date with the history and to the front.
+void showStatistics(Forms &forms)
+{
+    auto *window = forms.get<StatisticsWindow>(QStringLiteral("Statistics"));
+    if (!window)
+        return;
+    const HistoryStore *history = forms.context().history;
+    window->setPlayers(history ? history->players() : QStringList(),
+                       forms.context().settings.PlayerName);
+    window->refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget *statisticsWindow(Forms &forms)
+{
+    const HistoryStore *history = forms.context().history;
+    return new StatisticsWindow([history](const HistoryFilter &filter) {
+        if (!history)
+            return StatisticsResult{};
+        const QDateTime now = QDateTime::currentDateTime();
+        return Statistics::compute(history->load(filter, now), history->loadPrevious(filter, now),
+                                   filter);
+    });
+}
+
 // Creates a window, binds the commands it shares with others, and runs its load step.
 template <typename Window> QWidget *load(Forms &forms, void (*bind)(ExerciseWindow *, Forms &))
 {
     auto *window = new Window(forms);
     bind(window, forms);
     InfoCommands::install(window, forms, window->kind());
+    window->onCommand(Command::mnuStatistics, [&forms] { showStatistics(forms); });
     window->Form_Load();
     return window;
 }
@@ -39,6 +71,7 @@ void WindowCatalog::registerAll(Forms &forms)
                        [](Forms &f) { return load<FormSeq>(f, RandomOptions::installLevel); });
     forms.registerForm(QStringLiteral("frmPreschool"),
                        [](Forms &f) { return load<frmPreschool>(f, RandomOptions::install); });
+    forms.registerForm(QStringLiteral("Statistics"), statisticsWindow);
     RandomOptions::registerForms(forms);
     InfoCommands::registerForms(forms);
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the command line, every platform object created once, the ports handed to
 // the windows through the context, and the name prompt as the first window.
+#include "app/HistoryCommands.h"
 #include "app/WindowCatalog.h"
 #include "drill/EventTrace.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "history/HistoryRecorder.h"
+#include "history/HistoryStore.h"
 #include "platform/AppendLogFile.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
@@ -17,26 +20,111 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
 
+#include <cstring>
 #include <memory>
+
+namespace {
+
+struct Options {
+    QCommandLineOption traceEvents{
+        QStringLiteral("trace-events"),
+        QStringLiteral("Write every practice event to <file>, one JSON object a line."),
+        QStringLiteral("file")};
+    QCommandLineOption history{
+        QStringLiteral("history"),
+        QStringLiteral("Keep the practice history in <file> instead of the user's data folder."),
+        QStringLiteral("file")};
+    QCommandLineOption exportHistory{
+        QStringLiteral("export-history"),
+        QStringLiteral("Write the practice history to <file> as CSV, one row per strike, and "
+                       "quit."),
+        QStringLiteral("file")};
+    QCommandLineOption importHistory{
+        QStringLiteral("import-history"),
+        QStringLiteral("Merge an exported history from <file> into this one, and quit."),
+        QStringLiteral("file")};
+    QCommandLineOption report{
+        QStringLiteral("report"),
+        QStringLiteral("Print what the practice history says as plain text, and quit.")};
+    QCommandLineOption player{
+        QStringLiteral("player"),
+        QStringLiteral("With --export-history or --report: only this player's practice."),
+        QStringLiteral("name")};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("A trainer for piano finger independence."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({traceEvents, history, exportHistory, importHistory, report, player});
+    }
+};
+
+// These run without a display: the history commands, and the help and version texts.
+bool withoutWindows(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *flag : {"--export-history", "--import-history", "--report", "--help", "-h",
+                                 "--version", "-v"}) {
+            const std::size_t n = std::strlen(flag);
+            if (std::strncmp(argv[i], flag, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Moravel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MORAVEL_VERSION));
+}
+
+QString historyPath(const QCommandLineParser &parser, const Options &options)
+{
+    if (parser.isSet(options.history))
+        return parser.value(options.history);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QString::fromLatin1(HistoryStore::FileName));
+}
+
+int runCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    const Options options;
+    QCommandLineParser parser;
+    options.addTo(parser);
+    parser.process(app);
+    const QString path = historyPath(parser, options);
+    const QString player = parser.value(options.player);
+    if (parser.isSet(options.exportHistory))
+        return HistoryCommands::exportHistory(path, parser.value(options.exportHistory), player);
+    if (parser.isSet(options.importHistory))
+        return HistoryCommands::importHistory(path, parser.value(options.importHistory));
+    return HistoryCommands::report(path, player);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (withoutWindows(argc, argv))
+        return runCommand(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Moravel"));
-    QApplication::setApplicationVersion(QStringLiteral(MORAVEL_VERSION));
+    nameTheProgram();
     // The program ends when an exercise window closes, not when the last one hides.
     QApplication::setQuitOnLastWindowClosed(false);
-
+    const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A trainer for piano finger independence."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption traceEvents(
-        QStringLiteral("trace-events"),
-        QStringLiteral("Write every practice event to <file>, one JSON object a line."),
-        QStringLiteral("file"));
-    parser.addOption(traceEvents);
+    options.addTo(parser);
     parser.process(app);
 
     PracticeSettings settings;
@@ -51,9 +139,16 @@ int main(int argc, char *argv[])
     ToolRegistry registry;
     PracticeObservers events;
     std::unique_ptr<EventTrace> trace;
-    if (parser.isSet(traceEvents)) {
-        trace = std::make_unique<EventTrace>(parser.value(traceEvents));
+    if (parser.isSet(options.traceEvents)) {
+        trace = std::make_unique<EventTrace>(parser.value(options.traceEvents));
         events.add(*trace);
+    }
+    // Every strike goes to the practice history, unless the file is one only to read.
+    HistoryStore history(historyPath(parser, options));
+    std::unique_ptr<HistoryRecorder> recorder;
+    if (history.isWritable()) {
+        recorder = std::make_unique<HistoryRecorder>(history.path());
+        events.add(*recorder);
     }
     AppContext context{settings,
                        folder,
@@ -65,12 +160,20 @@ int main(int argc, char *argv[])
                        clock,
                        events,
                        [] { return std::make_unique<QtTicker>(); },
-                       [] { return std::make_unique<QtHandPlayer>(); }};
+                       [] { return std::make_unique<QtHandPlayer>(); },
+                       &history};
 
     Forms forms(context);
     // Under the main loop a window's own calls run one loop level deeper.
     forms.setBaseLoopLevel(1);
     WindowCatalog::registerAll(forms);
     forms.show(QStringLiteral("frmLog"));
+    if (!history.notice().isEmpty()) {
+        // Said once, over the name prompt.
+        QTimer::singleShot(0, &app, [&] {
+            QMessageBox::information(forms.form(QStringLiteral("frmLog")),
+                                     QStringLiteral("Moravel"), history.notice());
+        });
+    }
     return app.exec();
 }

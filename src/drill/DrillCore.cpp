@@ -52,6 +52,7 @@ void DrillCore::report(PracticeEvent event) const
         return;
     if (event.timeNs == 0)
         event.timeNs = nowNs();
+    event.exercise = m_exercise;
     m_ports.observer->practiceEvent(event);
 }
 
@@ -187,6 +188,8 @@ void DrillCore::beginExercise()
 {
     if (running())
         abandon(QStringLiteral("restarted"));
+    static quint64 exercises = 0;
+    m_exercise = ++exercises;
     m_started = true;
     m_finished = false;
     for (int i = 0; i < 2; ++i) {

@@ -189,6 +189,7 @@ private:
     bool m_ended[2] = {false, false};
     bool m_started = false;
     bool m_finished = false;
+    quint64 m_exercise = 0;
     Shown m_shown[2];
     quint64 m_timerRuns[2] = {0, 0};
     LabelModel m_labels;

@@ -27,6 +27,7 @@ QJsonObject PracticeEvent::toJson() const
     QJsonObject o;
     o.insert(QStringLiteral("type"), typeName(type));
     o.insert(QStringLiteral("time_ms"), double(timeNs) / 1e6);
+    o.insert(QStringLiteral("exercise"), qint64(exercise));
     const QString handName = hand == Hand::Left ? QStringLiteral("left") : QStringLiteral("right");
     switch (type) {
     case Type::ExerciseStarted:

@@ -24,6 +24,9 @@ struct PracticeEvent {
     };
     Type type = Type::ExerciseStarted;
     qint64 timeNs = 0;
+    // Which exercise it belongs to: a number of this run of the program, new at every
+    // Start, so the events of two windows' exercises never mix.
+    quint64 exercise = 0;
 
     QString kind; // "random", "sequential", "memory", "preschool"
     QVariantMap parameters;

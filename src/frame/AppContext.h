@@ -9,6 +9,7 @@
 
 class Clock;
 class HandPlayer;
+class HistoryStore;
 class PracticeObserver;
 class ProcessStarter;
 class RandomSource;
@@ -35,4 +36,7 @@ struct AppContext {
     std::function<std::unique_ptr<Ticker>()> makeTicker;
     // A hand's player of the preschool game's calls and answers.
     std::function<std::unique_ptr<HandPlayer>()> makePlayer;
+    // The practice history, read by the Statistics window; none in tests that do not
+    // need it.
+    HistoryStore *history = nullptr;
 };

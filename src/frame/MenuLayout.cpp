@@ -67,7 +67,8 @@ MenuSpec userMenu()
 {
     return MenuSpec{C::mnuUse,
                     QStringLiteral("&User"),
-                    {item(C::mnuUser, "&New"), item(C::mnuViewLog, "&View results")}};
+                    {item(C::mnuUser, "&New"), item(C::mnuViewLog, "&View results"),
+                     item(C::mnuStatistics, "&Statistics")}};
 }
 
 MenuSpec optionsMenu(Window window)

@@ -70,6 +70,10 @@ start_sound() {
   echo "sound: none (system beep path)" >&2
 }
 
+# The user's data and settings of the program under test stay in the test's own folder.
+export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
+HISTORY="$XDG_DATA_HOME/Moravel/history.sqlite"
+
 # Arguments for the program, set by a test before it signs in.
 APP_ARGS=()
 

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The practice history as it is read back: exercises, the tasks they showed and the
+// strikes that answered them. Times within an exercise are milliseconds from its start;
+// they are missing for exercises imported from another computer.
+struct HistoryData {
+    struct Session {
+        qint64 id = 0;
+        QString uid; // the same on every computer the exercise was copied to
+        QString player;
+        QString kind; // "random", "sequential", "memory", "preschool"
+        QDateTime started;
+        QString status; // "finished", "abandoned", "imported"
+        int leftScore = 0;
+        int rightScore = 0;
+        int totalScore = 0;
+    };
+    struct Task {
+        qint64 session = 0;
+        int hand = 0; // 0 left, 1 right
+        int task = 0; // 1-based within the exercise and hand
+        int expected = 0; // 0 when the task asked for no finger
+        bool memorize = false;
+        double shownMs = 0;
+    };
+    struct Strike {
+        qint64 session = 0;
+        int hand = 0;
+        int task = 0;
+        int expected = 0;
+        int struck = 0;
+        bool correct = false;
+        bool anticipated = false;
+        std::optional<double> reactionMs;
+        int ticks = 0;
+        int points = 0;
+        std::optional<double> atMs;
+        bool memorize = false;
+        QString device;
+        int code = 0;
+        std::optional<int> velocity;
+    };
+
+    QList<Session> sessions; // in the order they started
+    QList<Task> tasks;       // by session, then hand, then task
+    QList<Strike> strikes;   // by session, then time
+};

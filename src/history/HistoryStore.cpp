@@ -1,0 +1,669 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/HistoryStore.h"
+
+#include "history/HistoryCsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("moravel-history-%1").arg(counter++);
+}
+
+// The first version of the file: exercises and strikes.
+const char *const SchemaV1[] = {
+    "CREATE TABLE sessions (id INTEGER PRIMARY KEY, uid TEXT NOT NULL UNIQUE,"
+    " player TEXT NOT NULL, kind TEXT NOT NULL, parameters TEXT, started TEXT NOT NULL,"
+    " started_epoch_ms INTEGER NOT NULL, status TEXT NOT NULL, reason TEXT,"
+    " left_score INTEGER NOT NULL DEFAULT 0, right_score INTEGER NOT NULL DEFAULT 0,"
+    " total_score INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE strikes (id INTEGER PRIMARY KEY,"
+    " session INTEGER NOT NULL REFERENCES sessions(id), hand INTEGER NOT NULL,"
+    " task INTEGER NOT NULL, expected INTEGER, struck INTEGER NOT NULL,"
+    " correct INTEGER NOT NULL, anticipated INTEGER NOT NULL, reaction_ms REAL,"
+    " ticks INTEGER NOT NULL DEFAULT 0, points INTEGER NOT NULL, at_ms REAL)",
+    "CREATE INDEX strikes_by_session ON strikes (session)",
+};
+
+// The second: the tasks as they were shown (for the two-hand figures), the input device
+// of every strike, and whether it answered a note shown to be memorized.
+const char *const SchemaV2[] = {
+    "ALTER TABLE strikes ADD COLUMN memorize INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE strikes ADD COLUMN device TEXT NOT NULL DEFAULT 'keyboard'",
+    "ALTER TABLE strikes ADD COLUMN code INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE strikes ADD COLUMN velocity INTEGER",
+    "CREATE TABLE tasks (session INTEGER NOT NULL REFERENCES sessions(id),"
+    " hand INTEGER NOT NULL, task INTEGER NOT NULL, expected INTEGER,"
+    " memorize INTEGER NOT NULL DEFAULT 0, shown_ms REAL NOT NULL,"
+    " PRIMARY KEY (session, hand, task))",
+    "CREATE INDEX sessions_by_player ON sessions (player, started_epoch_ms)",
+};
+
+QString isoWithOffset(const QDateTime &when)
+{
+    return when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODateWithMs);
+}
+
+QVariant optional(const std::optional<double> &value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
+}
+
+QVariant fingerOrNull(int finger)
+{
+    return finger >= 1 && finger <= 5 ? QVariant(finger) : QVariant(QMetaType(QMetaType::Int));
+}
+
+qint64 periodLengthMs(HistoryFilter::Period period)
+{
+    switch (period) {
+    case HistoryFilter::Period::Week:
+        return qint64(7) * 86400000;
+    case HistoryFilter::Period::Month:
+        return qint64(30) * 86400000;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(const QString &path, bool check)
+    : m_path(path), m_connection(nextConnectionName())
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!openFile(false)) {
+        // A file that does not even open is set aside as a damaged one would be.
+        if (QFileInfo::exists(path)) {
+            setAside();
+            openFile(false);
+        }
+        if (!m_open)
+            return;
+    }
+    if (check && looksDamaged()) {
+        closeFile();
+        setAside();
+        if (!openFile(false))
+            return;
+    }
+    if (!prepareSchema())
+        closeFile();
+}
+
+HistoryStore::~HistoryStore()
+{
+    closeFile();
+}
+
+QSqlDatabase HistoryStore::db() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool HistoryStore::openFile(bool readOnly)
+{
+    closeFile();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_path);
+        // Two copies of the program may write at once: wait for the other's transaction.
+        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
+                                      : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        m_open = db.open();
+    }
+    m_readOnly = readOnly;
+    if (!m_open)
+        QSqlDatabase::removeDatabase(m_connection);
+    return m_open;
+}
+
+void HistoryStore::closeFile()
+{
+    if (QSqlDatabase::contains(m_connection)) {
+        db().close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_open = false;
+}
+
+bool HistoryStore::exec(const QString &sql) const
+{
+    QSqlQuery query(db());
+    if (query.exec(sql))
+        return true;
+    std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
+                 qPrintable(query.lastError().text()));
+    return false;
+}
+
+bool HistoryStore::looksDamaged()
+{
+    QSqlQuery query(db());
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
+        return true;
+    return query.value(0).toString() != QLatin1String("ok");
+}
+
+void HistoryStore::setAside()
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = m_path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(m_path, target)) {
+        m_notice = QStringLiteral("The practice history %1 cannot be read, and it could not be set "
+                                  "aside; practice is not recorded.")
+                       .arg(m_path);
+        return;
+    }
+    // The write-ahead log belongs to the file it was written for.
+    for (const char *suffix : {"-wal", "-shm"}) {
+        const QString companion = m_path + QLatin1String(suffix);
+        if (QFileInfo::exists(companion))
+            QFile::rename(companion, target + QLatin1String(suffix));
+    }
+    m_setAside = target;
+    m_notice = QStringLiteral("The practice history could not be read. It was set aside as %1, "
+                              "and a new history was started.")
+                   .arg(target);
+}
+
+bool HistoryStore::prepareSchema()
+{
+    QSqlQuery query(db());
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return false;
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version > SchemaVersion) {
+        m_notice = QStringLiteral("The practice history %1 was written by a newer version of "
+                                  "Moravel. It is shown, but nothing is added to it.")
+                       .arg(m_path);
+        return openFile(true);
+    }
+    if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return false;
+    if (version == SchemaVersion)
+        return true;
+    // Each version's steps in one transaction, so a file is always at a whole version.
+    if (!db().transaction())
+        return false;
+    bool ok = true;
+    if (version < 1) {
+        for (const char *sql : SchemaV1)
+            ok = ok && exec(QString::fromLatin1(sql));
+    }
+    if (version < 2) {
+        for (const char *sql : SchemaV2)
+            ok = ok && exec(QString::fromLatin1(sql));
+    }
+    ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+    if (!ok) {
+        db().rollback();
+        return false;
+    }
+    return db().commit();
+}
+
+bool HistoryStore::record(const QList<PracticeEvent> &events)
+{
+    if (!isWritable() || events.isEmpty())
+        return false;
+    QSqlDatabase database = db();
+    if (!database.transaction())
+        return false;
+    QSqlQuery session(database), task(database), strike(database), update(database);
+    session.prepare(QStringLiteral(
+        "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
+        " VALUES (?, ?, ?, ?, ?, ?, 'abandoned')"));
+    task.prepare(QStringLiteral("INSERT OR REPLACE INTO tasks (session, hand, task, expected,"
+                                " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)"));
+    strike.prepare(QStringLiteral(
+        "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
+        " reaction_ms, ticks, points, at_ms, memorize, device, code, velocity)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    bool ok = true;
+    for (const PracticeEvent &e : events) {
+        using T = PracticeEvent::Type;
+        if (e.type == T::ExerciseStarted) {
+            session.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+            session.addBindValue(e.player);
+            session.addBindValue(e.kind);
+            session.addBindValue(QString::fromUtf8(
+                QJsonDocument(QJsonObject::fromVariantMap(e.parameters)).toJson(QJsonDocument::Compact)));
+            session.addBindValue(isoWithOffset(e.wallClock));
+            session.addBindValue(e.wallClock.toMSecsSinceEpoch());
+            ok = ok && session.exec();
+            m_exercises.insert(e.exercise, Exercise{session.lastInsertId().toLongLong(), e.timeNs});
+            continue;
+        }
+        const auto it = m_exercises.constFind(e.exercise);
+        if (it == m_exercises.constEnd())
+            continue;
+        const double atMs = double(e.timeNs - it->startNs) / 1e6;
+        const int hand = e.hand == Hand::Left ? 0 : 1;
+        switch (e.type) {
+        case T::TaskShown:
+            task.addBindValue(it->session);
+            task.addBindValue(hand);
+            task.addBindValue(e.task);
+            task.addBindValue(fingerOrNull(e.expected));
+            task.addBindValue(e.memorize ? 1 : 0);
+            task.addBindValue(atMs);
+            ok = ok && task.exec();
+            break;
+        case T::Strike:
+            strike.addBindValue(it->session);
+            strike.addBindValue(hand);
+            strike.addBindValue(e.task);
+            strike.addBindValue(fingerOrNull(e.expected));
+            strike.addBindValue(e.struck);
+            strike.addBindValue(e.right ? 1 : 0);
+            strike.addBindValue(e.anticipated ? 1 : 0);
+            strike.addBindValue(optional(e.reactionMs));
+            strike.addBindValue(e.ticks);
+            strike.addBindValue(e.points);
+            strike.addBindValue(atMs);
+            strike.addBindValue(e.memorize ? 1 : 0);
+            strike.addBindValue(e.device.isEmpty() ? QStringLiteral("keyboard") : e.device);
+            strike.addBindValue(qint64(e.code));
+            strike.addBindValue(e.velocity >= 0 ? QVariant(e.velocity)
+                                                : QVariant(QMetaType(QMetaType::Int)));
+            ok = ok && strike.exec();
+            break;
+        case T::ExerciseFinished:
+            update.prepare(QStringLiteral("UPDATE sessions SET status = 'finished', left_score = ?,"
+                                          " right_score = ?, total_score = ? WHERE id = ?"));
+            update.addBindValue(e.leftScore);
+            update.addBindValue(e.rightScore);
+            update.addBindValue(e.totalScore);
+            update.addBindValue(it->session);
+            ok = ok && update.exec();
+            break;
+        case T::ExerciseAbandoned:
+            update.prepare(QStringLiteral("UPDATE sessions SET status = 'abandoned', reason = ?"
+                                          " WHERE id = ?"));
+            update.addBindValue(e.reason);
+            update.addBindValue(it->session);
+            ok = ok && update.exec();
+            m_exercises.remove(e.exercise);
+            break;
+        default:
+            break;
+        }
+    }
+    if (!ok) {
+        std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
+                     qPrintable(strike.lastError().text() + session.lastError().text() +
+                                task.lastError().text()));
+        database.rollback();
+        return false;
+    }
+    return database.commit();
+}
+
+QStringList HistoryStore::players() const
+{
+    QStringList names;
+    if (!m_open)
+        return names;
+    QSqlQuery query(db());
+    query.exec(QStringLiteral("SELECT DISTINCT player FROM sessions ORDER BY player"));
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
+}
+
+HistoryData HistoryStore::load(const HistoryFilter &filter, const QDateTime &now) const
+{
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    const qint64 length = periodLengthMs(filter.period);
+    const bool lastOnly = filter.period == HistoryFilter::Period::LastExercise;
+    return loadBetween(filter, length ? nowMs - length : std::numeric_limits<qint64>::min(),
+                       std::numeric_limits<qint64>::max(), lastOnly);
+}
+
+HistoryData HistoryStore::loadPrevious(const HistoryFilter &filter, const QDateTime &now) const
+{
+    const qint64 length = periodLengthMs(filter.period);
+    if (!length)
+        return {};
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    return loadBetween(filter, nowMs - 2 * length, nowMs - length, false);
+}
+
+HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
+                                      bool lastOnly) const
+{
+    HistoryData data;
+    if (!m_open)
+        return data;
+    // The exercises first; tasks and strikes then come by exercise, in one pass each.
+    const QString where = QStringLiteral(
+        "(COALESCE(:player1, '') = '' OR x.player = :player2)"
+        " AND (COALESCE(:kind1, '') = '' OR x.kind = :kind2)"
+        " AND x.started_epoch_ms >= :from AND x.started_epoch_ms < :to"
+        " AND EXISTS (SELECT 1 FROM strikes e WHERE e.session = x.id)");
+    const auto bind = [&](QSqlQuery &q) {
+        // Each placeholder once: the SQLite driver does not bind a name used twice. An
+        // empty name binds as NULL, hence the COALESCE.
+        q.bindValue(QStringLiteral(":player1"), filter.player);
+        q.bindValue(QStringLiteral(":player2"), filter.player);
+        q.bindValue(QStringLiteral(":kind1"), filter.kind);
+        q.bindValue(QStringLiteral(":kind2"), filter.kind);
+        q.bindValue(QStringLiteral(":from"), fromMs);
+        q.bindValue(QStringLiteral(":to"), toMs);
+    };
+    QSqlQuery sessions(db());
+    sessions.setForwardOnly(true);
+    sessions.prepare(QStringLiteral("SELECT x.id, x.uid, x.player, x.kind, x.started, x.status,"
+                                    " x.left_score, x.right_score, x.total_score FROM sessions x"
+                                    " WHERE %1 ORDER BY x.started_epoch_ms %2, x.id %2 %3")
+                         .arg(where, lastOnly ? QStringLiteral("DESC") : QString(),
+                              lastOnly ? QStringLiteral("LIMIT 1") : QString()));
+    bind(sessions);
+    if (!sessions.exec()) {
+        std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
+                     qPrintable(sessions.lastError().text()));
+        return data;
+    }
+    QSet<qint64> chosen;
+    while (sessions.next()) {
+        HistoryData::Session s;
+        s.id = sessions.value(0).toLongLong();
+        s.uid = sessions.value(1).toString();
+        s.player = sessions.value(2).toString();
+        s.kind = sessions.value(3).toString();
+        s.started = QDateTime::fromString(sessions.value(4).toString(), Qt::ISODateWithMs);
+        s.status = sessions.value(5).toString();
+        s.leftScore = sessions.value(6).toInt();
+        s.rightScore = sessions.value(7).toInt();
+        s.totalScore = sessions.value(8).toInt();
+        chosen.insert(s.id);
+        data.sessions << s;
+    }
+    if (data.sessions.isEmpty())
+        return data;
+
+    const QString only = lastOnly ? QStringLiteral("x.id = %1").arg(data.sessions.first().id) : where;
+    QSqlQuery tasks(db());
+    tasks.setForwardOnly(true);
+    tasks.prepare(QStringLiteral("SELECT t.session, t.hand, t.task, t.expected, t.memorize,"
+                                 " t.shown_ms FROM tasks t JOIN sessions x ON x.id = t.session"
+                                 " WHERE %1 ORDER BY t.session, t.hand, t.task")
+                      .arg(only));
+    if (!lastOnly)
+        bind(tasks);
+    if (tasks.exec()) {
+        while (tasks.next()) {
+            HistoryData::Task t;
+            t.session = tasks.value(0).toLongLong();
+            t.hand = tasks.value(1).toInt();
+            t.task = tasks.value(2).toInt();
+            t.expected = tasks.value(3).toInt();
+            t.memorize = tasks.value(4).toInt() != 0;
+            t.shownMs = tasks.value(5).toDouble();
+            data.tasks << t;
+        }
+    }
+    QSqlQuery strikes(db());
+    strikes.setForwardOnly(true);
+    strikes.prepare(QStringLiteral("SELECT s.session, s.hand, s.task, s.expected, s.struck,"
+                                   " s.correct, s.anticipated, s.reaction_ms, s.ticks, s.points,"
+                                   " s.at_ms, s.memorize, s.device, s.code, s.velocity"
+                                   " FROM strikes s JOIN sessions x ON x.id = s.session"
+                                   " WHERE %1 ORDER BY s.session, s.id")
+                        .arg(only));
+    if (!lastOnly)
+        bind(strikes);
+    if (strikes.exec()) {
+        data.strikes.reserve(4096);
+        while (strikes.next()) {
+            HistoryData::Strike s;
+            s.session = strikes.value(0).toLongLong();
+            s.hand = strikes.value(1).toInt();
+            s.task = strikes.value(2).toInt();
+            s.expected = strikes.value(3).toInt();
+            s.struck = strikes.value(4).toInt();
+            s.correct = strikes.value(5).toInt() != 0;
+            s.anticipated = strikes.value(6).toInt() != 0;
+            if (const QVariant r = strikes.value(7); !r.isNull())
+                s.reactionMs = r.toDouble();
+            s.ticks = strikes.value(8).toInt();
+            s.points = strikes.value(9).toInt();
+            if (const QVariant at = strikes.value(10); !at.isNull())
+                s.atMs = at.toDouble();
+            s.memorize = strikes.value(11).toInt() != 0;
+            s.device = strikes.value(12).toString();
+            s.code = strikes.value(13).toInt();
+            if (const QVariant v = strikes.value(14); !v.isNull())
+                s.velocity = v.toInt();
+            data.strikes << s;
+        }
+    }
+    return data;
+}
+
+bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const
+{
+    if (!m_open) {
+        if (error)
+            *error = QStringLiteral("the practice history %1 cannot be read").arg(m_path);
+        return false;
+    }
+    QSqlQuery query(db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT x.uid, x.player, x.kind, x.started, s.hand, s.task, s.expected, s.struck,"
+        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity"
+        " FROM strikes s JOIN sessions x ON x.id = s.session"
+        " WHERE (COALESCE(:player1, '') = '' OR x.player = :player2)"
+        " ORDER BY x.started_epoch_ms, x.id, s.id"));
+    query.bindValue(QStringLiteral(":player1"), player);
+    query.bindValue(QStringLiteral(":player2"), player);
+    if (!query.exec()) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    bool ok = out.write(HistoryCsv::record(HistoryCsv::columns())) > 0;
+    const auto text = [&](int column) {
+        const QVariant v = query.value(column);
+        return v.isNull() ? QString() : v.toString();
+    };
+    while (ok && query.next()) {
+        ok = out.write(HistoryCsv::record(
+                 {text(0), text(1), text(2), text(3),
+                  query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R"),
+                  text(5), text(6), text(7), text(8), text(9), text(10), text(11), text(12),
+                  text(13)})) > 0;
+    }
+    if (!ok && error)
+        *error = out.errorString();
+    return ok;
+}
+
+HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
+{
+    Imported result;
+    if (!isWritable()) {
+        result.error = QStringLiteral("the practice history %1 cannot be written").arg(m_path);
+        return result;
+    }
+    struct Row {
+        int hand, task, expected, struck, correct, anticipated, points;
+        std::optional<double> reaction;
+        QString device;
+        std::optional<int> velocity;
+    };
+    struct Session {
+        QString player, kind, started;
+        QDateTime when;
+        QList<Row> rows;
+    };
+    QHash<QString, Session> sessions;
+    QStringList order;
+
+    HistoryCsv::Reader reader(in);
+    QStringList fields;
+    if (!reader.next(fields) || fields != HistoryCsv::columns()) {
+        result.error = reader.error().isEmpty()
+                           ? QStringLiteral("line 1: the header is not %1")
+                                 .arg(HistoryCsv::columns().join(u','))
+                           : reader.error();
+        return result;
+    }
+    static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
+                                      QStringLiteral("memory"), QStringLiteral("preschool")};
+    while (reader.next(fields)) {
+        const auto refuse = [&](const QString &what) {
+            result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);
+        };
+        if (fields.size() == 1 && fields.first().isEmpty())
+            continue; // a blank line
+        if (fields.size() != HistoryCsv::columns().size()) {
+            refuse(QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(HistoryCsv::columns().size()));
+            return result;
+        }
+        const auto integer = [&](int column, int low, int high, bool blankAllowed,
+                                 std::optional<int> &out) {
+            const QString &f = fields[column];
+            if (f.isEmpty())
+                return blankAllowed;
+            bool ok = false;
+            const int value = f.toInt(&ok);
+            if (!ok || value < low || value > high)
+                return false;
+            out = value;
+            return true;
+        };
+        Row row{};
+        std::optional<int> task, expected, struck, correct, anticipated, points, velocity;
+        bool good = true;
+        const auto check = [&](bool valid, const char *column) {
+            if (good && !valid) {
+                refuse(QStringLiteral("%1 \"%2\" is not valid")
+                           .arg(QLatin1String(column), fields[HistoryCsv::columns().indexOf(
+                                                               QLatin1String(column))]));
+                good = false;
+            }
+        };
+        const QString &uid = fields[0];
+        check(!uid.isEmpty(), "session");
+        check(kinds.contains(fields[2]), "exercise");
+        const QDateTime when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
+        check(when.isValid(), "started");
+        check(fields[4] == u"L" || fields[4] == u"R", "hand");
+        check(integer(5, 1, 1000000, false, task), "task");
+        check(integer(6, 1, 5, true, expected), "expected");
+        check(integer(7, 1, 5, false, struck), "struck");
+        check(integer(8, 0, 1, false, correct), "correct");
+        check(integer(9, 0, 1, false, anticipated), "anticipated");
+        bool reactionOk = true;
+        if (!fields[10].isEmpty()) {
+            row.reaction = fields[10].toDouble(&reactionOk);
+            reactionOk = reactionOk && *row.reaction >= 0 && *row.reaction < 3.6e6;
+        }
+        check(reactionOk, "reaction_ms");
+        check(integer(11, 0, 5, false, points), "points");
+        check(!fields[12].isEmpty(), "device");
+        check(integer(13, 0, 127, true, velocity), "velocity");
+        if (!good)
+            return result;
+        auto it = sessions.find(uid);
+        if (it == sessions.end()) {
+            it = sessions.insert(uid, Session{fields[1], fields[2], fields[3], when, {}});
+            order << uid;
+        } else if (it->player != fields[1] || it->kind != fields[2] || it->started != fields[3]) {
+            refuse(QStringLiteral("the exercise %1 has other player, kind or start in an earlier row").arg(uid));
+            return result;
+        }
+        row.hand = fields[4] == u"L" ? 0 : 1;
+        row.task = *task;
+        row.expected = expected.value_or(0);
+        row.struck = *struck;
+        row.correct = *correct;
+        row.anticipated = *anticipated;
+        row.points = *points;
+        row.device = fields[12];
+        row.velocity = velocity;
+        it->rows << row;
+    }
+    if (!reader.error().isEmpty()) {
+        result.error = reader.error();
+        return result;
+    }
+
+    QSqlDatabase database = db();
+    if (!database.transaction()) {
+        result.error = database.lastError().text();
+        return result;
+    }
+    QSqlQuery known(database), session(database), strike(database);
+    known.prepare(QStringLiteral("SELECT 1 FROM sessions WHERE uid = ?"));
+    session.prepare(QStringLiteral(
+        "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
+        " VALUES (?, ?, ?, '{}', ?, ?, 'imported')"));
+    strike.prepare(QStringLiteral(
+        "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
+        " reaction_ms, points, device, velocity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    bool ok = true;
+    for (const QString &uid : std::as_const(order)) {
+        known.addBindValue(uid);
+        ok = ok && known.exec();
+        if (known.next())
+            continue; // already here: from an earlier import, or this computer's own
+        known.finish();
+        const Session &s = sessions[uid];
+        session.addBindValue(uid);
+        session.addBindValue(s.player);
+        session.addBindValue(s.kind);
+        session.addBindValue(s.started);
+        session.addBindValue(s.when.toMSecsSinceEpoch());
+        ok = ok && session.exec();
+        const qint64 id = session.lastInsertId().toLongLong();
+        for (const Row &r : s.rows) {
+            strike.addBindValue(id);
+            strike.addBindValue(r.hand);
+            strike.addBindValue(r.task);
+            strike.addBindValue(fingerOrNull(r.expected));
+            strike.addBindValue(r.struck);
+            strike.addBindValue(r.correct);
+            strike.addBindValue(r.anticipated);
+            strike.addBindValue(optional(r.reaction));
+            strike.addBindValue(r.points);
+            strike.addBindValue(r.device);
+            strike.addBindValue(r.velocity ? QVariant(*r.velocity) : QVariant(QMetaType(QMetaType::Int)));
+            ok = ok && strike.exec();
+            ++result.strikes;
+        }
+        ++result.sessions;
+    }
+    if (!ok) {
+        database.rollback();
+        result = Imported{};
+        result.error = strike.lastError().text() + session.lastError().text();
+        return result;
+    }
+    result.ok = database.commit();
+    if (!result.ok)
+        result.error = database.lastError().text();
+    return result;
+}

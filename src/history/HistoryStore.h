@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drill/PracticeEvent.h"
+#include "history/HistoryData.h"
+#include "history/Statistics.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+class QSqlDatabase;
+
+// The practice history: an SQLite file (history.sqlite in the user's data folder) with
+// every exercise, task and strike. One store is one connection, used from the thread
+// that opened it. The schema is versioned with PRAGMA user_version and brought forward
+// when an older file is opened; the journal is a write-ahead log, and a busy timeout
+// lets two running copies of the program both record. A file that cannot be read is set
+// aside under a dated name (never deleted) and a new one started; a file of a newer
+// schema is opened read-only and left untouched.
+class HistoryStore {
+public:
+    static constexpr int SchemaVersion = 2;
+    static constexpr const char *FileName = "history.sqlite";
+
+    // Opens the file, creating it and its folder when they are missing. `check` runs the
+    // damage check (a whole read of the file): the program's first store does it, the
+    // recorder's own connection to the same file does not need to.
+    explicit HistoryStore(const QString &path, bool check = true);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    bool isOpen() const { return m_open; }
+    bool isWritable() const { return m_open && !m_readOnly; }
+    QString path() const { return m_path; }
+    // What the player should be told about the file, once: set aside, or newer; empty
+    // when all is well.
+    QString notice() const { return m_notice; }
+    // Where a damaged file was set aside; empty when it was not.
+    QString setAsidePath() const { return m_setAside; }
+
+    // Writes the events, in order, in one transaction. Events of an exercise whose start
+    // this store has not seen are dropped.
+    bool record(const QList<PracticeEvent> &events);
+
+    QStringList players() const;
+    // The exercises, tasks and strikes the filter chooses, as of `now`.
+    HistoryData load(const HistoryFilter &filter, const QDateTime &now) const;
+    // The same length of time just before the filter's period (the week before the last
+    // seven days ...); empty for "last exercise" and "all".
+    HistoryData loadPrevious(const HistoryFilter &filter, const QDateTime &now) const;
+
+    // One CSV row per strike (moravel --export-history); all players when empty.
+    bool exportCsv(QIODevice &out, const QString &player, QString *error) const;
+    struct Imported {
+        bool ok = false;
+        int sessions = 0; // exercises added
+        int strikes = 0;
+        QString error; // what was wrong, with the line number
+    };
+    // Merges an export: exercises already here are skipped, so a file imported twice
+    // adds nothing; a row that cannot be read refuses the whole file.
+    Imported importCsv(QIODevice &in);
+
+private:
+    struct Exercise {
+        qint64 session = 0;
+        qint64 startNs = 0;
+    };
+    QSqlDatabase db() const;
+    bool openFile(bool readOnly);
+    void closeFile();
+    bool prepareSchema();
+    bool looksDamaged();
+    void setAside();
+    bool exec(const QString &sql) const;
+    HistoryData loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
+                            bool lastOnly) const;
+
+    QString m_path;
+    QString m_connection;
+    bool m_open = false;
+    bool m_readOnly = false;
+    QString m_notice;
+    QString m_setAside;
+    QHash<quint64, Exercise> m_exercises;
+};

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "history/HistoryData.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// Which part of the history a view shows.
+struct HistoryFilter {
+    enum class Period { LastExercise, Week, Month, All };
+    QString player;          // empty: every player
+    Period period = Period::All;
+    QString kind;            // "random", "sequential", "memory", "preschool"; empty: all
+};
+
+// What the history says, for the Statistics window and the plain-text report. Reaction
+// times are in milliseconds; a figure without enough strikes behind it is empty.
+struct StatisticsResult {
+    // One finger of one hand: its reaction times (right strikes with a reaction time, on
+    // tasks played for points) and how often a strike on its tasks was wrong.
+    struct Finger {
+        int strikes = 0; // strikes on tasks asking for this finger
+        int wrong = 0;
+        std::optional<double> median, lowerQuartile, upperQuartile, fastest, slowest;
+        double wrongShare() const { return strikes ? double(wrong) / strikes : 0.0; }
+    };
+    // From one finger to the next within a sequence: the time of the second strike.
+    struct Transition {
+        int from = 0;
+        int to = 0;
+        int count = 0;
+        double medianMs = 0;
+    };
+    // One exercise (or one day, when there are many) of a hand's progress.
+    struct Point {
+        QDateTime when;
+        std::optional<double> medianMs;
+        double accuracy = 0; // share of right strikes, 0..1
+        int strikes = 0;
+    };
+    struct Hand {
+        std::array<Finger, 5> fingers; // index 0 = thumb (finger 1)
+        // confusion[expected - 1][struck - 1]: strikes on tasks asking for `expected`
+        // that struck `struck`.
+        std::array<std::array<int, 5>, 5> confusion{};
+        QList<Transition> transitions;
+        QList<Point> progress;
+        bool progressByDay = false;
+        // Change of the median reaction time per week, from a straight line through the
+        // progress points; negative is faster.
+        std::optional<double> trendMsPerWeek;
+        // Median reaction on tasks shown while the other hand was mid-task, against
+        // tasks shown while it was idle, in percent (100: no cost).
+        std::optional<double> twoHandCost;
+    };
+
+    bool empty = true;
+    int exercises = 0;
+    int strikes = 0;
+    std::array<Hand, 2> hands; // 0 left, 1 right
+    // 100: the hands strike together no more often than chance; 0: always together.
+    std::optional<double> coupling;
+    // The findings in plain words, most important first.
+    QStringList findings;
+};
+
+namespace Statistics {
+
+// Everything the view shows, from the strikes of the chosen part of the history.
+// `previous` is the part just before it (the week before the last week, ...), for the
+// findings' comparisons; it may be empty. The filter says what the period was.
+StatisticsResult compute(const HistoryData &data, const HistoryData &previous = {},
+                         const HistoryFilter &filter = {});
+
+// The coupling figure of two hands' strike times (ms, one exercise each list), or empty
+// when there are too few strikes.
+std::optional<double> coupling(const QList<QList<double>> &left,
+                               const QList<QList<double>> &right);
+
+// The findings and figures as plain text, for moravel --report.
+QString report(const StatisticsResult &result, const HistoryFilter &filter);
+
+QString fingerName(int finger); // 1 "thumb" .. 5 "little finger"
+
+} // namespace Statistics

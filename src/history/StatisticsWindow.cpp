@@ -1,0 +1,501 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/StatisticsWindow.h"
+
+#include <QBarCategoryAxis>
+#include <QBoxLayout>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+
+#include <cmath>
+
+namespace {
+
+const QColor HandColour[2] = {QColor(0xf2, 0x8c, 0x28), QColor(0x3a, 0x8f, 0xd8)};
+const char *const HandName[2] = {"Left", "Right"};
+
+QString fingerHeader(int finger)
+{
+    static const char *shortNames[] = {"thumb", "index", "middle", "ring", "little"};
+    return QStringLiteral("%1 %2").arg(finger).arg(QLatin1String(shortNames[finger - 1]));
+}
+
+QString ms(const std::optional<double> &value)
+{
+    return value ? QStringLiteral("%1 ms").arg(qRound(*value)) : QStringLiteral("-");
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignCenter)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QTableWidget *table(const QString &name, int rows, int columns, QWidget *parent)
+{
+    auto *t = new QTableWidget(rows, columns, parent);
+    t->setObjectName(name);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return t;
+}
+
+QChartView *chartView(QChart *chart, QWidget *parent)
+{
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto *view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(260);
+    return view;
+}
+
+// Takes everything off a chart before it is drawn anew.
+void clear(QChart *chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+QLabel *bigFigure(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(QStringLiteral("-"), parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPointSize(28);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *explanation(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_compute(std::move(compute))
+{
+    setObjectName(QStringLiteral("Statistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    resize(900, 680);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    auto *filters = new QHBoxLayout;
+    const auto combo = [this, filters](const QString &name, const QString &caption,
+                                       const QStringList &items) {
+        auto *label = new QLabel(caption, this);
+        auto *box = new QComboBox(this);
+        box->setObjectName(name);
+        box->addItems(items);
+        label->setBuddy(box);
+        filters->addWidget(label);
+        filters->addWidget(box);
+        filters->addSpacing(12);
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (!m_filling)
+                refresh();
+        });
+        return box;
+    };
+    m_player = combo(QStringLiteral("cboPlayer"), QStringLiteral("&Player:"),
+                     {QStringLiteral("All players")});
+    m_period = combo(QStringLiteral("cboPeriod"), QStringLiteral("P&eriod:"),
+                     {QStringLiteral("Last exercise"), QStringLiteral("Last 7 days"),
+                      QStringLiteral("Last 30 days"), QStringLiteral("All")});
+    m_kind = combo(QStringLiteral("cboKind"), QStringLiteral("E&xercise:"),
+                   {QStringLiteral("All exercises"), QStringLiteral("Random"),
+                    QStringLiteral("Sequential"), QStringLiteral("Memory"),
+                    QStringLiteral("Preschool")});
+    m_filling = true;
+    m_period->setCurrentIndex(2);
+    m_filling = false;
+    filters->addStretch();
+    layout->addLayout(filters);
+
+    m_findings = new QLabel(this);
+    m_findings->setObjectName(QStringLiteral("lblFindings"));
+    m_findings->setWordWrap(true);
+    m_findings->setTextFormat(Qt::RichText);
+    m_findings->setContentsMargins(4, 8, 4, 8);
+    layout->addWidget(m_findings);
+
+    m_pages = new QStackedWidget(this);
+    layout->addWidget(m_pages, 1);
+    auto *empty = new QLabel(
+        QStringLiteral("<h2>Nothing practised yet</h2>"
+                       "<p>Once you have played an exercise, this window shows which finger of "
+                       "each hand is slow or often wrong, which finger is taken for which, how "
+                       "your speed and accuracy change from one exercise to the next, and how "
+                       "independently your two hands work.</p>"
+                       "<p>Choose <b>Test &gt; Start</b> in an exercise window to begin; every "
+                       "strike is kept.</p>"),
+        m_pages);
+    empty->setObjectName(QStringLiteral("lblEmpty"));
+    empty->setWordWrap(true);
+    empty->setAlignment(Qt::AlignCenter);
+    empty->setMargin(40);
+    m_pages->addWidget(empty);
+
+    m_tabs = new QTabWidget(m_pages);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_pages->addWidget(m_tabs);
+
+    // Fingers: the spread of each finger's reaction times, and its mistakes.
+    auto *fingers = new QWidget(m_tabs);
+    auto *fingersLayout = new QVBoxLayout(fingers);
+    m_fingerChart = new QChart;
+    m_fingerChart->setTitle(QStringLiteral("Reaction time of each finger: median and middle half"));
+    m_fingerChart->legend()->hide();
+    fingersLayout->addWidget(chartView(m_fingerChart, fingers), 1);
+    m_fingerTable = table(QStringLiteral("tblFingers"), 5, 4, fingers);
+    m_fingerTable->setHorizontalHeaderLabels({QStringLiteral("Left median"),
+                                              QStringLiteral("Left wrong"),
+                                              QStringLiteral("Right median"),
+                                              QStringLiteral("Right wrong")});
+    QStringList rows;
+    for (int f = 1; f <= 5; ++f)
+        rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
+    m_fingerTable->setVerticalHeaderLabels(rows);
+    m_fingerTable->setMaximumHeight(190);
+    fingersLayout->addWidget(m_fingerTable);
+    m_tabs->addTab(fingers, QStringLiteral("&Fingers"));
+
+    // Mistakes: the finger asked for against the finger that struck.
+    auto *mistakes = new QWidget(m_tabs);
+    auto *mistakesLayout = new QGridLayout(mistakes);
+    QStringList headers;
+    for (int f = 1; f <= 5; ++f)
+        headers << fingerHeader(f);
+    for (int h = 0; h < 2; ++h) {
+        auto *title = new QLabel(QStringLiteral("<b>%1 hand</b>: the finger asked for (rows) and "
+                                                "the finger that struck (columns)")
+                                     .arg(QLatin1String(HandName[h])),
+                                 mistakes);
+        title->setWordWrap(true);
+        mistakesLayout->addWidget(title, 0, h);
+        m_confusion[h] = table(h == 0 ? QStringLiteral("tblConfusionLeft")
+                                      : QStringLiteral("tblConfusionRight"),
+                               5, 5, mistakes);
+        m_confusion[h]->setHorizontalHeaderLabels(headers);
+        m_confusion[h]->setVerticalHeaderLabels(headers);
+        m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        mistakesLayout->addWidget(m_confusion[h], 1, h);
+    }
+    m_tabs->addTab(mistakes, QStringLiteral("&Mistakes"));
+
+    // Transitions: one finger to the next.
+    auto *transitions = new QWidget(m_tabs);
+    auto *transitionsLayout = new QVBoxLayout(transitions);
+    m_noTransitions = explanation(QStringLiteral("Sequential and memory exercises show how long "
+                                                 "each step from one finger to the next takes."),
+                                  transitions);
+    transitionsLayout->addWidget(m_noTransitions);
+    m_transitions = table(QStringLiteral("tblTransitions"), 0, 4, transitions);
+    m_transitions->setHorizontalHeaderLabels({QStringLiteral("Hand"), QStringLiteral("From -> to"),
+                                              QStringLiteral("Median"), QStringLiteral("Steps")});
+    m_transitions->verticalHeader()->hide();
+    transitionsLayout->addWidget(m_transitions, 1);
+    m_tabs->addTab(transitions, QStringLiteral("&Transitions"));
+
+    // Progress: each hand's speed and accuracy over time.
+    m_progressChart = new QChart;
+    m_progressChart->setTitle(QStringLiteral("Progress"));
+    m_tabs->addTab(chartView(m_progressChart, m_tabs), QStringLiteral("P&rogress"));
+
+    // Hands together: how independent the two hands are.
+    auto *together = new QWidget(m_tabs);
+    auto *togetherLayout = new QGridLayout(together);
+    togetherLayout->setContentsMargins(24, 24, 24, 24);
+    togetherLayout->setVerticalSpacing(8);
+    m_coupling = bigFigure(QStringLiteral("lblCoupling"), together);
+    togetherLayout->addWidget(new QLabel(QStringLiteral("<b>Coupling</b>"), together), 0, 0);
+    togetherLayout->addWidget(m_coupling, 1, 0);
+    togetherLayout->addWidget(
+        explanation(QStringLiteral("How often the two hands strike within 50 ms of each other, "
+                                   "against chance. 100 means the hands strike together no more "
+                                   "often than chance; 0 means they always strike together."),
+                    together),
+        2, 0, 1, 2);
+    for (int h = 0; h < 2; ++h) {
+        m_cost[h] = bigFigure(h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"),
+                              together);
+        auto *heading = new QLabel(QStringLiteral("<b>Two-hand cost, %1 hand</b>")
+                                       .arg(QString::fromLatin1(HandName[h]).toLower()),
+                                   together);
+        heading->setContentsMargins(0, 24, 0, 0);
+        togetherLayout->addWidget(heading, 3, h);
+        togetherLayout->addWidget(m_cost[h], 4, h);
+    }
+    togetherLayout->addWidget(
+        explanation(QStringLiteral("A hand's median reaction on tasks that come while the other "
+                                   "hand is busy too, against tasks that come while it is idle. "
+                                   "100 % means no cost; 120 % means a fifth slower. It needs at "
+                                   "least ten tasks of each kind, which the preschool game's "
+                                   "pauses give."),
+                    together),
+        5, 0, 1, 2);
+    togetherLayout->setRowStretch(6, 1);
+    m_tabs->addTab(together, QStringLiteral("&Hands together"));
+
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void StatisticsWindow::setPlayers(const QStringList &players, const QString &current)
+{
+    // Filling the list is not a choice of the player's: one refresh afterwards will do.
+    m_filling = true;
+    m_player->clear();
+    m_player->addItem(QStringLiteral("All players"));
+    m_player->addItems(players);
+    const int at = int(players.indexOf(current));
+    m_player->setCurrentIndex(at < 0 ? 0 : at + 1);
+    m_filling = false;
+}
+
+HistoryFilter StatisticsWindow::filter() const
+{
+    static const HistoryFilter::Period periods[] = {
+        HistoryFilter::Period::LastExercise, HistoryFilter::Period::Week,
+        HistoryFilter::Period::Month, HistoryFilter::Period::All};
+    static const char *kinds[] = {"", "random", "sequential", "memory", "preschool"};
+    HistoryFilter f;
+    f.player = m_player->currentIndex() > 0 ? m_player->currentText() : QString();
+    f.period = periods[qBound(0, m_period->currentIndex(), 3)];
+    f.kind = QString::fromLatin1(kinds[qBound(0, m_kind->currentIndex(), 4)]);
+    return f;
+}
+
+void StatisticsWindow::refresh()
+{
+    if (m_compute)
+        display(m_compute(filter()));
+}
+
+void StatisticsWindow::display(const StatisticsResult &result)
+{
+    if (result.empty) {
+        m_findings->setText(QString());
+        m_findings->hide();
+        m_pages->setCurrentIndex(0);
+        return;
+    }
+    QString findings = QStringLiteral("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
+                           .arg(result.exercises)
+                           .arg(result.exercises == 1 ? QStringLiteral("exercise")
+                                                      : QStringLiteral("exercises"))
+                           .arg(result.strikes);
+    for (const QString &finding : result.findings)
+        findings += QStringLiteral("<li>%1</li>").arg(finding.toHtmlEscaped());
+    m_findings->setText(findings + QStringLiteral("</ul>"));
+    m_findings->show();
+    m_pages->setCurrentIndex(1);
+    showFingers(result);
+    for (int h = 0; h < 2; ++h)
+        showConfusion(m_confusion[h], result.hands[h]);
+    showTransitions(result);
+    showProgress(result);
+    showTogether(result);
+}
+
+void StatisticsWindow::showFingers(const StatisticsResult &result)
+{
+    clear(m_fingerChart);
+    auto *series = new QBoxPlotSeries;
+    QStringList categories;
+    double top = 0;
+    for (int h = 0; h < 2; ++h) {
+        for (int f = 0; f < 5; ++f) {
+            const StatisticsResult::Finger &finger = result.hands[h].fingers[f];
+            m_fingerTable->setItem(f, 2 * h, cell(ms(finger.median)));
+            m_fingerTable->setItem(
+                f, 2 * h + 1,
+                cell(finger.strikes ? QStringLiteral("%1 %").arg(qRound(finger.wrongShare() * 100))
+                                    : QStringLiteral("-")));
+            if (!finger.median)
+                continue;
+            const QString label = QStringLiteral("%1 %2").arg(QLatin1Char(HandName[h][0])).arg(
+                fingerHeader(f + 1));
+            auto *box = new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
+                                    *finger.upperQuartile, *finger.slowest, label);
+            box->setBrush(HandColour[h].lighter(130));
+            box->setPen(QPen(HandColour[h].darker(130), 1.5));
+            series->append(box);
+            categories << label;
+            top = std::max(top, *finger.slowest);
+        }
+    }
+    m_fingerChart->addSeries(series);
+    auto *x = new QBarCategoryAxis;
+    x->append(categories);
+    auto *y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Reaction time (ms)"));
+    y->setRange(0, std::max(100.0, top * 1.05));
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%d"));
+    m_fingerChart->addAxis(x, Qt::AlignBottom);
+    m_fingerChart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::Hand &hand)
+{
+    for (int e = 0; e < 5; ++e) {
+        int row = 0;
+        for (int s = 0; s < 5; ++s)
+            row += hand.confusion[e][s];
+        for (int s = 0; s < 5; ++s) {
+            const int count = hand.confusion[e][s];
+            QTableWidgetItem *item = cell(QString::number(count));
+            const double share = row ? double(count) / row : 0.0;
+            // Right strikes in a calm green, a finger taken for another in red: the more
+            // often, the stronger.
+            QColor shade = e == s ? QColor(0x3f, 0xa3, 0x4d) : QColor(0xd0, 0x3a, 0x2f);
+            shade.setAlphaF(e == s ? 0.15 + 0.35 * share : std::min(1.0, 0.1 + 1.5 * share));
+            if (count > 0)
+                item->setBackground(shade);
+            if (e != s && share >= 0.2) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            t->setItem(e, s, item);
+        }
+    }
+}
+
+void StatisticsWindow::showTransitions(const StatisticsResult &result)
+{
+    QList<QPair<int, StatisticsResult::Transition>> all;
+    for (int h = 0; h < 2; ++h) {
+        for (const StatisticsResult::Transition &t : result.hands[h].transitions)
+            all.append({h, t});
+    }
+    std::sort(all.begin(), all.end(),
+              [](const auto &a, const auto &b) { return a.second.medianMs > b.second.medianMs; });
+    m_noTransitions->setVisible(all.isEmpty());
+    m_transitions->setVisible(!all.isEmpty());
+    m_transitions->setRowCount(int(all.size()));
+    for (int r = 0; r < all.size(); ++r) {
+        const auto &[h, t] = all[r];
+        m_transitions->setItem(r, 0, cell(QString::fromLatin1(HandName[h])));
+        m_transitions->setItem(r, 1,
+                               cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from),
+                                                                   fingerHeader(t.to))));
+        m_transitions->setItem(r, 2, cell(QStringLiteral("%1 ms").arg(qRound(t.medianMs))));
+        m_transitions->setItem(r, 3, cell(QString::number(t.count)));
+    }
+}
+
+void StatisticsWindow::showProgress(const StatisticsResult &result)
+{
+    clear(m_progressChart);
+    auto *x = new QDateTimeAxis;
+    x->setTitleText(result.hands[0].progressByDay ? QStringLiteral("Day") : QStringLiteral("Exercise"));
+    x->setFormat(QStringLiteral("d MMM"));
+    auto *y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Reaction time (ms)"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    auto *accuracy = new QValueAxis;
+    accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
+    accuracy->setRange(0, 100);
+    accuracy->setLabelFormat(QStringLiteral("%d"));
+    m_progressChart->addAxis(x, Qt::AlignBottom);
+    m_progressChart->addAxis(y, Qt::AlignLeft);
+    m_progressChart->addAxis(accuracy, Qt::AlignRight);
+
+    qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
+    double top = 0;
+    for (int h = 0; h < 2; ++h) {
+        const StatisticsResult::Hand &hand = result.hands[h];
+        auto *speed = new QLineSeries;
+        speed->setName(QStringLiteral("%1 hand, median").arg(QLatin1String(HandName[h])));
+        speed->setPen(QPen(HandColour[h], 2.5));
+        speed->setPointsVisible(true);
+        auto *right = new QLineSeries;
+        right->setName(QStringLiteral("%1 hand, accuracy").arg(QLatin1String(HandName[h])));
+        right->setPen(QPen(HandColour[h].lighter(115), 1.5, Qt::DashLine));
+        right->setPointsVisible(true);
+        double sx = 0, sy = 0;
+        int n = 0;
+        for (const StatisticsResult::Point &p : hand.progress) {
+            const qint64 when = p.when.toMSecsSinceEpoch();
+            first = std::min(first, when);
+            last = std::max(last, when);
+            right->append(double(when), p.accuracy * 100);
+            if (p.medianMs) {
+                speed->append(double(when), *p.medianMs);
+                top = std::max(top, *p.medianMs);
+                sx += double(when);
+                sy += *p.medianMs;
+                ++n;
+            }
+        }
+        for (QLineSeries *series : {speed, right}) {
+            m_progressChart->addSeries(series);
+            series->attachAxis(x);
+        }
+        speed->attachAxis(y);
+        right->attachAxis(accuracy);
+        if (hand.trendMsPerWeek && n >= 2) {
+            // The straight line through the points' middle with the trend's slope.
+            const double perMs = *hand.trendMsPerWeek / (7.0 * 86400000.0);
+            const double mx = sx / n, my = sy / n;
+            auto *trend = new QLineSeries;
+            trend->setName(QStringLiteral("%1 hand, trend").arg(QLatin1String(HandName[h])));
+            trend->setPen(QPen(HandColour[h].darker(140), 1.5, Qt::DotLine));
+            trend->append(double(first), my + (double(first) - mx) * perMs);
+            trend->append(double(last), my + (double(last) - mx) * perMs);
+            m_progressChart->addSeries(trend);
+            trend->attachAxis(x);
+            trend->attachAxis(y);
+        }
+    }
+    if (first <= last) {
+        // A single exercise still gets a span to stand in.
+        const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
+        x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                    QDateTime::fromMSecsSinceEpoch(last + margin));
+        x->setFormat(last - first < 2 * 86400000 ? QStringLiteral("d MMM hh:mm")
+                                                 : QStringLiteral("d MMM"));
+        x->setTickCount(6);
+    }
+    y->setRange(0, std::max(100.0, top * 1.05));
+    y->applyNiceNumbers();
+}
+
+void StatisticsWindow::showTogether(const StatisticsResult &result)
+{
+    m_coupling->setText(result.coupling ? QString::number(qRound(*result.coupling))
+                                        : QStringLiteral("-"));
+    for (int h = 0; h < 2; ++h) {
+        const auto &cost = result.hands[h].twoHandCost;
+        m_cost[h]->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
+    }
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "history/Statistics.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QBoxPlotSeries;
+class QChart;
+class QComboBox;
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+class QTableWidget;
+
+// User > Statistics: what the practice history says, for a player, a period and a kind of
+// exercise. The findings in plain words at the top; under them the fingers' reaction
+// times and mistakes, the transitions, the progress and the hands' independence. The
+// window only shows: the figures come from the compute function it is given.
+class StatisticsWindow : public QWidget {
+    Q_OBJECT
+public:
+    using Compute = std::function<StatisticsResult(const HistoryFilter &)>;
+
+    explicit StatisticsWindow(Compute compute, QWidget *parent = nullptr);
+
+    // The players offered in the filter, and the one chosen at first.
+    void setPlayers(const QStringList &players, const QString &current);
+    // Computes again with the current filter and shows the result.
+    void refresh();
+    // What the controls say now.
+    HistoryFilter filter() const;
+
+private:
+    void display(const StatisticsResult &result);
+    void showFingers(const StatisticsResult &result);
+    void showConfusion(QTableWidget *table, const StatisticsResult::Hand &hand);
+    void showTransitions(const StatisticsResult &result);
+    void showProgress(const StatisticsResult &result);
+    void showTogether(const StatisticsResult &result);
+
+    Compute m_compute;
+    bool m_filling = false;
+    QComboBox *m_player = nullptr;
+    QComboBox *m_period = nullptr;
+    QComboBox *m_kind = nullptr;
+    QLabel *m_findings = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QChart *m_fingerChart = nullptr;
+    QTableWidget *m_fingerTable = nullptr;
+    QTableWidget *m_confusion[2] = {nullptr, nullptr};
+    QTableWidget *m_transitions = nullptr;
+    QLabel *m_noTransitions = nullptr;
+    QChart *m_progressChart = nullptr;
+    QLabel *m_coupling = nullptr;
+    QLabel *m_cost[2] = {nullptr, nullptr};
+};

@@ -1,0 +1,371 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice history on disk: migration of an old file, a writer killed mid-write,
+// damaged and newer files, the recorder off the key path, and export and import.
+#include "history/HistoryCsv.h"
+#include "history/HistoryRecorder.h"
+#include "history/HistoryStore.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QDateTime Started(QDate(2026, 12, 8), QTime(17, 30), Qt::OffsetFromUTC, 3600);
+
+// One exercise of `strikes` strikes a hand, as the drills report it.
+QList<PracticeEvent> exercise(quint64 number, int strikes, const QString &player = QStringLiteral("Mira"),
+                              bool finished = true)
+{
+    QList<PracticeEvent> events;
+    PracticeEvent start;
+    start.type = PracticeEvent::Type::ExerciseStarted;
+    start.exercise = number;
+    start.kind = QStringLiteral("random");
+    start.player = player;
+    start.wallClock = Started.addSecs(qint64(number) * 600);
+    start.timeNs = 1'000'000'000;
+    events << start;
+    for (int i = 1; i <= strikes; ++i) {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            PracticeEvent shown;
+            shown.type = PracticeEvent::Type::TaskShown;
+            shown.exercise = number;
+            shown.hand = h;
+            shown.task = i;
+            shown.expected = i % 5 + 1;
+            shown.timeNs = start.timeNs + qint64(i) * 1'000'000'000;
+            events << shown;
+            PracticeEvent strike = shown;
+            strike.type = PracticeEvent::Type::Strike;
+            strike.struck = i % 7 == 0 ? shown.expected % 5 + 1 : shown.expected;
+            strike.right = strike.struck == shown.expected;
+            strike.reactionMs = 300 + i;
+            strike.points = strike.right ? 5 : 0;
+            strike.device = QStringLiteral("keyboard");
+            strike.timeNs = shown.timeNs + 300'000'000;
+            events << strike;
+        }
+    }
+    if (finished) {
+        PracticeEvent end;
+        end.type = PracticeEvent::Type::ExerciseFinished;
+        end.exercise = number;
+        events << end;
+    }
+    return events;
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QByteArray exported(const HistoryStore &store)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QString error;
+    if (!store.exportCsv(out, QString(), &error))
+        qWarning("export failed: %s", qPrintable(error));
+    return out.data();
+}
+
+// A device that reads as a CSV header and then one endless field, without holding it.
+class EndlessLine : public QIODevice {
+public:
+    explicit EndlessLine(qint64 size) : m_size(size)
+    {
+        m_head = HistoryCsv::record(HistoryCsv::columns());
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 handedOut() const { return m_at; }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        qint64 n = 0;
+        for (; n < max && m_at < m_size; ++n, ++m_at)
+            data[n] = m_at < m_head.size() ? m_head[m_at] : 'x';
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    qint64 m_size;
+    qint64 m_at = 0;
+};
+
+} // namespace
+
+class TestHistoryStore : public QObject {
+    Q_OBJECT
+private slots:
+    void migratesAVersionOneFile();
+    void killedWriterKeepsWhatWasCommitted();
+    void unreadableFileIsSetAside_data();
+    void unreadableFileIsSetAside();
+    void newerFileIsLeftUntouched();
+    void recorderCommitsAndUnfinishedStaysAbandoned();
+    void importTwiceAddsNothing();
+    void malformedImportChangesNothing_data();
+    void malformedImportChangesNothing();
+    void hugeLineIsRefusedWithoutReadingIt();
+};
+
+void TestHistoryStore::migratesAVersionOneFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    QVERIFY(QFile::copy(QStringLiteral(MORAVEL_SOURCE_DIR "/tests/history/data/history-v1.sqlite"),
+                        path));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    HistoryStore store(path);
+    QVERIFY(store.isWritable());
+    QVERIFY(store.notice().isEmpty());
+    const HistoryData old = store.load({}, Started);
+    QCOMPARE(old.sessions.size(), 2);
+    QCOMPARE(old.sessions[1].status, QStringLiteral("abandoned"));
+    QCOMPARE(old.strikes.size(), 5);
+    QCOMPARE(old.strikes[0].device, QStringLiteral("keyboard"));
+    QCOMPARE(*old.strikes[0].reactionMs, 412.5);
+    // New practice goes into the brought-forward file.
+    QVERIFY(store.record(exercise(7, 3)));
+    QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), 11);
+    QCOMPARE(store.players(), QStringList{QStringLiteral("Mira")});
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery version(db);
+        QVERIFY(version.exec(QStringLiteral("PRAGMA user_version")) && version.next());
+        QCOMPARE(version.value(0).toInt(), HistoryStore::SchemaVersion);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("look"));
+}
+
+void TestHistoryStore::killedWriterKeepsWhatWasCommitted()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    { HistoryStore create(path); }
+    int pipeFds[2];
+    QCOMPARE(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The child writes exercise after exercise and says after each commit.
+        ::close(pipeFds[0]);
+        HistoryStore store(path, false);
+        for (quint64 n = 1;; ++n) {
+            if (!store.record(exercise(n, 40)))
+                ::_exit(2);
+            ::write(pipeFds[1], &n, sizeof n);
+        }
+    }
+    ::close(pipeFds[1]);
+    quint64 committed = 0;
+    while (committed < 12 && ::read(pipeFds[0], &committed, sizeof committed) == sizeof committed) {
+    }
+    // Killed in the middle of its next transaction, or close to it.
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(pipeFds[0]);
+    QVERIFY(committed >= 12);
+
+    HistoryStore store(path);
+    QVERIFY2(store.isWritable() && store.setAsidePath().isEmpty(), qPrintable(store.notice()));
+    const HistoryData data = store.load({}, Started.addDays(30));
+    QVERIFY(data.sessions.size() >= int(committed));
+    QVERIFY(data.strikes.size() >= int(committed) * 80);
+    // Whole exercises only: a transaction is all or nothing.
+    QCOMPARE(data.strikes.size() % 80, 0);
+}
+
+void TestHistoryStore::unreadableFileIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("random bytes") << QByteArray(8192, '\x5a');
+    QByteArray cut;
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("h.sqlite"));
+        {
+            HistoryStore store(path);
+            store.record(exercise(1, 200));
+        }
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        cut = f.readAll();
+    }
+    // A file whose pages were overwritten in the middle.
+    QByteArray overwritten = cut;
+    overwritten.replace(4096, 8192, QByteArray(8192, '\xff'));
+    QTest::newRow("pages overwritten") << overwritten;
+    QTest::newRow("cut short") << cut.left(cut.size() / 2);
+}
+
+void TestHistoryStore::unreadableFileIsSetAside()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    HistoryStore store(path);
+    QVERIFY(store.isWritable());
+    QVERIFY(!store.setAsidePath().isEmpty());
+    QVERIFY(store.notice().contains(store.setAsidePath()));
+    // Kept as it was, under its new name; the new history works.
+    QFile kept(store.setAsidePath());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+    QVERIFY(store.record(exercise(1, 2)));
+    QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), 4);
+}
+
+void TestHistoryStore::newerFileIsLeftUntouched()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryStore store(path);
+        store.record(exercise(1, 2));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 9"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    const QByteArray before = fileHash(path);
+    {
+        HistoryStore store(path);
+        QVERIFY(store.isOpen());
+        QVERIFY(!store.isWritable());
+        QVERIFY(store.notice().contains(QStringLiteral("newer version")));
+        // Still shown ...
+        QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), 4);
+        // ... but never written.
+        QVERIFY(!store.record(exercise(2, 2)));
+    }
+    QCOMPARE(fileHash(path), before);
+}
+
+void TestHistoryStore::recorderCommitsAndUnfinishedStaysAbandoned()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    HistoryStore reader(path);
+    {
+        HistoryRecorder recorder(path);
+        for (const PracticeEvent &e : exercise(1, 5, QStringLiteral("Ana"), false))
+            recorder.practiceEvent(e);
+        recorder.flush();
+        // Committed and readable from another connection while the recorder still runs.
+        QCOMPARE(reader.load({}, Started.addDays(1)).strikes.size(), 10);
+    }
+    const HistoryData data = reader.load({}, Started.addDays(1));
+    QCOMPARE(data.sessions.size(), 1);
+    QCOMPARE(data.sessions[0].status, QStringLiteral("abandoned"));
+    QCOMPARE(data.sessions[0].player, QStringLiteral("Ana"));
+    QCOMPARE(data.tasks.size(), 10);
+}
+
+void TestHistoryStore::importTwiceAddsNothing()
+{
+    QTemporaryDir dir;
+    HistoryStore here(dir.filePath(QStringLiteral("a.sqlite")));
+    here.record(exercise(1, 6, QStringLiteral("Ana, \"the elder\"")));
+    here.record(exercise(2, 4, QStringLiteral("Bo")));
+    const QByteArray csv = exported(here);
+    QCOMPARE(csv.count("\r\n"), 1 + 2 * 10);
+
+    HistoryStore there(dir.filePath(QStringLiteral("b.sqlite")));
+    for (int round = 0; round < 2; ++round) {
+        QBuffer in;
+        in.setData(csv);
+        in.open(QIODevice::ReadOnly);
+        const HistoryStore::Imported imported = there.importCsv(in);
+        QVERIFY2(imported.ok, qPrintable(imported.error));
+        QCOMPARE(imported.sessions, round == 0 ? 2 : 0);
+    }
+    // The copy exports the same rows, names with commas and quotes included.
+    QCOMPARE(exported(there), csv);
+    // Importing one's own export adds nothing either.
+    QBuffer own;
+    own.setData(csv);
+    own.open(QIODevice::ReadOnly);
+    QCOMPARE(here.importCsv(own).sessions, 0);
+}
+
+void TestHistoryStore::malformedImportChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("error");
+    const QByteArray good = "s1,Ana,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,keyboard,\r\n";
+    QTest::newRow("quote inside a field") << good + "s1,An\"a,random,2026-12-08T17:30:00.000+01:00,L,2,3,3,1,0,1,5,keyboard,\r\n"
+                                          << "line 3: a quote inside a field";
+    QTest::newRow("quoted field not closed") << good + "s2,\"Ana,random\r\n" << "line 3: a quoted field is not closed";
+    QTest::newRow("missing columns") << good + "s2,Ana,random,2026-12-08T17:30:00+01:00,L,1,3\r\n"
+                                     << "line 3: 7 columns instead of 14";
+    QTest::newRow("finger out of range")
+        << good + "s2,Ana,random,2026-12-08T17:30:00.000+01:00,R,1,3,6,0,0,400,0,keyboard,\r\n"
+        << "line 3: struck \"6\" is not valid";
+    QTest::newRow("hand not L or R")
+        << good + "s2,Ana,random,2026-12-08T17:30:00.000+01:00,X,1,3,3,1,0,400,5,keyboard,\r\n"
+        << "line 3: hand \"X\" is not valid";
+    QTest::newRow("one exercise, two players")
+        << good + "s1,Bo,random,2026-12-08T17:30:00.000+01:00,L,2,3,3,1,0,400,5,keyboard,\r\n"
+        << "line 3: the exercise s1";
+}
+
+void TestHistoryStore::malformedImportChangesNothing()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QBuffer in;
+    in.setData(HistoryCsv::record(HistoryCsv::columns()) + body);
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY(!imported.ok);
+    QVERIFY2(imported.error.startsWith(error), qPrintable(imported.error));
+    QVERIFY(store.players().isEmpty());
+}
+
+void TestHistoryStore::hugeLineIsRefusedWithoutReadingIt()
+{
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    EndlessLine in(qint64(100) << 20);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY(!imported.ok);
+    QVERIFY2(imported.error.startsWith(QStringLiteral("line 2: the record is longer")),
+             qPrintable(imported.error));
+    // It stopped at the limit instead of reading on through the 100 MB.
+    QVERIFY(in.handedOut() < 2 * HistoryCsv::Reader::MaxRecordBytes);
+    QVERIFY(store.players().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestHistoryStore)
+#include "tst_historystore.moc"

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the history says, on made-up histories whose answer is known: the slow finger is
+// named, the confusion table counts exactly, and the coupling of the hands tells
+// independent strikes from simultaneous ones.
+#include "history/Statistics.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+const QDateTime Day(QDate(2026, 12, 1), QTime(18, 0), Qt::OffsetFromUTC, 3600);
+
+// Exercises of two hands: every task right unless `wrong` says otherwise, each finger
+// answered after its own reaction time with some spread.
+struct Maker {
+    HistoryData data;
+    QRandomGenerator random{42};
+
+    qint64 exercise(const QString &kind = QStringLiteral("random"), int day = 0)
+    {
+        HistoryData::Session s;
+        s.id = data.sessions.size() + 1;
+        s.uid = QString::number(s.id);
+        s.player = QStringLiteral("Mira");
+        s.kind = kind;
+        s.started = Day.addDays(day).addSecs(s.id);
+        data.sessions << s;
+        return s.id;
+    }
+    void strike(qint64 session, int hand, int task, int expected, int struck, double reaction,
+                double at)
+    {
+        data.tasks << HistoryData::Task{session, hand, task, expected, false, at - reaction};
+        HistoryData::Strike s;
+        s.session = session;
+        s.hand = hand;
+        s.task = task;
+        s.expected = expected;
+        s.struck = struck;
+        s.correct = expected == struck;
+        s.reactionMs = reaction;
+        s.atMs = at;
+        data.strikes << s;
+    }
+    double around(double ms) { return ms + random.bounded(60.0) - 30.0; }
+};
+
+} // namespace
+
+class TestStatistics : public QObject {
+    Q_OBJECT
+private slots:
+    void slowedFingerIsNamedSlowest_data();
+    void slowedFingerIsNamedSlowest();
+    void confusionCountsExactly();
+    void coupling_data();
+    void coupling();
+    void twoHandCostComparesBusyWithIdle();
+};
+
+void TestStatistics::slowedFingerIsNamedSlowest_data()
+{
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<int>("finger");
+    QTest::addColumn<QString>("finding");
+    QTest::newRow("left ring") << 0 << 4 << "Left ring finger: slowest (";
+    QTest::newRow("right thumb") << 1 << 1 << "Right thumb: slowest (";
+}
+
+void TestStatistics::slowedFingerIsNamedSlowest()
+{
+    QFETCH(int, hand);
+    QFETCH(int, finger);
+    QFETCH(QString, finding);
+    Maker m;
+    const qint64 e = m.exercise();
+    double at = 0;
+    for (int task = 1; task <= 300; ++task) {
+        const int f = task % 5 + 1;
+        const double reaction = m.around(f == finger ? 640 : 420);
+        at += reaction + 100;
+        m.strike(e, hand, task, f, f, reaction, at);
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    QVERIFY(!r.empty);
+    QVERIFY2(r.findings.value(0).startsWith(finding), qPrintable(r.findings.join(u'|')));
+    QVERIFY(qAbs(*r.hands[hand].fingers[finger - 1].median - 640) < 20);
+    QCOMPARE(r.hands[hand].fingers[finger - 1].wrongShare(), 0.0);
+}
+
+void TestStatistics::confusionCountsExactly()
+{
+    Maker m;
+    const qint64 e = m.exercise();
+    // Expected -> struck, how many times.
+    const struct {
+        int expected, struck, times;
+    } strikes[] = {{4, 4, 7}, {4, 5, 3}, {4, 3, 1}, {2, 2, 5}, {1, 2, 2}};
+    int task = 0;
+    for (const auto &s : strikes) {
+        for (int i = 0; i < s.times; ++i) {
+            ++task;
+            m.strike(e, 1, task, s.expected, s.struck, 400, task * 1000.0);
+        }
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    std::array<std::array<int, 5>, 5> expected{};
+    for (const auto &s : strikes)
+        expected[s.expected - 1][s.struck - 1] += s.times;
+    QCOMPARE(r.hands[1].confusion, expected);
+    QCOMPARE(r.hands[1].fingers[3].strikes, 11);
+    QCOMPARE(r.hands[1].fingers[3].wrong, 4);
+    // Nothing of the right hand lands in the left hand's table.
+    QCOMPARE(r.hands[0].confusion, (std::array<std::array<int, 5>, 5>{}));
+}
+
+void TestStatistics::coupling_data()
+{
+    QTest::addColumn<double>("jitterMs"); // < 0: the two hands' times are independent
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::newRow("independent") << -1.0 << 85.0 << 100.0;
+    QTest::newRow("together within 10 ms") << 10.0 << 0.0 << 8.0;
+}
+
+void TestStatistics::coupling()
+{
+    QFETCH(double, jitterMs);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QRandomGenerator random(7);
+    QList<QList<double>> left, right;
+    for (int e = 0; e < 5; ++e) {
+        QList<double> l, r;
+        double t = 0, u = 0;
+        for (int i = 0; i < 120; ++i) {
+            t += 300 + random.bounded(600.0);
+            l << t;
+            u += 300 + random.bounded(600.0);
+            r << (jitterMs < 0 ? u : t + random.bounded(jitterMs));
+        }
+        left << l;
+        right << r;
+    }
+    const std::optional<double> c = Statistics::coupling(left, right);
+    QVERIFY(c);
+    QVERIFY2(*c >= low && *c <= high, qPrintable(QString::number(*c)));
+}
+
+void TestStatistics::twoHandCostComparesBusyWithIdle()
+{
+    // The left hand is 20 % slower on tasks that come while the right hand waits on a
+    // task of its own.
+    Maker m;
+    const qint64 e = m.exercise();
+    double at = 0;
+    for (int task = 1; task <= 40; ++task) {
+        const bool busy = task % 2 == 0;
+        at += 2000;
+        if (busy)
+            m.strike(e, 1, task, 1, 1, 900, at + 900); // shown at `at`, struck after the left
+        const double reaction = busy ? 600 : 500;
+        m.strike(e, 0, task, 2, 2, reaction, at + reaction);
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    QVERIFY(r.hands[0].twoHandCost);
+    QCOMPARE(qRound(*r.hands[0].twoHandCost), 120);
+}
+
+QTEST_GUILESS_MAIN(TestStatistics)
+#include "tst_statistics.moc"
