@@ -45,7 +45,8 @@ int importHistory(const QString &historyPath, const QString &csvPath)
         return problem(QStringLiteral("cannot read %1: %2").arg(csvPath, in.errorString()));
     HistoryStore store(historyPath);
     if (!store.isWritable())
-        return problem(QStringLiteral("the practice history %1 cannot be written").arg(historyPath));
+        return problem(
+            QStringLiteral("the practice history %1 cannot be written").arg(historyPath));
     const HistoryStore::Imported imported = store.importCsv(in);
     if (!imported.ok)
         return problem(QStringLiteral("%1 was not imported, nothing was changed: %2")

@@ -8,11 +8,11 @@ namespace HistoryCsv {
 const QStringList &columns()
 {
     static const QStringList names = {
-        QStringLiteral("session"),  QStringLiteral("player"),      QStringLiteral("exercise"),
-        QStringLiteral("started"),  QStringLiteral("hand"),        QStringLiteral("task"),
-        QStringLiteral("expected"), QStringLiteral("struck"),      QStringLiteral("correct"),
+        QStringLiteral("session"),     QStringLiteral("player"),      QStringLiteral("exercise"),
+        QStringLiteral("started"),     QStringLiteral("hand"),        QStringLiteral("task"),
+        QStringLiteral("expected"),    QStringLiteral("struck"),      QStringLiteral("correct"),
         QStringLiteral("anticipated"), QStringLiteral("reaction_ms"), QStringLiteral("points"),
-        QStringLiteral("device"),   QStringLiteral("velocity")};
+        QStringLiteral("device"),      QStringLiteral("velocity")};
     return names;
 }
 
@@ -47,8 +47,8 @@ bool Reader::next(QStringList &fields)
     m_recordLine = m_line;
     QByteArray field;
     qsizetype size = 0;
-    bool quoted = false;     // inside a quoted field
-    bool wasQuoted = false;  // the field began with a quote
+    bool quoted = false;    // inside a quoted field
+    bool wasQuoted = false; // the field began with a quote
     bool any = false;
     char c = 0;
     while (m_in.getChar(&c)) {

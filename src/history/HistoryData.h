@@ -24,8 +24,8 @@ struct HistoryData {
     };
     struct Task {
         qint64 session = 0;
-        int hand = 0; // 0 left, 1 right
-        int task = 0; // 1-based within the exercise and hand
+        int hand = 0;     // 0 left, 1 right
+        int task = 0;     // 1-based within the exercise and hand
         int expected = 0; // 0 when the task asked for no finger
         bool memorize = false;
         double shownMs = 0;
@@ -39,13 +39,8 @@ struct HistoryData {
         bool correct = false;
         bool anticipated = false;
         std::optional<double> reactionMs;
-        int ticks = 0;
-        int points = 0;
         std::optional<double> atMs;
         bool memorize = false;
-        QString device;
-        int code = 0;
-        std::optional<int> velocity;
     };
 
     QList<Session> sessions; // in the order they started

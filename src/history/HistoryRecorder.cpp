@@ -29,12 +29,13 @@ void HistoryRecorder::practiceEvent(const PracticeEvent &event)
     bool wake = false;
     {
         const std::lock_guard lock(m_mutex);
-        // The first event of a batch wakes the writer, which then gathers a quarter of a
-        // second's worth; an exercise's end is written at once, so the history is
-        // complete when the player looks at it.
-        wake = m_queue.isEmpty();
         m_queue.append(event);
         ++m_queued;
+        // While the player practises the writer looks in by itself, four times a second:
+        // waking it here would put its thread on a core just as the key is painted. Only
+        // after a long rest, when it sleeps until called, does the first event wake it; an
+        // exercise's end is written at once, so the history is complete when looked at.
+        wake = m_resting;
         if (event.type == PracticeEvent::Type::ExerciseFinished ||
             event.type == PracticeEvent::Type::ExerciseAbandoned) {
             m_urgent = wake = true;
@@ -59,11 +60,18 @@ void HistoryRecorder::run()
     // the file.
     HistoryStore store(m_path, false);
     std::unique_lock lock(m_mutex);
+    int idleRounds = 0;
     for (;;) {
-        // Asleep while there is nothing to write.
-        m_wake.wait(lock, [&] { return m_stop || !m_queue.isEmpty(); });
+        // After a minute without practice, asleep until there is something to write.
+        if (idleRounds >= RoundsBeforeRest) {
+            m_resting = true;
+            m_wake.wait(lock, [&] { return m_stop || !m_queue.isEmpty(); });
+            m_resting = false;
+            idleRounds = 0;
+        }
         m_wake.wait_for(lock, std::chrono::milliseconds(CommitEveryMs),
                         [&] { return m_stop || m_urgent; });
+        idleRounds = m_queue.isEmpty() ? idleRounds + 1 : 0;
         QList<PracticeEvent> batch;
         batch.swap(m_queue);
         const quint64 upTo = m_queued;

@@ -15,10 +15,12 @@ class QThread;
 // Records the practice events in the history off the key path: an event is only queued
 // where it happens; a thread of its own, with its own connection to the file, commits
 // what has come within a quarter of a second, so a killed program loses at most that
-// much. Idle, the thread sleeps.
+// much. After a minute without practice the thread sleeps until the next event.
 class HistoryRecorder : public PracticeObserver {
 public:
     static constexpr int CommitEveryMs = 250;
+    // Quarters of a second without an event before the writer rests until called.
+    static constexpr int RoundsBeforeRest = 240;
 
     explicit HistoryRecorder(const QString &path);
     // Commits what is still queued, then stops.
@@ -40,5 +42,6 @@ private:
     quint64 m_written = 0;
     bool m_stop = false;
     bool m_urgent = false;
+    bool m_resting = false;
     std::unique_ptr<QThread> m_thread;
 };

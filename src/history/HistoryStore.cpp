@@ -124,8 +124,9 @@ bool HistoryStore::openFile(bool readOnly)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         db.setDatabaseName(m_path);
         // Two copies of the program may write at once: wait for the other's transaction.
-        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
-                                      : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(readOnly
+                                 ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
+                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         m_open = db.open();
     }
     m_readOnly = readOnly;
@@ -200,6 +201,9 @@ bool HistoryStore::prepareSchema()
     }
     if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return false;
+    // A commit is in the log as soon as it is written; a killed program keeps it. Only a
+    // power cut could take the last commits back, and no commit waits for the disk.
+    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     if (version == SchemaVersion)
         return true;
     // Each version's steps in one transaction, so a file is always at a whole version.
@@ -246,8 +250,9 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
             session.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
             session.addBindValue(e.player);
             session.addBindValue(e.kind);
-            session.addBindValue(QString::fromUtf8(
-                QJsonDocument(QJsonObject::fromVariantMap(e.parameters)).toJson(QJsonDocument::Compact)));
+            session.addBindValue(
+                QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(e.parameters))
+                                      .toJson(QJsonDocument::Compact)));
             session.addBindValue(isoWithOffset(e.wallClock));
             session.addBindValue(e.wallClock.toMSecsSinceEpoch());
             ok = ok && session.exec();
@@ -356,11 +361,11 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
     if (!m_open)
         return data;
     // The exercises first; tasks and strikes then come by exercise, in one pass each.
-    const QString where = QStringLiteral(
-        "(COALESCE(:player1, '') = '' OR x.player = :player2)"
-        " AND (COALESCE(:kind1, '') = '' OR x.kind = :kind2)"
-        " AND x.started_epoch_ms >= :from AND x.started_epoch_ms < :to"
-        " AND EXISTS (SELECT 1 FROM strikes e WHERE e.session = x.id)");
+    const QString where =
+        QStringLiteral("(COALESCE(:player1, '') = '' OR x.player = :player2)"
+                       " AND (COALESCE(:kind1, '') = '' OR x.kind = :kind2)"
+                       " AND x.started_epoch_ms >= :from AND x.started_epoch_ms < :to"
+                       " AND EXISTS (SELECT 1 FROM strikes e WHERE e.session = x.id)");
     const auto bind = [&](QSqlQuery &q) {
         // Each placeholder once: the SQLite driver does not bind a name used twice. An
         // empty name binds as NULL, hence the COALESCE.
@@ -384,7 +389,6 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                      qPrintable(sessions.lastError().text()));
         return data;
     }
-    QSet<qint64> chosen;
     while (sessions.next()) {
         HistoryData::Session s;
         s.id = sessions.value(0).toLongLong();
@@ -396,21 +400,23 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
         s.leftScore = sessions.value(6).toInt();
         s.rightScore = sessions.value(7).toInt();
         s.totalScore = sessions.value(8).toInt();
-        chosen.insert(s.id);
         data.sessions << s;
     }
     if (data.sessions.isEmpty())
         return data;
 
-    const QString only = lastOnly ? QStringLiteral("x.id = %1").arg(data.sessions.first().id) : where;
+    // The chosen exercises by number: the tasks and strikes then come straight off their
+    // index, without the filter's conditions again for every row.
+    QStringList ids;
+    ids.reserve(data.sessions.size());
+    for (const HistoryData::Session &s : std::as_const(data.sessions))
+        ids << QString::number(s.id);
+    const QString in = ids.join(u',');
     QSqlQuery tasks(db());
     tasks.setForwardOnly(true);
-    tasks.prepare(QStringLiteral("SELECT t.session, t.hand, t.task, t.expected, t.memorize,"
-                                 " t.shown_ms FROM tasks t JOIN sessions x ON x.id = t.session"
-                                 " WHERE %1 ORDER BY t.session, t.hand, t.task")
-                      .arg(only));
-    if (!lastOnly)
-        bind(tasks);
+    tasks.prepare(QStringLiteral("SELECT session, hand, task, expected, memorize, shown_ms"
+                                 " FROM tasks WHERE session IN (%1) ORDER BY session, hand, task")
+                      .arg(in));
     if (tasks.exec()) {
         while (tasks.next()) {
             HistoryData::Task t;
@@ -425,16 +431,11 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
     }
     QSqlQuery strikes(db());
     strikes.setForwardOnly(true);
-    strikes.prepare(QStringLiteral("SELECT s.session, s.hand, s.task, s.expected, s.struck,"
-                                   " s.correct, s.anticipated, s.reaction_ms, s.ticks, s.points,"
-                                   " s.at_ms, s.memorize, s.device, s.code, s.velocity"
-                                   " FROM strikes s JOIN sessions x ON x.id = s.session"
-                                   " WHERE %1 ORDER BY s.session, s.id")
-                        .arg(only));
-    if (!lastOnly)
-        bind(strikes);
+    strikes.prepare(QStringLiteral("SELECT session, hand, task, expected, struck, correct,"
+                                   " anticipated, reaction_ms, at_ms, memorize FROM strikes"
+                                   " WHERE session IN (%1) ORDER BY session, id")
+                        .arg(in));
     if (strikes.exec()) {
-        data.strikes.reserve(4096);
         while (strikes.next()) {
             HistoryData::Strike s;
             s.session = strikes.value(0).toLongLong();
@@ -446,15 +447,9 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             s.anticipated = strikes.value(6).toInt() != 0;
             if (const QVariant r = strikes.value(7); !r.isNull())
                 s.reactionMs = r.toDouble();
-            s.ticks = strikes.value(8).toInt();
-            s.points = strikes.value(9).toInt();
-            if (const QVariant at = strikes.value(10); !at.isNull())
+            if (const QVariant at = strikes.value(8); !at.isNull())
                 s.atMs = at.toDouble();
-            s.memorize = strikes.value(11).toInt() != 0;
-            s.device = strikes.value(12).toString();
-            s.code = strikes.value(13).toInt();
-            if (const QVariant v = strikes.value(14); !v.isNull())
-                s.velocity = v.toInt();
+            s.memorize = strikes.value(9).toInt() != 0;
             data.strikes << s;
         }
     }
@@ -491,9 +486,8 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
     while (ok && query.next()) {
         ok = out.write(HistoryCsv::record(
                  {text(0), text(1), text(2), text(3),
-                  query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R"),
-                  text(5), text(6), text(7), text(8), text(9), text(10), text(11), text(12),
-                  text(13)})) > 0;
+                  query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R"), text(5),
+                  text(6), text(7), text(8), text(9), text(10), text(11), text(12), text(13)})) > 0;
     }
     if (!ok && error)
         *error = out.errorString();
@@ -524,10 +518,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     HistoryCsv::Reader reader(in);
     QStringList fields;
     if (!reader.next(fields) || fields != HistoryCsv::columns()) {
-        result.error = reader.error().isEmpty()
-                           ? QStringLiteral("line 1: the header is not %1")
-                                 .arg(HistoryCsv::columns().join(u','))
-                           : reader.error();
+        result.error = reader.error().isEmpty() ? QStringLiteral("line 1: the header is not %1")
+                                                      .arg(HistoryCsv::columns().join(u','))
+                                                : reader.error();
         return result;
     }
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
@@ -539,7 +532,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         if (fields.size() == 1 && fields.first().isEmpty())
             continue; // a blank line
         if (fields.size() != HistoryCsv::columns().size()) {
-            refuse(QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(HistoryCsv::columns().size()));
+            refuse(QStringLiteral("%1 columns instead of %2")
+                       .arg(fields.size())
+                       .arg(HistoryCsv::columns().size()));
             return result;
         }
         const auto integer = [&](int column, int low, int high, bool blankAllowed,
@@ -560,8 +555,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         const auto check = [&](bool valid, const char *column) {
             if (good && !valid) {
                 refuse(QStringLiteral("%1 \"%2\" is not valid")
-                           .arg(QLatin1String(column), fields[HistoryCsv::columns().indexOf(
-                                                               QLatin1String(column))]));
+                           .arg(QLatin1String(column),
+                                fields[HistoryCsv::columns().indexOf(QLatin1String(column))]));
                 good = false;
             }
         };
@@ -592,7 +587,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             it = sessions.insert(uid, Session{fields[1], fields[2], fields[3], when, {}});
             order << uid;
         } else if (it->player != fields[1] || it->kind != fields[2] || it->started != fields[3]) {
-            refuse(QStringLiteral("the exercise %1 has other player, kind or start in an earlier row").arg(uid));
+            refuse(
+                QStringLiteral("the exercise %1 has other player, kind or start in an earlier row")
+                    .arg(uid));
             return result;
         }
         row.hand = fields[4] == u"L" ? 0 : 1;
@@ -650,7 +647,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             strike.addBindValue(optional(r.reaction));
             strike.addBindValue(r.points);
             strike.addBindValue(r.device);
-            strike.addBindValue(r.velocity ? QVariant(*r.velocity) : QVariant(QMetaType(QMetaType::Int)));
+            strike.addBindValue(r.velocity ? QVariant(*r.velocity)
+                                           : QVariant(QMetaType(QMetaType::Int)));
             ok = ok && strike.exec();
             ++result.strikes;
         }

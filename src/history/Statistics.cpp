@@ -49,6 +49,7 @@ QString percent(double share)
 
 // The strikes of one task of one hand, in the order they came.
 struct TaskStrikes {
+    bool present = false;
     int expected = 0;
     bool memorize = false;
     std::optional<double> shownMs;
@@ -57,10 +58,23 @@ struct TaskStrikes {
     std::optional<double> reactionMs;
 };
 
+// A hand's tasks by number; an exercise numbers them from 1 without gaps.
+struct TaskList {
+    std::vector<TaskStrikes> byNumber;
+    TaskStrikes &operator[](int number)
+    {
+        const auto at = std::size_t(std::max(number, 0));
+        if (at >= byNumber.size())
+            byNumber.resize(at + 1);
+        byNumber[at].present = true;
+        return byNumber[at];
+    }
+};
+
 struct SessionView {
     const HistoryData::Session *session = nullptr;
     // Per hand: task number -> its strikes.
-    std::array<QMap<int, TaskStrikes>, 2> tasks;
+    std::array<TaskList, 2> tasks;
     std::array<QList<double>, 2> strikeTimes;
     std::array<int, 2> strikes{};
     std::array<int, 2> right{};
@@ -108,7 +122,9 @@ void fillFingers(const HistoryData &data, std::array<Result::Hand, 2> &hands,
     std::array<std::array<std::vector<double>, 5>, 2> reactions;
     for (const SessionView &view : sessions) {
         for (int h = 0; h < 2; ++h) {
-            for (const TaskStrikes &task : view.tasks[h]) {
+            for (const TaskStrikes &task : view.tasks[h].byNumber) {
+                if (!task.present)
+                    continue;
                 if (!task.memorize && task.reactionMs && task.expected >= 1 && task.expected <= 5)
                     reactions[h][task.expected - 1].push_back(*task.reactionMs);
             }
@@ -148,7 +164,9 @@ void fillTransitions(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
             continue;
         for (int h = 0; h < 2; ++h) {
             const TaskStrikes *before = nullptr;
-            for (const TaskStrikes &task : view.tasks[h]) {
+            for (const TaskStrikes &task : view.tasks[h].byNumber) {
+                if (!task.present)
+                    continue;
                 if (before && !before->memorize && !task.memorize && task.reactionMs &&
                     before->expected >= 1 && task.expected >= 1 && task.expected <= 5)
                     samples[h][{before->expected, task.expected}].push_back(*task.reactionMs);
@@ -160,9 +178,8 @@ void fillTransitions(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
         for (auto it = samples[h].cbegin(); it != samples[h].cend(); ++it) {
             if (int(it.value().size()) < MinSamples)
                 continue;
-            hands[h].transitions << Result::Transition{it.key().first, it.key().second,
-                                                       int(it.value().size()),
-                                                       quantile(it.value(), 0.5)};
+            hands[h].transitions << Result::Transition{
+                it.key().first, it.key().second, int(it.value().size()), quantile(it.value(), 0.5)};
         }
         std::sort(hands[h].transitions.begin(), hands[h].transitions.end(),
                   [](const auto &a, const auto &b) { return a.medianMs > b.medianMs; });
@@ -210,8 +227,7 @@ void fillProgress(const HistoryData &data, std::array<Result::Hand, 2> &hands,
         QList<QPair<QDateTime, QList<qint64>>> groups;
         for (const HistoryData::Session &s : data.sessions) {
             const QDateTime when =
-                byDay ? QDateTime(s.started.date(), QTime(12, 0), s.started.timeZone())
-                      : s.started;
+                byDay ? QDateTime(s.started.date(), QTime(12, 0), s.started.timeZone()) : s.started;
             if (groups.isEmpty() || groups.last().first != when)
                 groups.append({when, {}});
             groups.last().second << s.id;
@@ -221,7 +237,9 @@ void fillProgress(const HistoryData &data, std::array<Result::Hand, 2> &hands,
             int strikes = 0, right = 0;
             for (qint64 id : ids) {
                 const SessionView &view = sessions[id];
-                for (const TaskStrikes &task : view.tasks[h]) {
+                for (const TaskStrikes &task : view.tasks[h].byNumber) {
+                    if (!task.present)
+                        continue;
                     if (!task.memorize && task.reactionMs)
                         reactions.push_back(*task.reactionMs);
                 }
@@ -242,24 +260,31 @@ void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
     std::array<std::vector<double>, 2> busy, idle;
     for (const SessionView &view : sessions) {
         for (int h = 0; h < 2; ++h) {
-            const QMap<int, TaskStrikes> &other = view.tasks[1 - h];
-            for (auto it = view.tasks[h].cbegin(); it != view.tasks[h].cend(); ++it) {
-                const TaskStrikes &task = it.value();
+            const std::vector<TaskStrikes> &other = view.tasks[1 - h].byNumber;
+            const std::vector<TaskStrikes> &mine = view.tasks[h].byNumber;
+            // The other hand's latest task shown so far; both hands' tasks come in the order
+            // they were shown, so it only moves on.
+            std::size_t next = 0;
+            const TaskStrikes *latest = nullptr;
+            for (std::size_t number = 0; number < mine.size(); ++number) {
+                const TaskStrikes &task = mine[number];
                 // The first task follows the start tune, not the other hand.
-                if (it.key() == 1 || task.memorize || !task.shownMs || !task.reactionMs)
+                if (!task.present || number == 1 || task.memorize || !task.shownMs ||
+                    !task.reactionMs)
                     continue;
                 // The other hand is mid-task when its latest task shown before this one
                 // was not struck yet.
-                bool otherBusy = false;
-                for (const TaskStrikes &o : other) {
-                    if (!o.shownMs)
+                for (; next < other.size(); ++next) {
+                    const TaskStrikes &o = other[next];
+                    if (!o.present || !o.shownMs)
                         continue;
-                    // The tasks of a hand come in the order they were shown.
                     if (*o.shownMs > *task.shownMs)
                         break;
-                    otherBusy =
-                        !o.memorize && (!o.firstStrikeMs || *o.firstStrikeMs > *task.shownMs);
+                    latest = &o;
                 }
+                const bool otherBusy =
+                    latest && !latest->memorize &&
+                    (!latest->firstStrikeMs || *latest->firstStrikeMs > *task.shownMs);
                 (otherBusy ? busy : idle)[h].push_back(*task.reactionMs);
             }
         }
@@ -310,14 +335,16 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
         int wrongest = -1;
         for (int f = 0; f < 5; ++f) {
             if (hand.fingers[f].strikes >= 10 && hand.fingers[f].wrongShare() >= 0.1 &&
-                (wrongest < 0 || hand.fingers[f].wrongShare() > hand.fingers[wrongest].wrongShare()))
+                (wrongest < 0 ||
+                 hand.fingers[f].wrongShare() > hand.fingers[wrongest].wrongShare()))
                 wrongest = f;
         }
         if (wrongest >= 0 && wrongest != slowest) {
             int takenFor = -1;
             for (int s = 0; s < 5; ++s) {
                 if (s != wrongest && hand.confusion[wrongest][s] > 0 &&
-                    (takenFor < 0 || hand.confusion[wrongest][s] > hand.confusion[wrongest][takenFor]))
+                    (takenFor < 0 ||
+                     hand.confusion[wrongest][s] > hand.confusion[wrongest][takenFor]))
                     takenFor = s;
             }
             QString text = QStringLiteral("%1 %2: %3 % wrong")
@@ -331,11 +358,12 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
     }
     if (result.coupling) {
         const int c = qRound(*result.coupling);
-        result.findings << (c >= 80 ? QStringLiteral("The hands work independently (coupling %1 of 100)")
-                            : c >= 50
-                                ? QStringLiteral("The hands sometimes strike together (coupling %1 of 100)")
-                                : QStringLiteral("The hands often strike together (coupling %1 of 100)"))
-                               .arg(c);
+        result.findings
+            << (c >= 80 ? QStringLiteral("The hands work independently (coupling %1 of 100)")
+                : c >= 50
+                    ? QStringLiteral("The hands sometimes strike together (coupling %1 of 100)")
+                    : QStringLiteral("The hands often strike together (coupling %1 of 100)"))
+                   .arg(c);
     }
     for (int h = 0; h < 2; ++h) {
         const auto &cost = result.hands[h].twoHandCost;
@@ -357,7 +385,8 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
     }
 }
 
-Result computeWith(const HistoryData &data, const HistoryData &previous, const HistoryFilter *filter)
+Result computeWith(const HistoryData &data, const HistoryData &previous,
+                   const HistoryFilter *filter)
 {
     Result result;
     QHash<qint64, SessionView> sessions = bySession(data);
@@ -459,7 +488,8 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
     }
     lines << QStringLiteral("%1 %2, %3 strikes")
                  .arg(result.exercises)
-                 .arg(result.exercises == 1 ? QStringLiteral("exercise") : QStringLiteral("exercises"))
+                 .arg(result.exercises == 1 ? QStringLiteral("exercise")
+                                            : QStringLiteral("exercises"))
                  .arg(result.strikes);
     lines << QString();
     for (const QString &finding : result.findings)
@@ -470,8 +500,9 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
         lines << QStringLiteral("  finger          median   middle half     wrong  strikes");
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = hand.fingers[f];
-            const QString median =
-                finger.median ? QStringLiteral("%1 ms").arg(qRound(*finger.median)) : QStringLiteral("-");
+            const QString median = finger.median
+                                       ? QStringLiteral("%1 ms").arg(qRound(*finger.median))
+                                       : QStringLiteral("-");
             const QString spread = finger.median ? QStringLiteral("%1-%2 ms")
                                                        .arg(qRound(*finger.lowerQuartile))
                                                        .arg(qRound(*finger.upperQuartile))
@@ -489,7 +520,8 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
             lines << QStringLiteral("  trend: %1 ms per week").arg(qRound(*hand.trendMsPerWeek));
     }
     if (result.coupling)
-        lines << QString() << QStringLiteral("Coupling of the hands: %1 of 100").arg(qRound(*result.coupling));
+        lines << QString()
+              << QStringLiteral("Coupling of the hands: %1 of 100").arg(qRound(*result.coupling));
     return lines.join(u'\n') + u'\n';
 }
 

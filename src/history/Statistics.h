@@ -14,9 +14,9 @@
 // Which part of the history a view shows.
 struct HistoryFilter {
     enum class Period { LastExercise, Week, Month, All };
-    QString player;          // empty: every player
+    QString player; // empty: every player
     Period period = Period::All;
-    QString kind;            // "random", "sequential", "memory", "preschool"; empty: all
+    QString kind; // "random", "sequential", "memory", "preschool"; empty: all
 };
 
 // What the history says, for the Statistics window and the plain-text report. Reaction
@@ -80,8 +80,7 @@ StatisticsResult compute(const HistoryData &data, const HistoryData &previous = 
 
 // The coupling figure of two hands' strike times (ms, one exercise each list), or empty
 // when there are too few strikes.
-std::optional<double> coupling(const QList<QList<double>> &left,
-                               const QList<QList<double>> &right);
+std::optional<double> coupling(const QList<QList<double>> &left, const QList<QList<double>> &right);
 
 // The findings and figures as plain text, for moravel --report.
 QString report(const StatisticsResult &result, const HistoryFilter &filter);

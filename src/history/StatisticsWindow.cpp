@@ -173,10 +173,9 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_fingerChart->legend()->hide();
     fingersLayout->addWidget(chartView(m_fingerChart, fingers), 1);
     m_fingerTable = table(QStringLiteral("tblFingers"), 5, 4, fingers);
-    m_fingerTable->setHorizontalHeaderLabels({QStringLiteral("Left median"),
-                                              QStringLiteral("Left wrong"),
-                                              QStringLiteral("Right median"),
-                                              QStringLiteral("Right wrong")});
+    m_fingerTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Left median"), QStringLiteral("Left wrong"),
+         QStringLiteral("Right median"), QStringLiteral("Right wrong")});
     QStringList rows;
     for (int f = 1; f <= 5; ++f)
         rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
@@ -198,9 +197,9 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                                  mistakes);
         title->setWordWrap(true);
         mistakesLayout->addWidget(title, 0, h);
-        m_confusion[h] = table(h == 0 ? QStringLiteral("tblConfusionLeft")
-                                      : QStringLiteral("tblConfusionRight"),
-                               5, 5, mistakes);
+        m_confusion[h] =
+            table(h == 0 ? QStringLiteral("tblConfusionLeft") : QStringLiteral("tblConfusionRight"),
+                  5, 5, mistakes);
         m_confusion[h]->setHorizontalHeaderLabels(headers);
         m_confusion[h]->setVerticalHeaderLabels(headers);
         m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -242,8 +241,8 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                     together),
         2, 0, 1, 2);
     for (int h = 0; h < 2; ++h) {
-        m_cost[h] = bigFigure(h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"),
-                              together);
+        m_cost[h] = bigFigure(
+            h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"), together);
         auto *heading = new QLabel(QStringLiteral("<b>Two-hand cost, %1 hand</b>")
                                        .arg(QString::fromLatin1(HandName[h]).toLower()),
                                    together);
@@ -305,11 +304,11 @@ void StatisticsWindow::display(const StatisticsResult &result)
         m_pages->setCurrentIndex(0);
         return;
     }
-    QString findings = QStringLiteral("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
-                           .arg(result.exercises)
-                           .arg(result.exercises == 1 ? QStringLiteral("exercise")
-                                                      : QStringLiteral("exercises"))
-                           .arg(result.strikes);
+    QString findings =
+        QStringLiteral("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
+            .arg(result.exercises)
+            .arg(result.exercises == 1 ? QStringLiteral("exercise") : QStringLiteral("exercises"))
+            .arg(result.strikes);
     for (const QString &finding : result.findings)
         findings += QStringLiteral("<li>%1</li>").arg(finding.toHtmlEscaped());
     m_findings->setText(findings + QStringLiteral("</ul>"));
@@ -339,8 +338,8 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
                                     : QStringLiteral("-")));
             if (!finger.median)
                 continue;
-            const QString label = QStringLiteral("%1 %2").arg(QLatin1Char(HandName[h][0])).arg(
-                fingerHeader(f + 1));
+            const QString label =
+                QStringLiteral("%1 %2").arg(QLatin1Char(HandName[h][0])).arg(fingerHeader(f + 1));
             auto *box = new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
                                     *finger.upperQuartile, *finger.slowest, label);
             box->setBrush(HandColour[h].lighter(130));
@@ -405,9 +404,8 @@ void StatisticsWindow::showTransitions(const StatisticsResult &result)
     for (int r = 0; r < all.size(); ++r) {
         const auto &[h, t] = all[r];
         m_transitions->setItem(r, 0, cell(QString::fromLatin1(HandName[h])));
-        m_transitions->setItem(r, 1,
-                               cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from),
-                                                                   fingerHeader(t.to))));
+        m_transitions->setItem(
+            r, 1, cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from), fingerHeader(t.to))));
         m_transitions->setItem(r, 2, cell(QStringLiteral("%1 ms").arg(qRound(t.medianMs))));
         m_transitions->setItem(r, 3, cell(QString::number(t.count)));
     }
@@ -417,7 +415,8 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
 {
     clear(m_progressChart);
     auto *x = new QDateTimeAxis;
-    x->setTitleText(result.hands[0].progressByDay ? QStringLiteral("Day") : QStringLiteral("Exercise"));
+    x->setTitleText(result.hands[0].progressByDay ? QStringLiteral("Day")
+                                                  : QStringLiteral("Exercise"));
     x->setFormat(QStringLiteral("d MMM"));
     auto *y = new QValueAxis;
     y->setTitleText(QStringLiteral("Reaction time (ms)"));

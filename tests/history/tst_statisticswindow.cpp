@@ -63,7 +63,8 @@ void TestStatisticsWindow::showsTheFiguresItIsGiven()
     auto *fingers = window.findChild<QTableWidget *>(QStringLiteral("tblFingers"));
     QCOMPARE(fingers->item(3, 0)->text(), QStringLiteral("640 ms"));
     QCOMPARE(fingers->item(3, 1)->text(), QStringLiteral("40 %"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCoupling"))->text(), QStringLiteral("87"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCoupling"))->text(),
+             QStringLiteral("87"));
 }
 
 void TestStatisticsWindow::controlsMakeTheFilter_data()
@@ -78,8 +79,8 @@ void TestStatisticsWindow::controlsMakeTheFilter_data()
         << 0 << 0 << 0 << "" << HistoryFilter::Period::LastExercise << "";
     QTest::newRow("Bo, a week of sequential")
         << 2 << 1 << 2 << "Bo" << HistoryFilter::Period::Week << "sequential";
-    QTest::newRow("Ana, all preschool") << 1 << 3 << 4 << "Ana" << HistoryFilter::Period::All
-                                        << "preschool";
+    QTest::newRow("Ana, all preschool")
+        << 1 << 3 << 4 << "Ana" << HistoryFilter::Period::All << "preschool";
 }
 
 void TestStatisticsWindow::controlsMakeTheFilter()
