@@ -9,6 +9,7 @@
 #include "history/Statistics.h"
 #include "history/StatisticsWindow.h"
 #include "info/InfoCommands.h"
+#include "input/InputCommands.h"
 #include "memory/FormMemory.h"
 #include "preschool/frmPreschool.h"
 #include "sequential/FormSeq.h"
@@ -49,6 +50,7 @@ template <typename Window> QWidget *load(Forms &forms, void (*bind)(ExerciseWind
     auto *window = new Window(forms);
     bind(window, forms);
     InfoCommands::install(window, forms, window->kind());
+    InputCommands::install(window, forms);
     window->onCommand(Command::mnuStatistics, [&forms] { showStatistics(forms); });
     window->Form_Load();
     return window;

@@ -5,14 +5,18 @@
 #include "app/WindowCatalog.h"
 #include "drill/EventTrace.h"
 #include "frame/AppContext.h"
+#include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
 #include "history/HistoryRecorder.h"
 #include "history/HistoryStore.h"
+#include "input/InputPreferences.h"
+#include "input/MidiSource.h"
 #include "platform/AppendLogFile.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
 #include "platform/QtSyncSound.h"
 #include "platform/QtTicker.h"
+#include "platform/RtMidiPorts.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
@@ -22,9 +26,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -51,6 +57,11 @@ struct Options {
     QCommandLineOption report{
         QStringLiteral("report"),
         QStringLiteral("Print what the practice history says as plain text, and quit.")};
+    QCommandLineOption keyboard{
+        QStringLiteral("keyboard"),
+        QStringLiteral("Play on the computer keyboard with <layout> in this run: keypad (the "
+                       "numeric keypad for the right hand) or laptop (M , . / and right Alt)."),
+        QStringLiteral("layout")};
     QCommandLineOption player{
         QStringLiteral("player"),
         QStringLiteral("With --export-history or --report: only this player's practice."),
@@ -62,7 +73,8 @@ struct Options {
             QStringLiteral("A trainer for piano finger independence."));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({traceEvents, history, exportHistory, importHistory, report, player});
+        parser.addOptions(
+            {traceEvents, history, keyboard, exportHistory, importHistory, report, player});
     }
 };
 
@@ -111,6 +123,13 @@ int runCommand(int argc, char *argv[])
     return HistoryCommands::report(path, player);
 }
 
+// The user's remembered settings: the keyboard layout and the MIDI note map.
+QSettings userSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Moravel"),
+                     QStringLiteral("Moravel"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -126,6 +145,21 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     options.addTo(parser);
     parser.process(app);
+
+    InputPreferences input;
+    {
+        QSettings stored = userSettings();
+        input.load(stored);
+    }
+    if (parser.isSet(options.keyboard)) {
+        const auto layout = KeyMap::layoutFromId(parser.value(options.keyboard));
+        if (!layout) {
+            std::fprintf(stderr, "moravel: --keyboard takes keypad or laptop, not \"%s\"\n",
+                         qPrintable(parser.value(options.keyboard)));
+            return 2;
+        }
+        input.layout = *layout;
+    }
 
     PracticeSettings settings;
     const ProgramFolder folder(QCoreApplication::applicationDirPath());
@@ -161,13 +195,45 @@ int main(int argc, char *argv[])
                        events,
                        [] { return std::make_unique<QtTicker>(); },
                        [] { return std::make_unique<QtHandPlayer>(); },
-                       &history};
+                       &history,
+                       &input,
+                       [&input] {
+                           QSettings stored = userSettings();
+                           input.save(stored);
+                       },
+                       nullptr,
+                       nullptr};
 
     Forms forms(context);
     // Under the main loop a window's own calls run one loop level deeper.
     forms.setBaseLoopLevel(1);
     WindowCatalog::registerAll(forms);
     forms.show(QStringLiteral("frmLog"));
+
+    // MIDI comes up once the name prompt is on screen: looking for a MIDI system takes a
+    // moment, and finding none changes nothing but the MIDI dialog.
+    MidiSource midiSource(input.notes);
+    std::unique_ptr<RtMidiPorts> midi;
+    midiSource.setSink([&forms](const FingerStrike &strike) {
+        if (ExerciseWindow *window = forms.currentExercise())
+            window->strike(strike);
+    });
+    QTimer::singleShot(0, &app, [&] {
+        midi = std::make_unique<RtMidiPorts>(clock);
+        midi->setMessageSink(
+            [&midiSource](const QString &port, const QByteArray &bytes, qint64 arrived) {
+                midiSource.message(port, bytes, arrived);
+            });
+        midi->setPortSink([&forms, &midiSource](const QString &port, bool added) {
+            if (!added)
+                midiSource.portGone(port);
+            if (ExerciseWindow *window = forms.currentExercise())
+                window->showNotice(added ? QStringLiteral("MIDI keyboard connected: %1").arg(port)
+                                         : QStringLiteral("MIDI keyboard gone: %1").arg(port));
+        });
+        context.midi = midi.get();
+        context.midiSource = &midiSource;
+    });
     if (!history.notice().isEmpty()) {
         // Said once, over the name prompt.
         QTimer::singleShot(0, &app, [&] {

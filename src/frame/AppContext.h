@@ -10,6 +10,9 @@
 class Clock;
 class HandPlayer;
 class HistoryStore;
+class MidiPorts;
+class MidiSource;
+struct InputPreferences;
 class PracticeObserver;
 class ProcessStarter;
 class RandomSource;
@@ -39,4 +42,12 @@ struct AppContext {
     // The practice history, read by the Statistics window; none in tests that do not
     // need it.
     HistoryStore *history = nullptr;
+    // The key layout and the MIDI note map; without them (tests) the keypad layout plays.
+    InputPreferences *input = nullptr;
+    // Keeps the input preferences for the next run.
+    std::function<void()> saveInput = nullptr;
+    // The MIDI inputs and the strikes made of their notes; none in tests that do not need
+    // them.
+    MidiPorts *midi = nullptr;
+    MidiSource *midiSource = nullptr;
 };

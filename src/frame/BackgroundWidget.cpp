@@ -10,6 +10,15 @@ BackgroundWidget::BackgroundWidget(const QString &picture, const QColor &base, Q
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void BackgroundWidget::setPicture(const QString &picture)
+{
+    if (picture == m_picture)
+        return;
+    m_picture = picture;
+    m_cache = QPixmap();
+    update();
+}
+
 void BackgroundWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

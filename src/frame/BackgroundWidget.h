@@ -11,6 +11,9 @@ class BackgroundWidget : public QWidget {
 public:
     BackgroundWidget(const QString &picture, const QColor &base, QWidget *parent = nullptr);
 
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &picture);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

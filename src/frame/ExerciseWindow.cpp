@@ -5,6 +5,7 @@
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
+#include "input/InputPreferences.h"
 #include "ports/ProcessStarter.h"
 #include "ports/Ticker.h"
 #include "settings/ResultsLog.h"
@@ -19,6 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <algorithm>
 
 ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
                                QWidget *parent)
@@ -241,6 +245,36 @@ void ExerciseWindow::warn(const QString &message)
     QMessageBox::warning(this, QStringLiteral("Moravel"), message);
 }
 
+void ExerciseWindow::showNotice(const QString &message)
+{
+    if (!m_notice) {
+        m_notice = new QLabel(m_canvas);
+        m_notice->setObjectName(QStringLiteral("lblNotice"));
+        m_notice->setAlignment(Qt::AlignCenter);
+        m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_notice->setStyleSheet(QStringLiteral("QLabel { background: rgba(28, 36, 58, 215); "
+                                               "color: white; border-radius: 6px; "
+                                               "padding: 4px 12px; }"));
+        m_noticeTimer = new QTimer(this);
+        m_noticeTimer->setSingleShot(true);
+        m_noticeTimer->setInterval(4000);
+        connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);
+    }
+    m_notice->setText(message);
+    m_notice->adjustSize();
+    const int width = std::min(m_notice->width(), ClientWidth - 40);
+    m_notice->setGeometry((ClientWidth - width) / 2, 60, width, m_notice->height());
+    m_notice->show();
+    m_notice->raise();
+    m_noticeTimer->start();
+}
+
+KeyLayout ExerciseWindow::keyLayout() const
+{
+    const InputPreferences *input = context().input;
+    return input ? input->layout : KeyLayout::Keypad;
+}
+
 void ExerciseWindow::mnuUser_Click()
 {
     if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(QStringLiteral("frmLog"))))
@@ -259,7 +293,9 @@ void ExerciseWindow::mnuViewLog_Click()
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+         type != QEvent::ShortcutOverride) ||
+        !watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != this)
@@ -267,11 +303,19 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 
     auto *key = static_cast<QKeyEvent *>(event);
     const quint32 scanCode = m_physicalKeys ? key->nativeScanCode() : 0;
-    if (!KeyboardSource::isFingerKey(key->key(), key->modifiers(), scanCode))
+    const KeyLayout layout = keyLayout();
+    if (!KeyboardSource::isFingerKey(layout, key->key(), key->modifiers(), scanCode))
         return false;
-    m_keyboard.keyEvent(type == QEvent::KeyPress, key->key(), key->modifiers(), scanCode,
+    if (type == QEvent::ShortcutOverride) {
+        // A finger key is never a shortcut, and the Alt key of the laptop layout never
+        // arms the menu bar's Alt navigation (which starts from this event).
+        event->accept();
+        return true;
+    }
+    m_keyboard.keyEvent(layout, type == QEvent::KeyPress, key->key(), key->modifiers(), scanCode,
                         key->isAutoRepeat(), key->timestamp());
-    // Finger keys belong to the drill, not to whatever control has the focus.
+    // Finger keys belong to the drill, not to whatever control has the focus; the right
+    // Alt of the laptop layout so never reaches the menu bar either.
     return true;
 }
 

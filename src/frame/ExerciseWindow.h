@@ -68,6 +68,10 @@ public:
     void openDialog(QDialog *dialog);
     // A message the player must acknowledge.
     void warn(const QString &message);
+    // A short line over the window that goes by itself (a MIDI keyboard came or went).
+    void showNotice(const QString &message);
+    // The computer keyboard's finger keys in use.
+    KeyLayout keyLayout() const;
 
     // Menu handlers shared by the four windows.
     void mnuUser_Click();
@@ -105,4 +109,6 @@ private:
     std::array<QLabel *, std::size_t(Label::Count)> m_labels{};
     KeyboardSource m_keyboard;
     bool m_physicalKeys = false;
+    QLabel *m_notice = nullptr;
+    class QTimer *m_noticeTimer = nullptr;
 };

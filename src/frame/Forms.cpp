@@ -3,6 +3,7 @@
 
 #include "drill/DrillHold.h"
 #include "frame/AppContext.h"
+#include "frame/ExerciseWindow.h"
 #include "ports/SyncSound.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,22 @@ QStringList Forms::loadOrder() const
             names.append(entry.first);
     }
     return names;
+}
+
+ExerciseWindow *Forms::currentExercise() const
+{
+    if (m_unloading)
+        return nullptr;
+    ExerciseWindow *shown = nullptr;
+    for (const auto &[name, widget] : m_loaded) {
+        auto *window = qobject_cast<ExerciseWindow *>(widget.data());
+        if (!window || !window->isVisible())
+            continue;
+        if (window->isActiveWindow())
+            return window;
+        shown = window;
+    }
+    return shown;
 }
 
 QWidget *Forms::show(const QString &name)

@@ -49,6 +49,10 @@ public:
     // program's main loop, 0 (the default) where events are handled without one (tests).
     void setBaseLoopLevel(int level) { m_baseLoopLevel = level; }
 
+    // The exercise window the player is at (the one shown), for input that does not come
+    // through a window: MIDI notes, notices. None before the name prompt is answered.
+    class ExerciseWindow *currentExercise() const;
+
     // The window the name prompt opens.
     static QString startWindow();
 

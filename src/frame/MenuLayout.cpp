@@ -102,6 +102,10 @@ MenuSpec optionsMenu(Window window)
         break;
     }
     }
+    // The player's devices, the same in every window.
+    menu.items << separator(C::crtaInput) << item(C::mnuKeyboard, "&Keyboard...")
+               << item(C::mnuMidi, "&Piano keyboard (MIDI)...")
+               << item(C::mnuCheckKeys, "Check &keys...");
     return menu;
 }
 

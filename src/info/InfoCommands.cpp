@@ -7,6 +7,7 @@
 #include "info/HelpWindow.h"
 #include "info/PictureWindow.h"
 #include "info/frmAbout.h"
+#include "input/InputPreferences.h"
 
 #include <QFileInfo>
 #include <QShortcut>
@@ -71,6 +72,11 @@ void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind)
                                                        : QStringLiteral("Form2"));
     if (!picture)
         return;
+    if (!preschool) {
+        const InputPreferences *input = forms.context().input;
+        picture->setPicture(
+            PictureWindow::keysPicture(input && input->layout == KeyLayout::Laptop));
+    }
     // The random drill and preschool windows wait for the picture to close; the
     // sequential and memory windows go on under it.
     const bool modal = kind == MenuLayout::Window::Random || preschool;

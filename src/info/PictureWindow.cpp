@@ -9,11 +9,23 @@
 PictureWindow::Look PictureWindow::form2()
 {
     return {QStringLiteral("Key disposition"),
-            QStringLiteral(":/pictures/keys.svg"),
+            keysPicture(false),
             QStringLiteral("Key disposition :"),
             24,
             QSize(511, 469),
             QColor(0xf1, 0xf4, 0xf8)};
+}
+
+QString PictureWindow::keysPicture(bool laptop)
+{
+    return laptop ? QStringLiteral(":/pictures/keys-laptop.svg")
+                  : QStringLiteral(":/pictures/keys.svg");
+}
+
+void PictureWindow::setPicture(const QString &picture)
+{
+    if (auto *canvas = findChild<BackgroundWidget *>(QStringLiteral("canvas")))
+        canvas->setPicture(picture);
 }
 
 PictureWindow::Look PictureWindow::formDisposition()

@@ -19,6 +19,8 @@ public:
     };
 
     static Look form2();
+    // The key disposition picture of a computer keyboard layout.
+    static QString keysPicture(bool laptop);
     static Look formDisposition();
 
     explicit PictureWindow(const Look &look, QWidget *parent = nullptr);
@@ -26,4 +28,6 @@ public:
     // Shows the window modally or as an ordinary window. A window that is already open
     // only comes to the front, whatever was asked.
     void present(bool modal);
+    // Shows another picture in the same frame (the key layout changed).
+    void setPicture(const QString &picture);
 };

@@ -3,7 +3,9 @@
 
 namespace KeyMap {
 
-std::optional<FingerKey> lookup(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+namespace {
+
+std::optional<FingerKey> leftHand(int key, quint32 scanCode)
 {
     if (scanCode != 0) {
         switch (scanCode) {
@@ -17,6 +19,30 @@ std::optional<FingerKey> lookup(int key, Qt::KeyboardModifiers modifiers, quint3
             return FingerKey{Hand::Left, 2};
         case ScanSpace:
             return FingerKey{Hand::Left, 1};
+        default:
+            return std::nullopt;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Z:
+        return FingerKey{Hand::Left, 5};
+    case Qt::Key_X:
+        return FingerKey{Hand::Left, 4};
+    case Qt::Key_C:
+        return FingerKey{Hand::Left, 3};
+    case Qt::Key_V:
+        return FingerKey{Hand::Left, 2};
+    case Qt::Key_Space:
+        return FingerKey{Hand::Left, 1};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<FingerKey> keypadRightHand(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+{
+    if (scanCode != 0) {
+        switch (scanCode) {
         case ScanKeypadMinus:
             return FingerKey{Hand::Right, 5};
         case ScanKeypadMultiply:
@@ -33,19 +59,7 @@ std::optional<FingerKey> lookup(int key, Qt::KeyboardModifiers modifiers, quint3
             return std::nullopt;
         }
     }
-
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     switch (key) {
-    case Qt::Key_Z:
-        return FingerKey{Hand::Left, 5};
-    case Qt::Key_X:
-        return FingerKey{Hand::Left, 4};
-    case Qt::Key_C:
-        return FingerKey{Hand::Left, 3};
-    case Qt::Key_V:
-        return FingerKey{Hand::Left, 2};
-    case Qt::Key_Space:
-        return FingerKey{Hand::Left, 1};
     case Qt::Key_NumLock:
         return FingerKey{Hand::Right, 2};
     case Qt::Key_PageDown:
@@ -53,7 +67,7 @@ std::optional<FingerKey> lookup(int key, Qt::KeyboardModifiers modifiers, quint3
     default:
         break;
     }
-    if (keypad) {
+    if (modifiers.testFlag(Qt::KeypadModifier)) {
         switch (key) {
         case Qt::Key_Minus:
             return FingerKey{Hand::Right, 5};
@@ -70,12 +84,95 @@ std::optional<FingerKey> lookup(int key, Qt::KeyboardModifiers modifiers, quint3
     return std::nullopt;
 }
 
+std::optional<FingerKey> laptopRightHand(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+{
+    if (scanCode != 0) {
+        switch (scanCode) {
+        case ScanM:
+            return FingerKey{Hand::Right, 2};
+        case ScanComma:
+            return FingerKey{Hand::Right, 3};
+        case ScanPeriod:
+            return FingerKey{Hand::Right, 4};
+        case ScanSlash:
+            return FingerKey{Hand::Right, 5};
+        case ScanRightAlt:
+            return FingerKey{Hand::Right, 1};
+        default:
+            return std::nullopt;
+        }
+    }
+    // Without physical codes the keypad's slash is not the bottom row's, and only Alt Gr
+    // tells the right Alt from the left.
+    if (modifiers.testFlag(Qt::KeypadModifier))
+        return std::nullopt;
+    switch (key) {
+    case Qt::Key_M:
+        return FingerKey{Hand::Right, 2};
+    case Qt::Key_Comma:
+        return FingerKey{Hand::Right, 3};
+    case Qt::Key_Period:
+        return FingerKey{Hand::Right, 4};
+    case Qt::Key_Slash:
+        return FingerKey{Hand::Right, 5};
+    case Qt::Key_AltGr:
+        return FingerKey{Hand::Right, 1};
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<FingerKey> lookup(KeyLayout layout, int key, Qt::KeyboardModifiers modifiers,
+                                quint32 scanCode)
+{
+    if (auto left = leftHand(key, scanCode))
+        return left;
+    return layout == KeyLayout::Laptop ? laptopRightHand(key, modifiers, scanCode)
+                                       : keypadRightHand(key, modifiers, scanCode);
+}
+
 quint64 keyIdentity(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
     if (scanCode != 0)
         return (quint64(1) << 40) | scanCode;
     const quint64 keypad = modifiers.testFlag(Qt::KeypadModifier) ? 1 : 0;
     return (keypad << 32) | quint32(key);
+}
+
+QString keyName(KeyLayout layout, FingerKey finger)
+{
+    static const char *const left[] = {"Space", "V", "C", "X", "Z"};
+    static const char *const keypad[] = {"Page Down", "Num Lock", "/", "*", "-"};
+    static const char *const laptop[] = {"Alt Gr", "M", ",", ".", "/"};
+    if (finger.finger < 1 || finger.finger > 5)
+        return QString();
+    const int at = finger.finger - 1;
+    if (finger.hand == Hand::Left)
+        return QString::fromLatin1(left[at]);
+    return QString::fromLatin1(layout == KeyLayout::Laptop ? laptop[at] : keypad[at]);
+}
+
+QString layoutId(KeyLayout layout)
+{
+    return layout == KeyLayout::Laptop ? QStringLiteral("laptop") : QStringLiteral("keypad");
+}
+
+std::optional<KeyLayout> layoutFromId(const QString &id)
+{
+    const QString name = id.trimmed().toLower();
+    if (name == QLatin1String("keypad"))
+        return KeyLayout::Keypad;
+    if (name == QLatin1String("laptop"))
+        return KeyLayout::Laptop;
+    return std::nullopt;
+}
+
+QString layoutCaption(KeyLayout layout)
+{
+    return layout == KeyLayout::Laptop ? QStringLiteral("No numeric keypad")
+                                       : QStringLiteral("Numeric keypad");
 }
 
 } // namespace KeyMap

@@ -5,15 +5,17 @@
 
 KeyboardSource::KeyboardSource(const Clock &clock) : m_clock(clock) {}
 
-bool KeyboardSource::isFingerKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
+bool KeyboardSource::isFingerKey(KeyLayout layout, int key, Qt::KeyboardModifiers modifiers,
+                                 quint32 scanCode)
 {
-    return KeyMap::lookup(key, modifiers, scanCode).has_value();
+    return KeyMap::lookup(layout, key, modifiers, scanCode).has_value();
 }
 
-void KeyboardSource::keyEvent(bool press, int key, Qt::KeyboardModifiers modifiers,
-                              quint32 scanCode, bool autoRepeat, quint64 eventTimeMs)
+void KeyboardSource::keyEvent(KeyLayout layout, bool press, int key,
+                              Qt::KeyboardModifiers modifiers, quint32 scanCode, bool autoRepeat,
+                              quint64 eventTimeMs)
 {
-    const auto finger = KeyMap::lookup(key, modifiers, scanCode);
+    const auto finger = KeyMap::lookup(layout, key, modifiers, scanCode);
     if (!finger)
         return;
     const quint64 identity = KeyMap::keyIdentity(key, modifiers, scanCode);

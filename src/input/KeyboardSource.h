@@ -19,11 +19,12 @@ public:
     void setSink(Sink sink) override { m_sink = std::move(sink); }
 
     // Whether the key is a finger key, so the window keeps it from its controls.
-    static bool isFingerKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode);
-    // A press or release of a finger key. eventTimeMs is the event's own time stamp in
-    // milliseconds; 0 where it has none.
-    void keyEvent(bool press, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode,
-                  bool autoRepeat, quint64 eventTimeMs);
+    static bool isFingerKey(KeyLayout layout, int key, Qt::KeyboardModifiers modifiers,
+                            quint32 scanCode);
+    // A press or release of a finger key of the layout. eventTimeMs is the event's own time
+    // stamp in milliseconds; 0 where it has none.
+    void keyEvent(KeyLayout layout, bool press, int key, Qt::KeyboardModifiers modifiers,
+                  quint32 scanCode, bool autoRepeat, quint64 eventTimeMs);
     // Forgets the keys held down (the window lost the keyboard).
     void clear() { m_keys.clear(); }
 

@@ -14,6 +14,8 @@ private slots:
     void byQtKey();
     void byPhysicalKey_data();
     void byPhysicalKey();
+    void laptopLayout_data();
+    void laptopLayout();
     void strokes_data();
     void strokes();
 };
@@ -109,6 +111,65 @@ void TestKeyMap::byPhysicalKey()
     if (found) {
         QCOMPARE(int(found->hand), hand);
         QCOMPARE(found->finger, finger);
+    }
+}
+
+void TestKeyMap::laptopLayout_data()
+{
+    // The key as the layout reports it must not matter where a physical code is given.
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<int>("finger");
+
+    const auto alt = Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("M") << quint32(58) << int(Qt::Key_M) << none << 1 << 2;
+    QTest::newRow("M's key is , on AZERTY") << quint32(58) << int(Qt::Key_Comma) << none << 1 << 2;
+    QTest::newRow("comma") << quint32(59) << int(Qt::Key_Comma) << none << 1 << 3;
+    QTest::newRow("comma's key is W on Dvorak") << quint32(59) << int(Qt::Key_W) << none << 1 << 3;
+    QTest::newRow("period") << quint32(60) << int(Qt::Key_Period) << none << 1 << 4;
+    QTest::newRow("slash") << quint32(61) << int(Qt::Key_Slash) << none << 1 << 5;
+    QTest::newRow("slash's key is - on QWERTZ")
+        << quint32(61) << int(Qt::Key_Minus) << none << 1 << 5;
+    QTest::newRow("right Alt") << quint32(108) << int(Qt::Key_Alt) << alt << 1 << 1;
+    QTest::newRow("right Alt as Alt Gr") << quint32(108) << int(Qt::Key_AltGr) << none << 1 << 1;
+    QTest::newRow("M with Alt held") << quint32(58) << int(Qt::Key_M) << alt << 1 << 2;
+    QTest::newRow("left hand as before") << quint32(52) << int(Qt::Key_Y) << none << 0 << 5;
+    QTest::newRow("Space") << quint32(65) << int(Qt::Key_Space) << none << 0 << 1;
+    QTest::newRow("left Alt is no finger") << quint32(64) << int(Qt::Key_Alt) << alt << -1 << 0;
+    QTest::newRow("keypad divide is no finger")
+        << quint32(106) << int(Qt::Key_Slash) << keypad << -1 << 0;
+    QTest::newRow("Num Lock is no finger")
+        << quint32(77) << int(Qt::Key_NumLock) << none << -1 << 0;
+    QTest::newRow("N is no finger") << quint32(57) << int(Qt::Key_N) << none << -1 << 0;
+    // Without physical codes (other platforms) the Qt key decides.
+    QTest::newRow("no code: M") << quint32(0) << int(Qt::Key_M) << none << 1 << 2;
+    QTest::newRow("no code: period") << quint32(0) << int(Qt::Key_Period) << none << 1 << 4;
+    QTest::newRow("no code: slash") << quint32(0) << int(Qt::Key_Slash) << none << 1 << 5;
+    QTest::newRow("no code: keypad slash is no finger")
+        << quint32(0) << int(Qt::Key_Slash) << keypad << -1 << 0;
+    QTest::newRow("no code: Alt Gr") << quint32(0) << int(Qt::Key_AltGr) << none << 1 << 1;
+    QTest::newRow("no code: Alt cannot tell left from right")
+        << quint32(0) << int(Qt::Key_Alt) << alt << -1 << 0;
+    QTest::newRow("no code: Z") << quint32(0) << int(Qt::Key_Z) << none << 0 << 5;
+}
+
+void TestKeyMap::laptopLayout()
+{
+    QFETCH(quint32, scanCode);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, hand);
+    QFETCH(int, finger);
+    const auto found = KeyMap::lookup(KeyLayout::Laptop, key, modifiers, scanCode);
+    QCOMPARE(found.has_value(), hand >= 0);
+    if (found) {
+        QCOMPARE(int(found->hand), hand);
+        QCOMPARE(found->finger, finger);
+        // The keypad layout does not know the bottom-row keys of the right hand.
+        if (hand == 1)
+            QVERIFY(!KeyMap::lookup(KeyLayout::Keypad, key, modifiers, scanCode));
     }
 }
 

@@ -122,6 +122,25 @@ set_count() {
   sleep 0.5
   wait_window "Moravel"
 }
+# Presses and releases X key codes as they are, through XTest: xdotool also presses the
+# left Alt when asked for Alt_R, which a real keyboard does not.
+raw_keys() {
+  /usr/bin/python3 - "$@" <<'PY'
+import ctypes, sys, time
+x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
+xtst = ctypes.cdll.LoadLibrary('libXtst.so.6')
+x11.XOpenDisplay.restype = ctypes.c_void_p
+display = ctypes.c_void_p(x11.XOpenDisplay(None))
+if not display:
+    sys.exit('no display')
+for code in sys.argv[1:]:
+    for down in (1, 0):
+        xtst.XTestFakeKeyEvent(display, int(code), down, 0)
+        x11.XFlush(display)
+        time.sleep(0.02)
+x11.XCloseDisplay(display)
+PY
+}
 type_text() { xdotool type --delay 40 "$1"; }
 
 log_bytes() { if [ -f "$LOG" ]; then cat "$LOG"; fi; }

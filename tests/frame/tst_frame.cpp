@@ -109,6 +109,9 @@ void TestFrame::randomMenuBar_data()
     row("mnuLevel", "&Level");
     row("mnuLComb", "&Left hand combinations");
     row("mnuRComb", "&Right Hand combinations");
+    row("mnuKeyboard", "&Keyboard...");
+    row("mnuMidi", "&Piano keyboard (MIDI)...");
+    row("mnuCheckKeys", "Check &keys...");
     row("mnuHelp", "&Help");
     row("mnuContents", "&Contents            F1");
     row("mnuRaspored", "&Key dispositon");

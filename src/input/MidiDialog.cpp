@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/MidiDialog.h"
+
+#include "input/MidiSource.h"
+#include "ports/MidiPorts.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const FingerNames[] = {"thumb", "index finger", "middle finger", "ring finger",
+                                   "little finger"};
+
+QString fingerText(FingerKey finger)
+{
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(finger.hand == Hand::Left ? QStringLiteral("Left") : QStringLiteral("Right"),
+             QString::fromLatin1(FingerNames[finger.finger - 1]))
+        .arg(finger.finger);
+}
+
+QString noteText(int note)
+{
+    if (note < 0)
+        return QStringLiteral("-");
+    return QStringLiteral("%1  (%2)").arg(NoteMap::noteName(note)).arg(note);
+}
+
+} // namespace
+
+MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap &current,
+                       std::function<void(const NoteMap &)> saved, QWidget *parent)
+    : QDialog(parent), m_ports(ports), m_source(source), m_notes(current), m_saved(std::move(saved))
+{
+    setObjectName(QStringLiteral("frmMidi"));
+    setWindowTitle(QStringLiteral("Piano keyboard (MIDI)"));
+    auto *layout = new QVBoxLayout(this);
+
+    m_system = new QLabel(this);
+    m_system->setObjectName(QStringLiteral("lblSystem"));
+    m_system->setWordWrap(true);
+    layout->addWidget(m_system);
+
+    m_portList = new QTreeWidget(this);
+    m_portList->setObjectName(QStringLiteral("lstPorts"));
+    m_portList->setHeaderLabels({QStringLiteral("Port"), QStringLiteral("State")});
+    m_portList->setRootIsDecorated(false);
+    m_portList->setMinimumHeight(90);
+    m_portList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    layout->addWidget(m_portList);
+
+    m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
+    m_noteTable->setObjectName(QStringLiteral("tblNotes"));
+    m_noteTable->setHorizontalHeaderLabels({QStringLiteral("Finger"), QStringLiteral("Note")});
+    m_noteTable->verticalHeader()->hide();
+    m_noteTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_noteTable->setSelectionMode(QAbstractItemView::NoSelection);
+    m_noteTable->setFocusPolicy(Qt::NoFocus);
+    m_noteTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_noteTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_noteTable->setMinimumHeight(m_noteTable->verticalHeader()->defaultSectionSize() * 11 + 4);
+    layout->addWidget(m_noteTable);
+
+    m_prompt = new QLabel(this);
+    m_prompt->setObjectName(QStringLiteral("lblPrompt"));
+    m_prompt->setWordWrap(true);
+    QFont bold = m_prompt->font();
+    bold.setBold(true);
+    m_prompt->setFont(bold);
+    layout->addWidget(m_prompt);
+    m_lastNote = new QLabel(this);
+    m_lastNote->setObjectName(QStringLiteral("lblLastNote"));
+    layout->addWidget(m_lastNote);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_learn = buttons->addButton(QStringLiteral("&Learn"), QDialogButtonBox::ActionRole);
+    m_learn->setObjectName(QStringLiteral("cmdLearn"));
+    QPushButton *reset =
+        buttons->addButton(QStringLiteral("&Default"), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("cmdDefault"));
+    QPushButton *ok = buttons->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    layout->addWidget(buttons);
+    connect(m_learn, &QPushButton::clicked, this, [this] {
+        if (learning())
+            stopLearning();
+        else
+            learn();
+    });
+    connect(reset, &QPushButton::clicked, this, &MidiDialog::restoreDefault);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        stopLearning();
+        if (m_saved)
+            m_saved(m_notes);
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    const bool available = m_ports && m_ports->available();
+    if (available)
+        m_system->setText(QStringLiteral("MIDI through the %1. Every input port is listened "
+                                         "to; other programs can play into the port "
+                                         "\"Moravel\".")
+                              .arg(m_ports->systemName()));
+    else
+        m_system->setText(
+            QStringLiteral("MIDI is unavailable. %1\nThe computer keyboard plays as always.")
+                .arg(m_ports ? m_ports->unavailableReason() : QString()));
+    m_learn->setEnabled(available && m_source);
+    m_portList->setEnabled(available);
+
+    m_refresh = new QTimer(this);
+    m_refresh->setInterval(1000);
+    connect(m_refresh, &QTimer::timeout, this, &MidiDialog::refreshPorts);
+    refreshPorts();
+    showNotes();
+    showStep();
+    resize(460, 600);
+}
+
+MidiDialog::~MidiDialog()
+{
+    stopLearning();
+    if (m_source && m_listener)
+        m_source->removeNoteListener(m_listener);
+}
+
+void MidiDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_source && !m_listener)
+        m_listener = m_source->addNoteListener(
+            [this](int n, int velocity, bool on) { note(n, velocity, on); });
+    refreshPorts();
+    m_refresh->start();
+}
+
+void MidiDialog::hideEvent(QHideEvent *event)
+{
+    stopLearning();
+    if (m_source && m_listener) {
+        m_source->removeNoteListener(m_listener);
+        m_listener = 0;
+    }
+    m_refresh->stop();
+    QDialog::hideEvent(event);
+}
+
+void MidiDialog::refreshPorts()
+{
+    m_portList->clear();
+    if (!m_ports || !m_ports->available())
+        return;
+    const QList<MidiPorts::Port> ports = m_ports->ports();
+    for (const MidiPorts::Port &port : ports) {
+        QString state;
+        if (port.own)
+            state = QStringLiteral("the program's own port, for other programs");
+        else
+            state = port.open ? QStringLiteral("listening") : QStringLiteral("cannot be opened");
+        new QTreeWidgetItem(m_portList, {port.name, state});
+    }
+    if (ports.size() <= 1)
+        new QTreeWidgetItem(m_portList,
+                            {QStringLiteral("No MIDI keyboard found yet: plug one in, it is "
+                                            "picked up within a second."),
+                             QString()});
+}
+
+void MidiDialog::learn()
+{
+    if (!m_source || learning())
+        return;
+    m_learnt = NoteMap();
+    m_step = 0;
+    m_source->capture(true);
+    m_learn->setText(QStringLiteral("Stop &learning"));
+    showStep();
+}
+
+void MidiDialog::stopLearning()
+{
+    if (!learning())
+        return;
+    m_step = -1;
+    if (m_source)
+        m_source->capture(false);
+    m_learn->setText(QStringLiteral("&Learn"));
+    showNotes();
+    showStep();
+}
+
+void MidiDialog::restoreDefault()
+{
+    stopLearning();
+    m_notes = NoteMap::fivefingerC();
+    showNotes();
+}
+
+void MidiDialog::note(int note, int velocity, bool on)
+{
+    if (!on)
+        return;
+    m_lastNote->setText(
+        QStringLiteral("Last note: %1, velocity %2").arg(noteText(note)).arg(velocity));
+    if (!learning())
+        return;
+    if (auto taken = m_learnt.finger(note)) {
+        m_prompt->setText(QStringLiteral("%1 is already the %2's note. Play another note for "
+                                         "the %3.")
+                              .arg(NoteMap::noteName(note), fingerText(*taken).toLower(),
+                                   fingerText(NoteMap::learnOrder(m_step)).toLower()));
+        return;
+    }
+    m_learnt.setNote(NoteMap::learnOrder(m_step), note);
+    if (++m_step == NoteMap::Fingers) {
+        m_notes = m_learnt;
+        stopLearning();
+        m_prompt->setText(QStringLiteral("All ten notes learnt. OK keeps them."));
+        return;
+    }
+    showNotes();
+    showStep();
+}
+
+void MidiDialog::showNotes()
+{
+    const NoteMap &shown = learning() ? m_learnt : m_notes;
+    for (int step = 0; step < NoteMap::Fingers; ++step) {
+        const FingerKey finger = NoteMap::learnOrder(step);
+        auto *name = new QTableWidgetItem(fingerText(finger));
+        auto *value = new QTableWidgetItem(noteText(shown.note(finger)));
+        if (learning() && step == m_step) {
+            QFont bold = name->font();
+            bold.setBold(true);
+            name->setFont(bold);
+            value->setFont(bold);
+        }
+        m_noteTable->setItem(step, 0, name);
+        m_noteTable->setItem(step, 1, value);
+    }
+}
+
+void MidiDialog::showStep()
+{
+    if (learning())
+        m_prompt->setText(QStringLiteral("Play the note for the %1 (%2 of 10).")
+                              .arg(fingerText(NoteMap::learnOrder(m_step)).toLower())
+                              .arg(m_step + 1));
+    else if (m_prompt->text().isEmpty() || !m_prompt->text().startsWith(QLatin1String("All")))
+        m_prompt->setText(QStringLiteral("Learn takes the ten notes as you play them: left "
+                                         "hand little finger to thumb, then right hand thumb "
+                                         "to little finger."));
+}

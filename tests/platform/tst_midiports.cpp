@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The system's MIDI inputs through RtMidi: nothing there (no ALSA sequencer, no JACK
+// server) is a quiet "unavailable"; with a JACK server on its dummy backend, the program's
+// own port receives notes and a keyboard port that comes and goes is picked up and let go.
+#include "platform/RtMidiPorts.h"
+#include "platform/SystemClock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <RtMidi.h>
+
+class TestMidiPorts : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void unavailable();
+    void ownPortAndHotPlug();
+    void cleanupTestCase();
+
+private:
+    bool startJack();
+    QProcess m_jack;
+    QByteArray m_server;
+};
+
+void TestMidiPorts::initTestCase()
+{
+    // A server name of this run's own, so a JACK server of the machine plays no part.
+    m_server = "moravel-test-" + QByteArray::number(QCoreApplication::applicationPid());
+    qputenv("JACK_DEFAULT_SERVER", m_server);
+    qputenv("JACK_NO_AUDIO_RESERVATION", "1");
+}
+
+void TestMidiPorts::unavailable()
+{
+    if (QFile::exists(QStringLiteral("/dev/snd/seq")))
+        QSKIP("this machine has an ALSA sequencer, so MIDI is never unavailable here");
+    SystemClock clock;
+    RtMidiPorts ports(clock);
+    QVERIFY(!ports.available());
+    QVERIFY(ports.unavailableReason().contains(QStringLiteral("JACK")));
+    QVERIFY(ports.ports().isEmpty());
+    ports.rescan(); // and nothing happens
+}
+
+bool TestMidiPorts::startJack()
+{
+    const QString jackd = QStandardPaths::findExecutable(QStringLiteral("jackd"));
+    if (jackd.isEmpty())
+        return false;
+    m_jack.setProgram(jackd);
+    m_jack.setArguments({QStringLiteral("--no-realtime"), QStringLiteral("-n"),
+                         QString::fromLatin1(m_server), QStringLiteral("-d"),
+                         QStringLiteral("dummy"), QStringLiteral("-r"), QStringLiteral("48000"),
+                         QStringLiteral("-p"), QStringLiteral("256")});
+    m_jack.setProcessChannelMode(QProcess::MergedChannels);
+    m_jack.start();
+    return m_jack.waitForStarted(5000);
+}
+
+void TestMidiPorts::ownPortAndHotPlug()
+{
+    if (QFile::exists(QStringLiteral("/dev/snd/seq")))
+        QSKIP("this machine has an ALSA sequencer; the JACK path is not taken");
+    QVERIFY2(startJack(), "jackd (Debian's jackd2) is needed for this test");
+
+    SystemClock clock;
+    std::unique_ptr<RtMidiPorts> ports;
+    QElapsedTimer waited;
+    waited.start();
+    // The server takes a moment to accept clients.
+    while (waited.elapsed() < 10000) {
+        ports = std::make_unique<RtMidiPorts>(clock);
+        if (ports->available())
+            break;
+        QTest::qWait(200);
+    }
+    QVERIFY(ports->available());
+    QCOMPARE(ports->systemName(), QStringLiteral("JACK"));
+    QCOMPARE(ports->ports().size(), 1);
+    QVERIFY(ports->ports().first().own);
+
+    QList<QByteArray> received;
+    QStringList from;
+    qint64 arrived = 0;
+    ports->setMessageSink([&](const QString &port, const QByteArray &bytes, qint64 at) {
+        from << port;
+        received << bytes;
+        arrived = at;
+    });
+    QStringList changes;
+    ports->setPortSink([&](const QString &port, bool added) {
+        changes << (added ? QStringLiteral("+") : QStringLiteral("-")) + port;
+    });
+
+    // Another program plays into the program's own port.
+    RtMidiOut sender(RtMidi::UNIX_JACK, "sender");
+    int own = -1;
+    for (unsigned i = 0; i < sender.getPortCount(); ++i) {
+        if (sender.getPortName(i) == "Moravel:Moravel")
+            own = int(i);
+    }
+    QVERIFY2(own >= 0, "the program's own port is \"Moravel:Moravel\"");
+    sender.openPort(unsigned(own));
+    const qint64 before = clock.monotonicNs();
+    const std::vector<unsigned char> noteOn = {0x90, 60, 100};
+    sender.sendMessage(&noteOn);
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 3000);
+    QCOMPARE(received.first(), QByteArray::fromHex("903c64"));
+    QCOMPARE(from.first(), QStringLiteral("Moravel"));
+    QVERIFY(arrived >= before);
+    sender.closePort();
+
+    // A keyboard is plugged in, found at the next look, and let go when it goes.
+    ports->rescan();
+    changes.clear();
+    auto piano = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, "piano");
+    piano->openVirtualPort("keys");
+    ports->rescan();
+    QCOMPARE(changes, QStringList{QStringLiteral("+piano:keys")});
+    QCOMPARE(ports->ports().size(), 2);
+    received.clear();
+    piano->sendMessage(&noteOn);
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 3000);
+    QCOMPARE(from.last(), QStringLiteral("piano:keys"));
+    piano.reset();
+    ports->rescan();
+    QCOMPARE(changes.last(), QStringLiteral("-piano:keys"));
+    QCOMPARE(ports->ports().size(), 1);
+}
+
+void TestMidiPorts::cleanupTestCase()
+{
+    if (m_jack.state() != QProcess::NotRunning) {
+        m_jack.terminate();
+        if (!m_jack.waitForFinished(5000))
+            m_jack.kill();
+    }
+}
+
+QTEST_GUILESS_MAIN(TestMidiPorts)
+#include "tst_midiports.moc"
