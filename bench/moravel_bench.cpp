@@ -7,6 +7,8 @@
 //   moravel_bench recording [samples]   the history recorder's cost on the key path
 //   moravel_bench statistics [strikes]   the Statistics window's opening time
 //   moravel_bench make-history FILE [strikes]   a synthetic history for --report
+//   moravel_bench midi [samples]   MIDI note-on (as it reaches the program) to the new task
+//                                  painted; needs a running JACK server
 #include "app/WindowCatalog.h"
 #include "drill/DrillCore.h"
 #include "drill/DrillHold.h"
@@ -18,10 +20,13 @@
 #include "history/HistoryStore.h"
 #include "history/Statistics.h"
 #include "history/StatisticsWindow.h"
+#include "input/InputPreferences.h"
+#include "input/MidiSource.h"
 #include "platform/AppendLogFile.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
 #include "platform/QtTicker.h"
+#include "platform/RtMidiPorts.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
@@ -36,6 +41,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <RtMidi.h>
 
 #include <algorithm>
 #include <cmath>
@@ -178,15 +185,43 @@ public:
         }
     }
 
+    // The finger that answers the hand's task.
+    int fingerFor(Hand hand) const
+    {
+        const QString task =
+            hand == Hand::Left ? m_window->drill()->Leva() : m_window->drill()->Desna();
+        const int finger = task.toInt();
+        return finger >= 1 && finger <= 5 ? finger : 1;
+    }
+
+    // One sample of another input: send() makes the strike, and the clock starts when the
+    // strike reaches the program (armOnTick with that moment).
+    double sampleBy(const std::function<void()> &send, int waitMs)
+    {
+        m_before.clear();
+        for (QLabel *label : m_window->findChildren<QLabel *>())
+            m_before.insert(label, label->text());
+        m_waitForTick = true;
+        m_started = false;
+        m_newTextPainted = false;
+        m_done = false;
+        send();
+        bool late = false;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&late] { late = true; });
+        guard.start(waitMs);
+        while (!m_done && !late)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        m_waitForTick = false;
+        return m_done ? m_end - m_start : -1.0;
+    }
+
     // One sample: press and release the finger key that answers the hand's task. Returns
     // the time in ms, or a negative value when no new text was painted within the wait.
     double sample(Hand hand, bool waitForTick, int waitMs)
     {
-        const QString task =
-            hand == Hand::Left ? m_window->drill()->Leva() : m_window->drill()->Desna();
-        int finger = task.toInt();
-        if (finger < 1 || finger > 5)
-            finger = 1;
+        const int finger = fingerFor(hand);
         static const int left[] = {Qt::Key_Space, Qt::Key_V, Qt::Key_C, Qt::Key_X, Qt::Key_Z};
         static const int right[] = {Qt::Key_3, Qt::Key_NumLock, Qt::Key_Slash, Qt::Key_Asterisk,
                                     Qt::Key_Minus};
@@ -537,6 +572,73 @@ int runTicks(int n400, int n1000)
     return failures ? 1 : 0;
 }
 
+// A MIDI piano playing the random drill: an RtMidi sender in this process plays into the
+// program's own port through the JACK server; each sample runs from the moment the note-on
+// reached the program (stamped on RtMidi's thread, as the drill times it) to the new task
+// painted. What JACK's period adds before that moment is the MIDI system's, not ours.
+int runMidi(int samples)
+{
+    Rig rig(false);
+    RtMidiPorts ports(rig.clock);
+    if (!ports.available()) {
+        row(QStringLiteral("MIDI note-on to new task painted, FormRand"),
+            QStringLiteral("no MIDI system (start jackd)"), QStringLiteral("p99 < 2 ms"), false);
+        return 1;
+    }
+    const NoteMap notes = NoteMap::fivefingerC();
+    MidiSource source(notes);
+    rig.context.midi = &ports;
+    rig.context.midiSource = &source;
+    auto *window = qobject_cast<ExerciseWindow *>(rig.forms.show(QStringLiteral("FormRand")));
+    rig.settings.TaskCountLeft = rig.settings.TaskCountRight = 30000;
+    KeyProbe probe(window);
+    const qint64 offsetNs = rig.clock.monotonicNs() - g_clock.nsecsElapsed();
+    ports.setMessageSink([&](const QString &port, const QByteArray &bytes, qint64 arrived) {
+        if (bytes.size() == 3 && (quint8(bytes[0]) & 0xF0) == 0x90 && bytes[2] != 0)
+            probe.armOnTick(double(arrived - offsetNs) / 1e6);
+        source.message(port, bytes, arrived);
+    });
+    source.setSink([window](const FingerStrike &strike) { window->strike(strike); });
+
+    RtMidiOut sender(RtMidi::UNIX_JACK, "bench-piano");
+    for (unsigned i = 0; i < sender.getPortCount(); ++i) {
+        if (sender.getPortName(i) == "Moravel:Moravel")
+            sender.openPort(i);
+    }
+    window->trigger(Command::mnuStart);
+    QCoreApplication::processEvents();
+    std::vector<double> times;
+    int missed = 0;
+    for (int i = 0; i < samples + 20; ++i) {
+        const Hand hand = i % 2 ? Hand::Right : Hand::Left;
+        const int note = notes.note({hand, probe.fingerFor(hand)});
+        const double t = probe.sampleBy(
+            [&] {
+                const std::vector<unsigned char> on = {0x90, (unsigned char)note, 80};
+                const std::vector<unsigned char> off = {0x80, (unsigned char)note, 0};
+                sender.sendMessage(&on);
+                sender.sendMessage(&off);
+            },
+            300);
+        if (i < 20)
+            continue;
+        if (t < 0)
+            ++missed;
+        else
+            times.push_back(t);
+    }
+    const double p50 = percentile(times, 50), p99 = percentile(times, 99);
+    const bool met = !times.empty() && p99 < 2.0;
+    QString value = QStringLiteral("%1 / %2 ms (n=%3")
+                        .arg(p50, 0, 'f', 2)
+                        .arg(p99, 0, 'f', 2)
+                        .arg(times.size());
+    value += missed ? QStringLiteral(", %1 unchanged)").arg(missed) : QStringLiteral(")");
+    row(QStringLiteral("MIDI note-on arrival to new task painted, FormRand p50 / p99"), value,
+        QStringLiteral("p99 < 2 ms"), met);
+    return met ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -552,12 +654,15 @@ int main(int argc, char *argv[])
         return runRecording(argc > 2 ? std::atoi(argv[2]) : 300);
     if (mode == QLatin1String("statistics"))
         return runStatistics(argc > 2 ? std::atoi(argv[2]) : 100000);
+    if (mode == QLatin1String("midi"))
+        return runMidi(argc > 2 ? std::atoi(argv[2]) : 300);
     if (mode == QLatin1String("make-history") && argc > 2) {
         makeHistory(QString::fromLocal8Bit(argv[2]), argc > 3 ? std::atoi(argv[3]) : 100000);
         return 0;
     }
     std::fprintf(stderr,
                  "usage: moravel_bench keys [samples] | ticks [n400] [n1000] |"
-                 " recording [samples] | statistics [strikes] | make-history FILE [strikes]\n");
+                 " recording [samples] | statistics [strikes] | make-history FILE [strikes] |"
+                 " midi [samples]\n");
     return 2;
 }

@@ -26,6 +26,16 @@ say() { echo "bench: $*" >&2; }
 say "key release to new task painted, $KEY_SAMPLES keys per window"
 "$BIN/moravel_bench" keys "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
 
+say "MIDI note-on to new task painted, through a JACK server on its dummy backend"
+(
+  export JACK_DEFAULT_SERVER="moravel-bench-$$" JACK_NO_AUDIO_RESERVATION=1
+  jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
+  jack=$!
+  sleep 1
+  "$BIN/moravel_bench" midi "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
+  kill "$jack" 2>/dev/null || true
+)
+
 say "practice history: recording cost, Statistics window, report"
 "$BIN/moravel_bench" recording 1000 2>/dev/null | grep '^ROW' >>"$OUT" || true
 "$BIN/moravel_bench" statistics 100000 2>/dev/null | grep '^ROW' >>"$OUT" || true
