@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The MIDI dialog: without a MIDI system it says so; Learn takes ten distinct notes in
+// order, makes no strikes meanwhile, and OK keeps what was learnt.
+#include "input/MidiDialog.h"
+#include "input/MidiSource.h"
+#include "ports/MidiPorts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class FakePorts : public MidiPorts {
+public:
+    bool present = true;
+    bool available() const override { return present; }
+    QString unavailableReason() const override { return QStringLiteral("No MIDI system."); }
+    QString systemName() const override { return QStringLiteral("JACK"); }
+    QList<Port> ports() const override { return {Port{QStringLiteral("Moravel"), true, true}}; }
+    void setMessageSink(MessageSink) override {}
+    void setPortSink(PortSink) override {}
+};
+
+} // namespace
+
+class TestMidiDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void unavailable();
+    void learn();
+};
+
+void TestMidiDialog::unavailable()
+{
+    FakePorts ports;
+    ports.present = false;
+    const NoteMap map = NoteMap::fivefingerC();
+    MidiSource source(map);
+    MidiDialog dialog(&ports, &source, map, {});
+    QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("lblSystem"))
+                ->text()
+                .startsWith(QStringLiteral("MIDI is unavailable.")));
+    QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("cmdLearn"))->isEnabled());
+}
+
+void TestMidiDialog::learn()
+{
+    FakePorts ports;
+    const NoteMap map = NoteMap::fivefingerC();
+    MidiSource source(map);
+    int strikes = 0;
+    source.setSink([&](const FingerStrike &) { ++strikes; });
+    NoteMap kept;
+    MidiDialog dialog(&ports, &source, map, [&](const NoteMap &notes) { kept = notes; });
+    dialog.show();
+    dialog.learn();
+    const int played[] = {36, 38, 40, 38 /* taken: asked again */, 41, 43, 72, 74, 76, 77, 79};
+    qint64 at = 0;
+    for (int note : played) {
+        at += 100000000;
+        source.message(QStringLiteral("piano"), QByteArray::fromHex("90") + char(note) + char(70),
+                       at);
+        source.message(QStringLiteral("piano"), QByteArray::fromHex("80") + char(note) + char(0),
+                       at + 1000);
+    }
+    QVERIFY(!dialog.learning());
+    QCOMPARE(strikes, 0);
+    dialog.findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+    QCOMPARE(kept.note({Hand::Left, 5}), 36);
+    QCOMPARE(kept.note({Hand::Left, 1}), 43);
+    QCOMPARE(kept.note({Hand::Right, 1}), 72);
+    QCOMPARE(kept.note({Hand::Right, 5}), 79);
+    // Learning over, the notes strike again.
+    source.message(QStringLiteral("piano"), QByteArray::fromHex("903c46"), at + 500000000);
+    QCOMPARE(strikes, 1);
+}
+
+QTEST_MAIN(TestMidiDialog)
+#include "tst_mididialog.moc"
