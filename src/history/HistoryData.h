@@ -41,6 +41,7 @@ struct HistoryData {
         std::optional<double> reactionMs;
         std::optional<double> atMs;
         bool memorize = false;
+        std::optional<int> velocity; // how hard a MIDI key was struck, 1..127
     };
 
     QList<Session> sessions; // in the order they started

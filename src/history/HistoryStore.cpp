@@ -431,10 +431,11 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
     }
     QSqlQuery strikes(db());
     strikes.setForwardOnly(true);
-    strikes.prepare(QStringLiteral("SELECT session, hand, task, expected, struck, correct,"
-                                   " anticipated, reaction_ms, at_ms, memorize FROM strikes"
-                                   " WHERE session IN (%1) ORDER BY session, id")
-                        .arg(in));
+    strikes.prepare(
+        QStringLiteral("SELECT session, hand, task, expected, struck, correct,"
+                       " anticipated, reaction_ms, at_ms, memorize, velocity FROM strikes"
+                       " WHERE session IN (%1) ORDER BY session, id")
+            .arg(in));
     if (strikes.exec()) {
         while (strikes.next()) {
             HistoryData::Strike s;
@@ -450,6 +451,8 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             if (const QVariant at = strikes.value(8); !at.isNull())
                 s.atMs = at.toDouble();
             s.memorize = strikes.value(9).toInt() != 0;
+            if (const QVariant v = strikes.value(10); !v.isNull())
+                s.velocity = v.toInt();
             data.strikes << s;
         }
     }

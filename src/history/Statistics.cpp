@@ -130,7 +130,11 @@ void fillFingers(const HistoryData &data, std::array<Result::Hand, 2> &hands,
             }
         }
     }
+    std::array<std::array<std::vector<double>, 5>, 2> velocities;
     for (const HistoryData::Strike &s : data.strikes) {
+        // Touch belongs to the finger that struck, whatever the task asked.
+        if (s.velocity && s.hand >= 0 && s.hand <= 1 && s.struck >= 1 && s.struck <= 5)
+            velocities[s.hand][s.struck - 1].push_back(*s.velocity);
         if (s.memorize || s.hand < 0 || s.hand > 1 || s.expected < 1 || s.expected > 5)
             continue;
         Result::Finger &finger = hands[s.hand].fingers[s.expected - 1];
@@ -144,6 +148,12 @@ void fillFingers(const HistoryData &data, std::array<Result::Hand, 2> &hands,
         for (int f = 0; f < 5; ++f) {
             const std::vector<double> &v = reactions[h][f];
             Result::Finger &finger = hands[h].fingers[f];
+            if (const std::vector<double> &touch = velocities[h][f];
+                int(touch.size()) >= MinSamples) {
+                finger.velocityMedian = quantile(touch, 0.5);
+                finger.velocityLower = quantile(touch, 0.25);
+                finger.velocityUpper = quantile(touch, 0.75);
+            }
             if (int(v.size()) < MinSamples)
                 continue;
             finger.median = quantile(v, 0.5);
@@ -331,6 +341,23 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
             }
             result.findings << text;
         }
+        // The finger whose touch varies most, when the hand played a MIDI keyboard and
+        // the fingers differ noticeably (a middle half of 10 or more velocity steps).
+        int uneven = -1;
+        for (int f = 0; f < 5; ++f) {
+            const auto spread = hand.fingers[f].velocitySpread();
+            if (spread && *spread >= 10 &&
+                (uneven < 0 || *spread > *hand.fingers[uneven].velocitySpread()))
+                uneven = f;
+        }
+        if (uneven >= 0) {
+            const Result::Finger &finger = hand.fingers[uneven];
+            result.findings << QStringLiteral("%1 %2: least even touch (velocity %3 to %4 in "
+                                              "the middle half of its strikes)")
+                                   .arg(handName(h), Statistics::fingerName(uneven + 1))
+                                   .arg(qRound(*finger.velocityLower))
+                                   .arg(qRound(*finger.velocityUpper));
+        }
         // The finger most often wrong, and what it was taken for.
         int wrongest = -1;
         for (int f = 0; f < 5; ++f) {
@@ -514,6 +541,19 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
                          .arg(percent(finger.wrongShare()) + QStringLiteral(" %"), 9)
                          .arg(finger.strikes, 8);
         }
+        QStringList touch;
+        for (int f = 0; f < 5; ++f) {
+            const StatisticsResult::Finger &finger = hand.fingers[f];
+            if (finger.velocityMedian)
+                touch << QStringLiteral("%1 %2 (%3-%4)")
+                             .arg(f + 1)
+                             .arg(qRound(*finger.velocityMedian))
+                             .arg(qRound(*finger.velocityLower))
+                             .arg(qRound(*finger.velocityUpper));
+        }
+        if (!touch.isEmpty())
+            lines << QStringLiteral("  touch, MIDI velocity median (middle half): ") +
+                         touch.join(QStringLiteral(", "));
         if (hand.twoHandCost)
             lines << QStringLiteral("  two-hand cost: %1 %").arg(qRound(*hand.twoHandCost));
         if (hand.trendMsPerWeek)

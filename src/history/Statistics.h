@@ -28,6 +28,14 @@ struct StatisticsResult {
         int strikes = 0; // strikes on tasks asking for this finger
         int wrong = 0;
         std::optional<double> median, lowerQuartile, upperQuartile, fastest, slowest;
+        // The touch of the strikes this finger made on a MIDI keyboard: the median
+        // velocity and its middle half. The narrower the middle half, the more even.
+        std::optional<double> velocityMedian, velocityLower, velocityUpper;
+        std::optional<double> velocitySpread() const
+        {
+            return velocityMedian ? std::optional<double>(*velocityUpper - *velocityLower)
+                                  : std::nullopt;
+        }
         double wrongShare() const { return strikes ? double(wrong) / strikes : 0.0; }
     };
     // From one finger to the next within a sequence: the time of the second strike.

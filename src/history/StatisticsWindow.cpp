@@ -172,10 +172,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_fingerChart->setTitle(QStringLiteral("Reaction time of each finger: median and middle half"));
     m_fingerChart->legend()->hide();
     fingersLayout->addWidget(chartView(m_fingerChart, fingers), 1);
-    m_fingerTable = table(QStringLiteral("tblFingers"), 5, 4, fingers);
+    m_fingerTable = table(QStringLiteral("tblFingers"), 5, 6, fingers);
     m_fingerTable->setHorizontalHeaderLabels(
         {QStringLiteral("Left median"), QStringLiteral("Left wrong"),
-         QStringLiteral("Right median"), QStringLiteral("Right wrong")});
+         QStringLiteral("Right median"), QStringLiteral("Right wrong"),
+         QStringLiteral("Left touch"), QStringLiteral("Right touch")});
+    m_fingerTable->horizontalHeaderItem(4)->setToolTip(
+        QStringLiteral("MIDI velocity of the finger's strikes: median (middle half); the "
+                       "narrower the middle half, the more even the touch"));
+    m_fingerTable->horizontalHeaderItem(5)->setToolTip(
+        m_fingerTable->horizontalHeaderItem(4)->toolTip());
     QStringList rows;
     for (int f = 1; f <= 5; ++f)
         rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
@@ -328,9 +334,19 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
     auto *series = new QBoxPlotSeries;
     QStringList categories;
     double top = 0;
+    // The touch columns show only when some finger played a MIDI keyboard.
+    bool touch = false;
     for (int h = 0; h < 2; ++h) {
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = result.hands[h].fingers[f];
+            touch = touch || finger.velocityMedian;
+            m_fingerTable->setItem(f, 4 + h,
+                                   cell(finger.velocityMedian
+                                            ? QStringLiteral("%1 (%2-%3)")
+                                                  .arg(qRound(*finger.velocityMedian))
+                                                  .arg(qRound(*finger.velocityLower))
+                                                  .arg(qRound(*finger.velocityUpper))
+                                            : QStringLiteral("-")));
             m_fingerTable->setItem(f, 2 * h, cell(ms(finger.median)));
             m_fingerTable->setItem(
                 f, 2 * h + 1,
@@ -349,6 +365,8 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
             top = std::max(top, *finger.slowest);
         }
     }
+    m_fingerTable->setColumnHidden(4, !touch);
+    m_fingerTable->setColumnHidden(5, !touch);
     m_fingerChart->addSeries(series);
     auto *x = new QBarCategoryAxis;
     x->append(categories);

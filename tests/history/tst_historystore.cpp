@@ -50,7 +50,9 @@ QList<PracticeEvent> exercise(quint64 number, int strikes,
             strike.right = strike.struck == shown.expected;
             strike.reactionMs = 300 + i;
             strike.points = strike.right ? 5 : 0;
-            strike.device = QStringLiteral("keyboard");
+            // The right hand plays a MIDI keyboard, whose strikes carry a velocity.
+            strike.device = h == Hand::Right ? QStringLiteral("midi") : QStringLiteral("keyboard");
+            strike.velocity = h == Hand::Right ? 40 + i : -1;
             strike.timeNs = shown.timeNs + 300'000'000;
             events << strike;
         }
@@ -293,6 +295,8 @@ void TestHistoryStore::recorderCommitsAndUnfinishedStaysAbandoned()
     QCOMPARE(data.sessions[0].status, QStringLiteral("abandoned"));
     QCOMPARE(data.sessions[0].player, QStringLiteral("Ana"));
     QCOMPARE(data.tasks.size(), 10);
+    for (const HistoryData::Strike &s : data.strikes)
+        QCOMPARE(s.velocity, s.hand == 1 ? std::optional<int>(40 + s.task) : std::nullopt);
 }
 
 void TestHistoryStore::importTwiceAddsNothing()

@@ -54,6 +54,8 @@ private slots:
     void slowedFingerIsNamedSlowest_data();
     void slowedFingerIsNamedSlowest();
     void confusionCountsExactly();
+    void touchOfEachFinger_data();
+    void touchOfEachFinger();
     void coupling_data();
     void coupling();
     void twoHandCostComparesBusyWithIdle();
@@ -113,6 +115,52 @@ void TestStatistics::confusionCountsExactly()
     QCOMPARE(r.hands[1].fingers[3].wrong, 4);
     // Nothing of the right hand lands in the left hand's table.
     QCOMPARE(r.hands[0].confusion, (std::array<std::array<int, 5>, 5>{}));
+}
+
+void TestStatistics::touchOfEachFinger_data()
+{
+    QTest::addColumn<QList<int>>("velocities"); // of the right ring finger's strikes
+    QTest::addColumn<bool>("figure");
+    QTest::addColumn<double>("median");
+    QTest::addColumn<double>("spread");
+    QTest::addColumn<bool>("named"); // the finding names it as least even
+    QTest::newRow("even") << QList<int>{80, 82, 79, 81, 80} << true << 80.0 << 1.0 << false;
+    QTest::newRow("uneven") << QList<int>{40, 100, 60, 90, 70} << true << 70.0 << 30.0 << true;
+    QTest::newRow("too few") << QList<int>{40, 100} << false << 0.0 << 0.0 << false;
+    QTest::newRow("keyboard only") << QList<int>{} << false << 0.0 << 0.0 << false;
+}
+
+void TestStatistics::touchOfEachFinger()
+{
+    QFETCH(QList<int>, velocities);
+    QFETCH(bool, figure);
+    Maker m;
+    const qint64 e = m.exercise();
+    int task = 0;
+    for (int v : velocities) {
+        ++task;
+        // Asked for the middle finger, struck with the ring finger: touch is the striker's.
+        m.strike(e, 1, task, 3, 4, 400, task * 1000.0);
+        m.data.strikes.last().velocity = v;
+    }
+    for (int i = 0; i < 6; ++i, ++task)
+        m.strike(e, 0, task, 2, 2, 400, task * 1000.0); // keyboard strikes: no velocity
+    const StatisticsResult r = Statistics::compute(m.data);
+    const StatisticsResult::Finger &ring = r.hands[1].fingers[3];
+    QCOMPARE(bool(ring.velocityMedian), figure);
+    QVERIFY(!r.hands[1].fingers[2].velocityMedian);
+    QVERIFY(!r.hands[0].fingers[1].velocityMedian);
+    QFETCH(bool, named);
+    QCOMPARE(r.findings.join(u'|').contains(QStringLiteral("Right ring finger: least even")),
+             named);
+    const QString report = Statistics::report(r, {});
+    QCOMPARE(report.contains(QStringLiteral("touch, MIDI velocity")), figure);
+    if (!figure)
+        return;
+    QFETCH(double, median);
+    QFETCH(double, spread);
+    QCOMPARE(*ring.velocityMedian, median);
+    QCOMPARE(*ring.velocitySpread(), spread);
 }
 
 void TestStatistics::coupling_data()

@@ -21,7 +21,7 @@ StatisticsResult someResult()
     r.strikes = 40;
     r.hands[0].confusion[3][4] = 6; // ring taken for little
     r.hands[0].confusion[3][3] = 9;
-    r.hands[0].fingers[3] = {15, 6, 640.0, 600.0, 700.0, 500.0, 820.0};
+    r.hands[0].fingers[3] = {15, 6, 640.0, 600.0, 700.0, 500.0, 820.0, 80.0, 70.0, 95.0};
     r.findings << QStringLiteral("Left ring finger: slowest (640 ms), 40 % wrong");
     r.coupling = 87.0;
     return r;
@@ -63,6 +63,8 @@ void TestStatisticsWindow::showsTheFiguresItIsGiven()
     auto *fingers = window.findChild<QTableWidget *>(QStringLiteral("tblFingers"));
     QCOMPARE(fingers->item(3, 0)->text(), QStringLiteral("640 ms"));
     QCOMPARE(fingers->item(3, 1)->text(), QStringLiteral("40 %"));
+    QCOMPARE(fingers->item(3, 4)->text(), QStringLiteral("80 (70-95)"));
+    QVERIFY(!fingers->isColumnHidden(4));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCoupling"))->text(),
              QStringLiteral("87"));
 }
