@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowCatalog.h"
 
+#include "adaptive/FormAdaptive.h"
+
 #include "drill/FormRand.h"
 #include "drill/RandomOptions.h"
 #include "frame/AppContext.h"
@@ -73,6 +75,8 @@ void WindowCatalog::registerAll(Forms &forms)
                        [](Forms &f) { return load<FormSeq>(f, RandomOptions::installLevel); });
     forms.registerForm(QStringLiteral("frmPreschool"),
                        [](Forms &f) { return load<frmPreschool>(f, RandomOptions::install); });
+    forms.registerForm(QStringLiteral("FormAdaptive"),
+                       [](Forms &f) { return load<FormAdaptive>(f, noOptions); });
     forms.registerForm(QStringLiteral("Statistics"), statisticsWindow);
     RandomOptions::registerForms(forms);
     InfoCommands::registerForms(forms);

@@ -68,7 +68,7 @@ void DrillCore::abandon(const QString &reason)
 void DrillCore::keyUp(const FingerStrike &strike)
 {
     const Hand h = strike.hand;
-    if (!acceptsStrikes(h))
+    if (!inPlay(h) || !acceptsStrikes(h))
         return;
     const qint64 at = strike.timeNs >= 0 ? strike.timeNs : nowNs();
     const bool right = taskIs(h, strike.finger);
@@ -96,6 +96,7 @@ void DrillCore::keyUp(const FingerStrike &strike)
         event.code = strike.code;
         event.velocity = strike.velocity;
         report(event);
+        guarded([&] { strikeMeasured(event); });
     }
 
     guarded([&] { afterStrike(h, right); });
@@ -184,16 +185,48 @@ void DrillCore::dispatchHeld(std::function<void()> step)
     m_hold.dispatch(this, std::move(step));
 }
 
+bool DrillCore::inPlay(Hand h) const
+{
+    return m_handsPlaying == Hands::Both ||
+           (m_handsPlaying == Hands::LeftOnly) == (h == Hand::Left);
+}
+
+void DrillCore::setHands(Hands hands)
+{
+    m_handsChosen = hands;
+    if (running())
+        return;
+    m_handsPlaying = hands;
+    showHandsInPlay();
+    // A hand that plays again shows that it waits for Start.
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        if (inPlay(h) && m_labels.text(taskLabel(h)).isEmpty())
+            showIdle(h);
+    }
+    emit changed();
+}
+
+void DrillCore::showHandsInPlay()
+{
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        if (!inPlay(h))
+            m_labels.setText(taskLabel(h), QString());
+    }
+}
+
 void DrillCore::beginExercise()
 {
     if (running())
         abandon(QStringLiteral("restarted"));
+    m_handsPlaying = m_handsChosen;
+    showHandsInPlay();
     static quint64 exercises = 0;
     m_exercise = ++exercises;
     m_started = true;
     m_finished = false;
     for (int i = 0; i < 2; ++i) {
-        m_ended[i] = false;
+        // A hand that does not play has ended before it began.
+        m_ended[i] = !inPlay(i == 0 ? Hand::Left : Hand::Right);
         m_shown[i] = Shown{};
         m_hands[i].count = 0;
         m_hands[i].score = 0;

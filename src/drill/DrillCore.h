@@ -48,6 +48,10 @@ public:
         qint16 count = 0; // tasks given, or sequences / memory tasks done
     };
 
+    // Which hands play: both, or one while the other's display stays empty and its keys
+    // do nothing.
+    enum class Hands { Both, LeftOnly, RightOnly };
+
     explicit DrillCore(DrillPorts ports, QObject *parent = nullptr);
     // An exercise still running when the drill goes (the program is closed) is abandoned.
     ~DrillCore() override;
@@ -70,6 +74,11 @@ public:
     qint16 TotalScore() const { return m_total; }
     qint16 LeftTicks() const { return m_hands[0].ticks; }
     qint16 RightTicks() const { return m_hands[1].ticks; }
+    // From the next Start on; at once when no exercise runs.
+    void setHands(Hands hands);
+    Hands hands() const { return m_handsChosen; }
+    bool inPlay(Hand h) const;
+
     // Whether the hand has had all its tasks in this exercise.
     bool hasEnded(Hand h) const { return m_ended[index(h)]; }
     // Whether the exercise ended with both hands and its summary went to the log.
@@ -112,6 +121,8 @@ protected:
     virtual QVariantMap parameters() const = 0;
     // Whether the hand takes strikes now (a drill without a task source waits for Start).
     virtual bool acceptsStrikes(Hand) const { return true; }
+    // A strike of the running exercise as it was measured, after it was scored.
+    virtual void strikeMeasured(const PracticeEvent &) {}
     // The scoring part of a strike: a right finger scores.
     virtual void scoreStrike(Hand h, bool right);
     // What follows the strike: the hand's next task, right or wrong.
@@ -178,6 +189,8 @@ private:
         qint64 atNs = 0;
     };
     bool running() const { return m_started && !m_finished; }
+    // The task display of a hand that does not play stays empty.
+    void showHandsInPlay();
     void report(PracticeEvent event) const;
     void abandon(const QString &reason);
     void onTimer(Hand h);
@@ -193,4 +206,6 @@ private:
     Shown m_shown[2];
     quint64 m_timerRuns[2] = {0, 0};
     LabelModel m_labels;
+    Hands m_handsChosen = Hands::Both;
+    Hands m_handsPlaying = Hands::Both;
 };

@@ -16,6 +16,7 @@ FormRand::FormRand(Forms &forms, QWidget *parent)
     addLabel(Label::Label7Random, 12, true, QRect(300, 420, 160, 28), Qt::AlignCenter,
              QColor(0xe0, 0x70, 0x00));
     attachDrill(m_logic.get());
+    offerHandsChoice();
 }
 
 FormRand::~FormRand() = default;

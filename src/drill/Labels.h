@@ -30,11 +30,17 @@ enum class Label : unsigned char {
     Label7Random,
     Label7Sequential,
     Label7Memory,
+    Label7Adaptive,
     // End messages (sequential) and memorize / repeat status (memory), per hand.
     Label9,
     Label11,
     // The chosen exercise's name (sequential).
     lblImeVezbe,
+    // The adaptive drill: each hand's pace, and what the drill has to say (the placement
+    // round, a break, what changed).
+    lblLeftPace,
+    lblRightPace,
+    lblAdaptiveMessage,
     Count
 };
 
@@ -63,9 +69,13 @@ inline constexpr Entry Table[] = {
     {"Label7", u"Random test"},
     {"Label7", u"Sequential    exercise :"},
     {"Label7", u"Memory test"},
+    {"Label7", u"Adaptive drill"},
     {"Label9", u""},
     {"Label11", u""},
     {"lblImeVezbe", u""},
+    {"lblLeftPace", u""},
+    {"lblRightPace", u""},
+    {"lblAdaptiveMessage", u""},
 };
 static_assert(std::size(Table) == std::size_t(Label::Count), "one entry per label");
 

@@ -28,7 +28,7 @@ struct PracticeEvent {
     // Start, so the events of two windows' exercises never mix.
     quint64 exercise = 0;
 
-    QString kind; // "random", "sequential", "memory", "preschool"
+    QString kind; // "random", "sequential", "memory", "preschool", "adaptive"
     QVariantMap parameters;
     QString player;
     QDateTime wallClock;

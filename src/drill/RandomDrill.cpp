@@ -67,6 +67,8 @@ bool RandomDrill::scoringAllowed(Hand h) const
 
 void RandomDrill::nextTask(Hand h)
 {
+    if (!inPlay(h))
+        return;
     if (hand(h).count != taskCount(h))
         giveTask(h);
     else

@@ -20,6 +20,7 @@ enum class Command : unsigned char {
     mnuSeq,
     mnuMem,
     mnuPreschool,
+    mnuAdaptive,
     mnuUse,
     mnuUser,
     mnuViewLog,
@@ -38,6 +39,12 @@ enum class Command : unsigned char {
     crta1,
     mnuLComb,
     mnuRComb,
+    mnuMinutes,
+    crtaHands,
+    mnuHands,
+    mnuHandsBoth,
+    mnuHandsLeft,
+    mnuHandsRight,
     crtaInput,
     mnuKeyboard,
     mnuMidi,
@@ -52,12 +59,14 @@ enum class Command : unsigned char {
 namespace Commands {
 
 inline constexpr const char *Names[] = {
-    "mnuTest",    "mnuStart",      "mnuReset",   "crta2",        "crta3",       "mnuRand",
-    "mnuExit",    "mnuSeq",        "mnuMem",     "mnuPreschool", "mnuUse",      "mnuUser",
-    "mnuViewLog", "mnuStatistics", "mnuOptions", "mnuChooseexe", "mnuExe",      "mnu1",
-    "mnu2",       "mnuTask",       "mnuNPT",     "mnu3",         "mnu4",        "mnu5",
-    "mnuLevel",   "crta1",         "mnuLComb",   "mnuRComb",     "crtaInput",   "mnuKeyboard",
-    "mnuMidi",    "mnuCheckKeys",  "mnuHelp",    "mnuContents",  "mnuRaspored", "mnuAbout",
+    "mnuTest",     "mnuStart",   "mnuReset",      "crta2",        "crta3",         "mnuRand",
+    "mnuExit",     "mnuSeq",     "mnuMem",        "mnuPreschool", "mnuAdaptive",   "mnuUse",
+    "mnuUser",     "mnuViewLog", "mnuStatistics", "mnuOptions",   "mnuChooseexe",  "mnuExe",
+    "mnu1",        "mnu2",       "mnuTask",       "mnuNPT",       "mnu3",          "mnu4",
+    "mnu5",        "mnuLevel",   "crta1",         "mnuLComb",     "mnuRComb",      "mnuMinutes",
+    "crtaHands",   "mnuHands",   "mnuHandsBoth",  "mnuHandsLeft", "mnuHandsRight", "crtaInput",
+    "mnuKeyboard", "mnuMidi",    "mnuCheckKeys",  "mnuHelp",      "mnuContents",   "mnuRaspored",
+    "mnuAbout",
 };
 static_assert(std::size(Names) == std::size_t(Command::Count), "one name per command");
 

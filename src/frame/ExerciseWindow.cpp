@@ -58,7 +58,8 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
         {Command::mnuExit, QStringLiteral("FormRand")},
         {Command::mnuSeq, QStringLiteral("FormSeq")},
         {Command::mnuMem, QStringLiteral("FormMemory")},
-        {Command::mnuPreschool, QStringLiteral("frmPreschool")}};
+        {Command::mnuPreschool, QStringLiteral("frmPreschool")},
+        {Command::mnuAdaptive, QStringLiteral("FormAdaptive")}};
     for (const auto &[item, target] : switches) {
         const QString window = target;
         onCommand(item, [this, window] { m_forms.switchTo(window, this); });
@@ -161,6 +162,22 @@ void ExerciseWindow::attachDrill(DrillCore *drill)
     connect(drill, &DrillCore::changed, this, &ExerciseWindow::render);
     connect(drill, &DrillCore::startFailed, this, &ExerciseWindow::warn);
     render();
+}
+
+void ExerciseWindow::offerHandsChoice()
+{
+    const QList<QPair<Command, DrillCore::Hands>> choices = {
+        {Command::mnuHandsBoth, DrillCore::Hands::Both},
+        {Command::mnuHandsLeft, DrillCore::Hands::LeftOnly},
+        {Command::mnuHandsRight, DrillCore::Hands::RightOnly}};
+    for (const auto &[item, hands] : choices) {
+        const DrillCore::Hands chosen = hands;
+        onCommand(item, [this, chosen] {
+            if (m_drill)
+                m_drill->setHands(chosen);
+        });
+    }
+    makeRadioChoice({Command::mnuHandsBoth, Command::mnuHandsLeft, Command::mnuHandsRight});
 }
 
 void ExerciseWindow::strike(const FingerStrike &strike)

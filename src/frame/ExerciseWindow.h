@@ -64,6 +64,8 @@ public:
     // Makes these items one choice: choosing one moves the check mark to it and runs its
     // command, even when it already carries the mark.
     void makeRadioChoice(const QList<Command> &commands);
+    // Options > Hands: both hands play, or only one (the drill must be attached).
+    void offerHandsChoice();
     // Shows a dialog modally or as an ordinary window, as this window does.
     void openDialog(QDialog *dialog);
     // A message the player must acknowledge.

@@ -40,24 +40,33 @@ MenuSpec testMenu(Window window)
     case Window::Random:
         menu.items << separator(C::crta2) << checkedItem(C::mnuRand, "Ra&ndom")
                    << item(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool");
+                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
+                   << item(C::mnuAdaptive, "&Adaptive");
         break;
     case Window::Sequential:
         menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
                    << checkedItem(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool");
+                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
+                   << item(C::mnuAdaptive, "&Adaptive");
         break;
     case Window::Memory:
         menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
                    << item(C::mnuSeq, "Se&quential exercises")
                    << checkedItem(C::mnuMem, "&Memory exercise")
-                   << item(C::mnuPreschool, "&Preschool");
+                   << item(C::mnuPreschool, "&Preschool") << item(C::mnuAdaptive, "&Adaptive");
         break;
     case Window::Preschool:
         menu.items << separator(C::crta2) << item(C::mnuRand, "Ra&ndom")
                    << item(C::mnuSeq, "Se&quential exercises")
                    << item(C::mnuMem, "&Memory exercises")
-                   << checkedItem(C::mnuPreschool, "&Preschool");
+                   << checkedItem(C::mnuPreschool, "&Preschool")
+                   << item(C::mnuAdaptive, "&Adaptive");
+        break;
+    case Window::Adaptive:
+        menu.items << separator(C::crta2) << item(C::mnuRand, "Ra&ndom")
+                   << item(C::mnuSeq, "Se&quential exercises")
+                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
+                   << checkedItem(C::mnuAdaptive, "&Adaptive");
         break;
     }
     return menu;
@@ -71,6 +80,15 @@ MenuSpec userMenu()
                      item(C::mnuStatistics, "&Statistics")}};
 }
 
+// Both hands, or one while the other rests.
+MenuItemSpec handsItem()
+{
+    MenuItemSpec hands = item(C::mnuHands, "&Hands");
+    hands.submenu << checkedItem(C::mnuHandsBoth, "&Both") << item(C::mnuHandsLeft, "&Left only")
+                  << item(C::mnuHandsRight, "&Right only");
+    return hands;
+}
+
 MenuSpec optionsMenu(Window window)
 {
     MenuSpec menu{C::mnuOptions, QStringLiteral("&Options"), {}};
@@ -82,6 +100,13 @@ MenuSpec optionsMenu(Window window)
                    << disabledItem(C::mnu2, "N&umber of sequences") << item(C::mnuLevel, "&Level")
                    << separator(C::crta1) << item(C::mnuLComb, "&Left hand combinations")
                    << item(C::mnuRComb, "&Right Hand combinations");
+        if (window == Window::Random)
+            menu.items << separator(C::crtaHands) << handsItem();
+        break;
+    case Window::Adaptive:
+        menu.items << item(C::mnuTask, "&Number of tasks")
+                   << item(C::mnuMinutes, "Number of &minutes") << item(C::mnuLevel, "&Level")
+                   << separator(C::crta1) << handsItem();
         break;
     case Window::Sequential:
         menu.items << item(C::mnuChooseexe, "&Choose exercise")
@@ -111,7 +136,8 @@ MenuSpec optionsMenu(Window window)
 
 MenuSpec helpMenu(Window window)
 {
-    const bool wide = window == Window::Random || window == Window::Preschool;
+    const bool wide =
+        window == Window::Random || window == Window::Preschool || window == Window::Adaptive;
     // The F1 in the caption is text only; the windows bind F1 themselves.
     const char *contents = wide ? "&Contents            F1" : "&Contents        F1";
     return MenuSpec{C::mnuHelp,

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-// The menu bars of the four exercise windows, as data: every item with its control
+// The menu bars of the exercise windows, as data: every item with its control
 // name, caption (the "&" marks the access letter), shortcut, check mark and state.
 struct MenuItemSpec {
     Command name;
@@ -28,7 +28,7 @@ struct MenuSpec {
 
 namespace MenuLayout {
 
-enum class Window { Random, Sequential, Memory, Preschool };
+enum class Window { Random, Sequential, Memory, Preschool, Adaptive };
 
 QList<MenuSpec> forWindow(Window window);
 

@@ -527,7 +527,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         return result;
     }
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
-                                      QStringLiteral("memory"), QStringLiteral("preschool")};
+                                      QStringLiteral("memory"), QStringLiteral("preschool"),
+                                      QStringLiteral("adaptive")};
     while (reader.next(fields)) {
         const auto refuse = [&](const QString &what) {
             result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);

@@ -16,7 +16,7 @@ struct HistoryFilter {
     enum class Period { LastExercise, Week, Month, All };
     QString player; // empty: every player
     Period period = Period::All;
-    QString kind; // "random", "sequential", "memory", "preschool"; empty: all
+    QString kind; // "random", "sequential", "memory", "preschool", "adaptive"; empty: all
 };
 
 // What the history says, for the Statistics window and the plain-text report. Reaction

@@ -130,7 +130,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_kind = combo(QStringLiteral("cboKind"), QStringLiteral("E&xercise:"),
                    {QStringLiteral("All exercises"), QStringLiteral("Random"),
                     QStringLiteral("Sequential"), QStringLiteral("Memory"),
-                    QStringLiteral("Preschool")});
+                    QStringLiteral("Preschool"), QStringLiteral("Adaptive")});
     m_filling = true;
     m_period->setCurrentIndex(2);
     m_filling = false;
@@ -288,11 +288,11 @@ HistoryFilter StatisticsWindow::filter() const
     static const HistoryFilter::Period periods[] = {
         HistoryFilter::Period::LastExercise, HistoryFilter::Period::Week,
         HistoryFilter::Period::Month, HistoryFilter::Period::All};
-    static const char *kinds[] = {"", "random", "sequential", "memory", "preschool"};
+    static const char *kinds[] = {"", "random", "sequential", "memory", "preschool", "adaptive"};
     HistoryFilter f;
     f.player = m_player->currentIndex() > 0 ? m_player->currentText() : QString();
     f.period = periods[qBound(0, m_period->currentIndex(), 3)];
-    f.kind = QString::fromLatin1(kinds[qBound(0, m_kind->currentIndex(), 4)]);
+    f.kind = QString::fromLatin1(kinds[qBound(0, m_kind->currentIndex(), 5)]);
     return f;
 }
 

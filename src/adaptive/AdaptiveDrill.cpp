@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "adaptive/AdaptiveDrill.h"
+
+#include "history/Statistics.h"
+#include "ports/SyncSound.h"
+#include "ports/Ticker.h"
+#include "settings/Int16.h"
+#include "settings/PracticeSettings.h"
+#include "settings/ResultsLog.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString PlacementText =
+    QStringLiteral("First a few tasks for every finger, to see where each one stands.");
+const QString BreakText =
+    QStringLiteral("A quarter of an hour of practice: time for a short break.");
+
+QString handsName(DrillCore::Hands hands)
+{
+    switch (hands) {
+    case DrillCore::Hands::LeftOnly:
+        return QStringLiteral("left");
+    case DrillCore::Hands::RightOnly:
+        return QStringLiteral("right");
+    case DrillCore::Hands::Both:
+        break;
+    }
+    return QStringLiteral("both");
+}
+
+} // namespace
+
+AdaptiveDrill::AdaptiveDrill(DrillPorts ports, RandomSource &random,
+                             std::function<WeaknessModel(const QString &)> history, QObject *parent)
+    : DrillCore(ports, parent), m_random(random), m_history(std::move(history))
+{
+    for (Label label : {Label::Label7Adaptive, Label::lblLeftPace, Label::lblRightPace,
+                        Label::lblAdaptiveMessage})
+        labelModel().define(label);
+    for (Hand h : {Hand::Left, Hand::Right})
+        showPace(h);
+}
+
+void AdaptiveDrill::Form_Load(const QString &soundPath)
+{
+    settings().SoundPath = soundPath;
+    sound().prepare(soundPath);
+}
+
+void AdaptiveDrill::setTaskCount(qint16 tasks)
+{
+    m_tasks = tasks;
+    m_minutes = 0;
+}
+
+void AdaptiveDrill::setMinutes(int minutes)
+{
+    m_minutes = std::max(minutes, 0);
+}
+
+void AdaptiveDrill::setStartIntervalMs(int ms)
+{
+    m_startMs = std::clamp(ms, AdaptivePace::FastestMs, AdaptivePace::SlowestMs);
+    if (summaryWritten() || hand(Hand::Left).task.isEmpty()) {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            m_pace[index(h)].reset(m_startMs);
+            showPace(h);
+        }
+        emit changed();
+    }
+}
+
+QVariantMap AdaptiveDrill::parameters() const
+{
+    return {{QStringLiteral("tasks"), m_minutes > 0 ? 0 : int(m_tasks)},
+            {QStringLiteral("minutes"), m_minutes},
+            {QStringLiteral("hands"), handsName(hands())},
+            {QStringLiteral("interval_left_ms"), m_pace[0].intervalMs()},
+            {QStringLiteral("interval_right_ms"), m_pace[1].intervalMs()}};
+}
+
+void AdaptiveDrill::mnuStart_Click()
+{
+    const qint64 now = nowNs();
+    if (m_history)
+        m_model = m_history(settings().PlayerName);
+    m_before = m_model;
+    if (m_lastActivityNs < 0 || now - m_lastActivityNs > PauseNs) {
+        m_stretchStartNs = now;
+        m_breakSuggested = false;
+    }
+    m_lastActivityNs = now;
+    bool placing = false;
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        m_chooser[index(h)].reset();
+        m_pace[index(h)].reset(m_startMs);
+        m_previous[index(h)] = m_current[index(h)] = 0;
+        ticker(h).setInterval(m_pace[index(h)].intervalMs());
+        showPace(h);
+        for (int f = 1; f <= 5; ++f)
+            placing = placing || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
+    }
+    labelModel().setText(Label::lblAdaptiveMessage, placing ? PlacementText : QString());
+    beginExercise();
+    m_startNs = nowNs();
+    playSoundPath();
+    guarded([&] { nextTask(Hand::Left); });
+    guarded([&] { nextTask(Hand::Right); });
+    emit changed();
+}
+
+bool AdaptiveDrill::timeIsUp() const
+{
+    return nowNs() - m_startNs >= qint64(m_minutes) * 60 * 1'000'000'000;
+}
+
+void AdaptiveDrill::nextTask(Hand h)
+{
+    if (!inPlay(h))
+        return;
+    if (m_minutes > 0 ? timeIsUp() : hand(h).count >= m_tasks) {
+        endHand(h);
+        return;
+    }
+    const int finger = m_chooser[index(h)].choose(m_model, index(h), m_random);
+    m_previous[index(h)] = m_current[index(h)];
+    m_current[index(h)] = finger;
+    setTask(h, QString::number(finger));
+    HandState &state = handState(h);
+    state.ticks = 0;
+    startTimer(h);
+    state.count = Int16::add(state.count, 1);
+}
+
+bool AdaptiveDrill::scoringAllowed(Hand h) const
+{
+    return !hand(h).task.isEmpty() && !hasEnded(h);
+}
+
+void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
+{
+    const int hi = index(event.hand);
+    m_model.observe(hi, m_previous[hi], event.expected, event.right,
+                    event.anticipated ? std::nullopt : event.reactionMs);
+    const bool quick = event.right && !event.anticipated && event.ticks == 0;
+    if (m_pace[hi].taskDone(quick)) {
+        ticker(event.hand).setInterval(m_pace[hi].intervalMs());
+        showPace(event.hand);
+    }
+    m_lastActivityNs = event.timeNs;
+    if (!m_breakSuggested && event.timeNs - m_stretchStartNs >= BreakAfterNs) {
+        m_breakSuggested = true;
+        labelModel().setText(Label::lblAdaptiveMessage, BreakText);
+    } else if (labels().text(Label::lblAdaptiveMessage) == PlacementText) {
+        bool placing = false;
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            for (int f = 1; inPlay(h) && f <= 5; ++f)
+                placing = placing || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
+        }
+        if (!placing)
+            labelModel().setText(Label::lblAdaptiveMessage, QString());
+    }
+}
+
+void AdaptiveDrill::showPace(Hand h)
+{
+    labelModel().setText(
+        h == Hand::Left ? Label::lblLeftPace : Label::lblRightPace,
+        inPlay(h)
+            ? QStringLiteral("pace %1 s").arg(m_pace[index(h)].intervalMs() / 1000.0, 0, 'f', 2)
+            : QString());
+}
+
+QString AdaptiveDrill::whatChanged() const
+{
+    struct Pick {
+        Hand hand = Hand::Left;
+        int finger = 0;
+        double value = 0;
+    };
+    Pick improved, weakest;
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        if (!inPlay(h))
+            continue;
+        for (int f = 1; f <= 5; ++f) {
+            const auto now = m_model.weakness(index(h), f);
+            if (!now)
+                continue;
+            if (*now > weakest.value)
+                weakest = {h, f, *now};
+            const auto was = m_before.weakness(index(h), f);
+            if (was && *was - *now > improved.value)
+                improved = {h, f, *was - *now};
+        }
+    }
+    const auto name = [](const Pick &p) {
+        return QStringLiteral("%1 %2").arg(p.hand == Hand::Left ? QStringLiteral("left")
+                                                                : QStringLiteral("right"),
+                                           Statistics::fingerName(p.finger));
+    };
+    QStringList lines;
+    if (improved.finger)
+        lines << QStringLiteral("Most improved: the %1, %2 ms better.")
+                     .arg(name(improved))
+                     .arg(qRound(improved.value));
+    if (weakest.finger)
+        lines << QStringLiteral("Weakest now: the %1.").arg(name(weakest));
+    if (m_breakSuggested)
+        lines << BreakText;
+    return lines.join(u' ');
+}
+
+void AdaptiveDrill::writeSummary()
+{
+    const qint16 count =
+        m_minutes > 0 ? std::max(hand(Hand::Left).count, hand(Hand::Right).count) : m_tasks;
+    log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Adaptive"),
+                                            count, QStringLiteral("tasks"), TotalScore()));
+    m_lastActivityNs = nowNs();
+    labelModel().setText(Label::lblAdaptiveMessage, whatChanged());
+}

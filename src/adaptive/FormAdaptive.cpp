@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "adaptive/FormAdaptive.h"
+
+#include "adaptive/AdaptiveDrill.h"
+#include "adaptive/WeaknessBars.h"
+#include "frame/AppContext.h"
+#include "frame/CountDialog.h"
+#include "frame/LevelDialog.h"
+#include "history/HistoryStore.h"
+
+#include <QLabel>
+
+namespace {
+
+std::function<WeaknessModel(const QString &)> historyOf(const AppContext &context)
+{
+    const HistoryStore *history = context.history;
+    if (!history)
+        return {};
+    return [history](const QString &player) {
+        HistoryFilter filter;
+        filter.player = player;
+        return WeaknessModel::fromHistory(history->load(filter, QDateTime::currentDateTime()));
+    };
+}
+
+} // namespace
+
+FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
+    : ExerciseWindow(forms, MenuLayout::Window::Adaptive,
+                     QStringLiteral(":/pictures/background.svg"), parent),
+      m_logic(std::make_unique<AdaptiveDrill>(drillPorts(), context().random, historyOf(context())))
+{
+    addDrillLabels();
+    const QColor ink(0x1c, 0x24, 0x3a);
+    addLabel(Label::Label7Adaptive, 12, true, QRect(280, 420, 200, 28), Qt::AlignCenter,
+             QColor(0xe0, 0x70, 0x00));
+    addLabel(Label::lblLeftPace, 10, false, QRect(110, 410, 160, 20), Qt::AlignCenter, ink);
+    addLabel(Label::lblRightPace, 10, false, QRect(490, 410, 160, 20), Qt::AlignCenter, ink);
+    QLabel *message = addLabel(Label::lblAdaptiveMessage, 10, true, QRect(40, 262, 680, 38),
+                               Qt::AlignCenter, QColor(0x2a, 0x4a, 0x8a));
+    message->setWordWrap(true);
+    m_leftBars = new WeaknessBars(true, canvas());
+    m_leftBars->setObjectName(QStringLiteral("barsLeft"));
+    m_leftBars->setGeometry(12, 318, 92, 96);
+    m_rightBars = new WeaknessBars(false, canvas());
+    m_rightBars->setObjectName(QStringLiteral("barsRight"));
+    m_rightBars->setGeometry(656, 318, 92, 96);
+    attachDrill(m_logic.get());
+    connect(m_logic.get(), &DrillCore::changed, this, &FormAdaptive::showWeakness);
+    showWeakness();
+
+    offerHandsChoice();
+    onCommand(Command::mnuTask, [this] {
+        auto *dialog = new CountDialog(
+            {QStringLiteral("Choose number of tasks"),
+             QStringLiteral("Choose number of tasks for each hand from list :"),
+             CountDialog::steps(10, 100, 10), QString::number(m_logic->taskCount())},
+            [this](qint16 count) { m_logic->setTaskCount(count); }, this);
+        dialog->setObjectName(QStringLiteral("frmNumAdaptive"));
+        openDialog(dialog);
+    });
+    onCommand(Command::mnuMinutes, [this] {
+        auto *dialog = new CountDialog(
+            {QStringLiteral("Choose number of minutes"),
+             QStringLiteral("Choose how many minutes the exercise lasts :"),
+             CountDialog::steps(5, 30, 5),
+             QString::number(m_logic->minutes() > 0 ? m_logic->minutes() : 10)},
+            [this](qint16 minutes) { m_logic->setMinutes(minutes); }, this);
+        dialog->setObjectName(QStringLiteral("frmMinutes"));
+        openDialog(dialog);
+    });
+    onCommand(Command::mnuLevel, [this] {
+        auto *dialog = new LevelDialog(
+            QStringLiteral("Select the level to begin at"),
+            [this](int periodMs) { m_logic->setStartIntervalMs(periodMs); }, this);
+        dialog->setObjectName(QStringLiteral("frmLevel"));
+        openDialog(dialog);
+    });
+}
+
+FormAdaptive::~FormAdaptive() = default;
+
+void FormAdaptive::Form_Load()
+{
+    m_logic->Form_Load(context().folder.filePath(QStringLiteral("XYL.WAV")));
+}
+
+void FormAdaptive::showWeakness()
+{
+    const WeaknessModel &model = m_logic->model();
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        std::array<std::optional<double>, 5> values{};
+        const int hi = h == Hand::Left ? 0 : 1;
+        for (int f = 1; f <= 5; ++f)
+            values[f - 1] = model.weakness(hi, f);
+        bars(h)->setValues(values, WeaknessModel::WrongCostMs);
+        bars(h)->setVisible(m_logic->inPlay(h));
+    }
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "adaptive/WeaknessBars.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// The colours of the finger numbers in the hand pictures, thumb first.
+const QColor FingerColour[5] = {QColor(0xd9, 0x48, 0x4a), QColor(0xe0, 0x8a, 0x1e),
+                                QColor(0x3f, 0x9e, 0x4a), QColor(0x2f, 0x70, 0xb0),
+                                QColor(0x8a, 0x52, 0xb8)};
+
+} // namespace
+
+WeaknessBars::WeaknessBars(bool leftHand, QWidget *parent) : QWidget(parent), m_left(leftHand)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void WeaknessBars::setValues(const std::array<std::optional<double>, 5> &values, double full)
+{
+    if (values == m_values && full == m_full)
+        return;
+    m_values = values;
+    m_full = full > 0 ? full : 1;
+    QStringList tip;
+    for (int f = 1; f <= 5; ++f) {
+        const auto &v = m_values[f - 1];
+        tip << (v ? QStringLiteral("%1: %2 ms").arg(f).arg(qRound(*v))
+                  : QStringLiteral("%1: not measured yet").arg(f));
+    }
+    setToolTip(QStringLiteral("How weak each finger is (what a strike costs on average)\n") +
+               tip.join(u'\n'));
+    update();
+}
+
+void WeaknessBars::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const double caption = 16;
+    const double slot = area.width() / 5;
+    const double barWidth = slot * 0.62;
+    const double bottom = area.bottom() - caption;
+    const double height = bottom - area.top();
+    QFont font = p.font();
+    font.setPointSizeF(8.5);
+    font.setBold(true);
+    p.setFont(font);
+    for (int i = 0; i < 5; ++i) {
+        const int finger = m_left ? 5 - i : i + 1;
+        const double x = area.left() + slot * i + (slot - barWidth) / 2;
+        const QRectF frame(x, area.top(), barWidth, height);
+        const QColor colour = FingerColour[finger - 1];
+        p.setPen(QPen(colour.darker(120), 1));
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawRoundedRect(frame, 2, 2);
+        if (const auto &v = m_values[finger - 1]) {
+            const double share = std::clamp(*v / m_full, 0.04, 1.0);
+            const QRectF bar(x, bottom - height * share, barWidth, height * share);
+            p.setBrush(colour);
+            p.drawRoundedRect(bar, 2, 2);
+        }
+        p.setPen(colour.darker(130));
+        p.drawText(QRectF(area.left() + slot * i, bottom, slot, caption), Qt::AlignCenter,
+                   QString::number(finger));
+    }
+}

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "adaptive/WeaknessModel.h"
+
+#include "history/HistoryData.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Each older strike weighs this much of the one after it: 0.5 after HalfLifeStrikes.
+const double Decay = std::pow(0.5, 1.0 / WeaknessModel::HalfLifeStrikes);
+
+} // namespace
+
+void WeaknessModel::Mean::add(double x)
+{
+    sum = sum * Decay + x;
+    weight = weight * Decay + 1;
+}
+
+std::optional<double> WeaknessModel::Mean::value() const
+{
+    return weight > 0 ? std::optional<double>(sum / weight) : std::nullopt;
+}
+
+bool WeaknessModel::valid(int hand, int finger)
+{
+    return hand >= 0 && hand <= 1 && finger >= 1 && finger <= 5;
+}
+
+const WeaknessModel::Finger &WeaknessModel::at(int hand, int finger) const
+{
+    static const Finger none;
+    return valid(hand, finger) ? m_fingers[hand][finger - 1] : none;
+}
+
+void WeaknessModel::observe(int hand, int previous, int expected, bool right,
+                            std::optional<double> reactionMs)
+{
+    if (!valid(hand, expected) || !reactionMs)
+        return;
+    if (right && *reactionMs < GuessMs)
+        return;
+    Finger &finger = m_fingers[hand][expected - 1];
+    ++finger.strikes;
+    finger.error.add(right ? 0.0 : 1.0);
+    if (!right)
+        return;
+    const double ms = std::min(*reactionMs, WrongCostMs);
+    finger.time.add(ms);
+    if (valid(hand, previous)) {
+        Transition &t = m_transitions[hand][previous - 1][expected - 1];
+        t.time.add(ms);
+        ++t.count;
+    }
+}
+
+std::optional<double> WeaknessModel::smoothedTimeMs(int hand, int finger) const
+{
+    return at(hand, finger).time.value();
+}
+
+double WeaknessModel::errorRate(int hand, int finger) const
+{
+    return at(hand, finger).error.value().value_or(0.0);
+}
+
+std::optional<double> WeaknessModel::weakness(int hand, int finger) const
+{
+    const Finger &f = at(hand, finger);
+    if (f.strikes == 0)
+        return std::nullopt;
+    // A finger that has never been right yet costs as much as a wrong strike.
+    const double time = f.time.value().value_or(WrongCostMs);
+    const double wrong = f.error.value().value_or(0.0);
+    return (1 - wrong) * time + wrong * WrongCostMs;
+}
+
+std::optional<double> WeaknessModel::transitionMs(int hand, int from, int to) const
+{
+    if (!valid(hand, from) || !valid(hand, to))
+        return std::nullopt;
+    const Transition &t = m_transitions[hand][from - 1][to - 1];
+    return t.count >= TransitionSamples ? t.time.value() : std::nullopt;
+}
+
+WeaknessModel WeaknessModel::fromHistory(const HistoryData &data)
+{
+    // The tasks of each exercise and hand by number, to know which finger came before.
+    QHash<qint64, std::array<QHash<int, int>, 2>> expected;
+    for (const HistoryData::Task &t : data.tasks) {
+        if (t.hand >= 0 && t.hand <= 1)
+            expected[t.session][t.hand].insert(t.task, t.expected);
+    }
+    WeaknessModel model;
+    for (const HistoryData::Strike &s : data.strikes) {
+        if (s.memorize || s.anticipated || s.hand < 0 || s.hand > 1)
+            continue;
+        int previous = 0;
+        if (const auto it = expected.constFind(s.session); it != expected.constEnd())
+            previous = it->at(s.hand).value(s.task - 1);
+        model.observe(s.hand, previous, s.expected, s.correct, s.reactionMs);
+    }
+    return model;
+}

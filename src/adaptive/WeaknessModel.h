@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+struct HistoryData;
+
+// How weak each finger of each hand is, from the player's strikes. Every finger keeps a
+// smoothed reaction time (of its right strikes) and a smoothed share of wrong strikes.
+// Both are weighted means in which each strike of the finger weighs a little less than
+// the one after it: the finger's last 20 strikes together weigh as much as all before
+// them.
+//
+// The weakness is what a strike of the finger costs on average: a right strike its
+// reaction time, a wrong one WrongCostMs, slower than any right strike counts. So a
+// wrong strike, however quick, never makes a finger look stronger, and striking keys at
+// random (mostly wrong) makes it look weaker.
+class WeaknessModel {
+public:
+    static constexpr int HalfLifeStrikes = 20;
+    static constexpr double WrongCostMs = 2000;
+    // A right strike quicker than this was a guess, not a reaction: it is not counted.
+    static constexpr double GuessMs = 100;
+    // Fingers with fewer strikes than this are still being placed.
+    static constexpr int PlacementStrikes = 3;
+    // Transitions with fewer strikes than this say nothing yet.
+    static constexpr int TransitionSamples = 3;
+
+    // One strike on a task of the hand (0 left, 1 right) that asked for `expected`;
+    // `previous` is the finger the task before it asked for (0: none). A strike without
+    // a reaction time (made before its task showed) is not counted.
+    void observe(int hand, int previous, int expected, bool right,
+                 std::optional<double> reactionMs);
+
+    int strikes(int hand, int finger) const { return at(hand, finger).strikes; }
+    std::optional<double> smoothedTimeMs(int hand, int finger) const;
+    double errorRate(int hand, int finger) const;
+    // None for a finger without strikes.
+    std::optional<double> weakness(int hand, int finger) const;
+    // The smoothed reaction time of a right strike on `to` right after a task of `from`.
+    std::optional<double> transitionMs(int hand, int from, int to) const;
+
+    // The model of every strike of the history, in the order they were made. Strikes of
+    // notes being memorized are not reactions and do not count.
+    static WeaknessModel fromHistory(const HistoryData &data);
+
+private:
+    struct Mean {
+        double sum = 0;
+        double weight = 0;
+        void add(double value);
+        std::optional<double> value() const;
+    };
+    struct Finger {
+        Mean time;
+        Mean error;
+        int strikes = 0;
+    };
+    struct Transition {
+        Mean time;
+        int count = 0;
+    };
+    const Finger &at(int hand, int finger) const;
+    static bool valid(int hand, int finger);
+
+    std::array<std::array<Finger, 5>, 2> m_fingers{};
+    std::array<std::array<std::array<Transition, 5>, 5>, 2> m_transitions{};
+};
