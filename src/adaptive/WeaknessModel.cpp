@@ -42,8 +42,6 @@ void WeaknessModel::observe(int hand, int previous, int expected, bool right,
 {
     if (!valid(hand, expected) || !reactionMs)
         return;
-    if (right && *reactionMs < GuessMs)
-        return;
     Finger &finger = m_fingers[hand][expected - 1];
     ++finger.strikes;
     finger.error.add(right ? 0.0 : 1.0);

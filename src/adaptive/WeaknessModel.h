@@ -22,8 +22,6 @@ class WeaknessModel {
 public:
     static constexpr int HalfLifeStrikes = 20;
     static constexpr double WrongCostMs = 2000;
-    // A right strike quicker than this was a guess, not a reaction: it is not counted.
-    static constexpr double GuessMs = 100;
     // Fingers with fewer strikes than this are still being placed.
     static constexpr int PlacementStrikes = 3;
     // Transitions with fewer strikes than this say nothing yet.

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The adaptive drill: which fingers it gives, how its weakness and pace move, and a drill
+// of one hand.
+#include "DrillFakes.h"
+#include "adaptive/AdaptiveDrill.h"
+#include "adaptive/AdaptivePace.h"
+#include "adaptive/FingerChooser.h"
+#include "adaptive/WeaknessModel.h"
+#include "drill/RandomDrill.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_gen(seed) {}
+    double next() override { return m_gen.generateDouble(); }
+
+private:
+    QRandomGenerator m_gen;
+};
+
+struct Profile {
+    double ms;
+    int wrongInTen;
+};
+
+// A history of 60 strikes a finger of one hand, each finger with its own profile.
+WeaknessModel modelOf(int hand, const std::array<Profile, 5> &fingers)
+{
+    WeaknessModel model;
+    for (int i = 0; i < 60; ++i) {
+        for (int f = 1; f <= 5; ++f) {
+            const bool wrong = i % 10 < fingers[f - 1].wrongInTen;
+            model.observe(hand, f == 1 ? 5 : f - 1, f, !wrong, fingers[f - 1].ms + (i % 7) * 10);
+        }
+    }
+    return model;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Profile)
+
+class TestAdaptive : public QObject {
+    Q_OBJECT
+private slots:
+    void weakFingersComeMoreButAllKeepComing_data();
+    void weakFingersComeMoreButAllKeepComing();
+    void placementGivesEveryFingerFirst();
+    void wrongStrikesNeverStrengthen_data();
+    void wrongStrikesNeverStrengthen();
+    void paceFollowsTheHand_data();
+    void paceFollowsTheHand();
+    void oneHandLeavesTheOtherUntouched_data();
+    void oneHandLeavesTheOtherUntouched();
+};
+
+void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
+{
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<int>("weak");
+    QTest::addColumn<Profile>("weakProfile");
+    QTest::newRow("slow left ring") << 0 << 4 << Profile{900, 0};
+    QTest::newRow("left thumb often wrong") << 0 << 1 << Profile{500, 4};
+    QTest::newRow("right little slow and wrong") << 1 << 5 << Profile{800, 2};
+}
+
+void TestAdaptive::weakFingersComeMoreButAllKeepComing()
+{
+    QFETCH(int, hand);
+    QFETCH(int, weak);
+    QFETCH(Profile, weakProfile);
+    std::array<Profile, 5> profiles;
+    profiles.fill(Profile{450, 0});
+    profiles[weak - 1] = weakProfile;
+    const WeaknessModel model = modelOf(hand, profiles);
+    SeededRandom random(11);
+    FingerChooser chooser;
+    std::array<int, 5> count{};
+    QList<int> given;
+    for (int i = 0; i < 1000; ++i) {
+        const int f = chooser.choose(model, hand, random);
+        QVERIFY(f >= 1 && f <= 5);
+        ++count[f - 1];
+        given << f;
+    }
+    for (int f = 1; f <= 5; ++f) {
+        QVERIFY2(count[f - 1] >= 80,
+                 qPrintable(QStringLiteral("finger %1: %2").arg(f).arg(count[f - 1])));
+        if (f != weak)
+            QVERIFY2(count[weak - 1] >= 2 * count[f - 1],
+                     qPrintable(QStringLiteral("weak %1, finger %2: %3")
+                                    .arg(count[weak - 1])
+                                    .arg(f)
+                                    .arg(count[f - 1])));
+    }
+    // Never the shown finger again, never more than three of six tasks for one finger.
+    for (int i = 1; i < given.size(); ++i)
+        QVERIFY(given[i] != given[i - 1]);
+    for (int i = 0; i + FingerChooser::RecentWindow <= given.size(); ++i) {
+        const QList<int> window = given.mid(i, FingerChooser::RecentWindow);
+        for (int f = 1; f <= 5; ++f)
+            QVERIFY(window.count(f) <= FingerChooser::MostInWindow);
+    }
+}
+
+void TestAdaptive::placementGivesEveryFingerFirst()
+{
+    WeaknessModel model;
+    SeededRandom random(3);
+    FingerChooser chooser;
+    std::array<int, 5> count{};
+    // Fifteen tasks, each answered right: every finger three times.
+    for (int i = 0; i < 15; ++i) {
+        const int f = chooser.choose(model, 1, random);
+        ++count[f - 1];
+        model.observe(1, 0, f, true, 500);
+    }
+    QCOMPARE(count, (std::array<int, 5>{3, 3, 3, 3, 3}));
+}
+
+void TestAdaptive::wrongStrikesNeverStrengthen_data()
+{
+    QTest::addColumn<int>("rightInTen"); // of the burst
+    QTest::addColumn<double>("burstMs");
+    QTest::newRow("fast wrong strikes") << 0 << 60.0;
+    QTest::newRow("keys struck at random") << 2 << 50.0;
+    QTest::newRow("slow wrong strikes") << 0 << 1500.0;
+}
+
+void TestAdaptive::wrongStrikesNeverStrengthen()
+{
+    QFETCH(int, rightInTen);
+    QFETCH(double, burstMs);
+    WeaknessModel model;
+    for (int i = 0; i < 40; ++i)
+        model.observe(0, 0, 3, true, 520);
+    const double before = *model.weakness(0, 3);
+    for (int i = 0; i < 30; ++i) {
+        const bool right = i % 10 < rightInTen;
+        const double was = *model.weakness(0, 3);
+        model.observe(0, 0, 3, right, burstMs);
+        if (!right)
+            QVERIFY2(*model.weakness(0, 3) >= was, "a wrong strike lowered the weakness");
+    }
+    QVERIFY(*model.weakness(0, 3) > 1.5 * before);
+    QVERIFY(model.errorRate(0, 3) > 0.5);
+    // Other fingers are not touched.
+    QVERIFY(!model.weakness(0, 2));
+}
+
+void TestAdaptive::paceFollowsTheHand_data()
+{
+    QTest::addColumn<int>("startMs");
+    QTest::addColumn<int>("quickInTen");
+    QTest::addColumn<int>("afterOneBlock");
+    QTest::addColumn<int>("afterMany");
+    QTest::newRow("quick hand speeds up") << 1000 << 9 << 850 << AdaptivePace::FastestMs;
+    QTest::newRow("80 % stays") << 1000 << 8 << 1000 << 1000;
+    QTest::newRow("struggling hand slows") << 1000 << 6 << 1176 << AdaptivePace::SlowestMs;
+    QTest::newRow("70 % is not below it") << 2000 << 7 << 2000 << 2000;
+    QTest::newRow("fastest level stays fastest") << 400 << 10 << 400 << AdaptivePace::FastestMs;
+    QTest::newRow("slowest level stays slowest") << 3000 << 0 << 3000 << AdaptivePace::SlowestMs;
+}
+
+void TestAdaptive::paceFollowsTheHand()
+{
+    QFETCH(int, startMs);
+    QFETCH(int, quickInTen);
+    QFETCH(int, afterOneBlock);
+    QFETCH(int, afterMany);
+    AdaptivePace pace(startMs);
+    for (int block = 0; block < 30; ++block) {
+        for (int i = 0; i < AdaptivePace::Block; ++i) {
+            // The pace changes only with the last task of a block.
+            const int was = pace.intervalMs();
+            const bool changed = pace.taskDone(i < quickInTen);
+            QCOMPARE(changed, pace.intervalMs() != was);
+            if (i < AdaptivePace::Block - 1)
+                QVERIFY(!changed);
+            QVERIFY(pace.intervalMs() >= AdaptivePace::FastestMs);
+            QVERIFY(pace.intervalMs() <= AdaptivePace::SlowestMs);
+        }
+        if (block == 0)
+            QCOMPARE(pace.intervalMs(), afterOneBlock);
+    }
+    QCOMPARE(pace.intervalMs(), afterMany);
+}
+
+void TestAdaptive::oneHandLeavesTheOtherUntouched_data()
+{
+    QTest::addColumn<bool>("adaptive");
+    QTest::addColumn<bool>("leftPlays");
+    QTest::newRow("adaptive, left only") << true << true;
+    QTest::newRow("adaptive, right only") << true << false;
+    QTest::newRow("random, left only") << false << true;
+    QTest::newRow("random, right only") << false << false;
+}
+
+void TestAdaptive::oneHandLeavesTheOtherUntouched()
+{
+    QFETCH(bool, adaptive);
+    QFETCH(bool, leftPlays);
+    DrillFakes fakes;
+    fakes.settings.PlayerName = QStringLiteral("Ana");
+    SeededRandom random(5);
+    std::unique_ptr<DrillCore> drill;
+    if (adaptive) {
+        auto a = std::make_unique<AdaptiveDrill>(fakes.ports(), random);
+        a->Form_Load(QStringLiteral("XYL.WAV"));
+        a->setTaskCount(12);
+        drill = std::move(a);
+    } else {
+        auto r = std::make_unique<RandomDrill>(fakes.ports(), random);
+        r->Form_Load(QStringLiteral("12"), QStringLiteral("XYL.WAV"));
+        drill = std::move(r);
+    }
+    const Hand plays = leftPlays ? Hand::Left : Hand::Right;
+    const Hand rests = leftPlays ? Hand::Right : Hand::Left;
+    drill->setHands(leftPlays ? DrillCore::Hands::LeftOnly : DrillCore::Hands::RightOnly);
+    QCOMPARE(drill->labels().text(DrillCore::taskLabel(rests)), QString());
+    drill->mnuStart_Click();
+    QVERIFY(!fakes.ticker(rests).isActive());
+    for (int i = 0; i < 12; ++i) {
+        // The resting hand's keys do nothing.
+        drill->keyUp({rests, 1});
+        drill->keyUp({plays, drill->hand(plays).task.toInt()});
+        QCOMPARE(drill->labels().text(DrillCore::taskLabel(rests)), QString());
+    }
+    QCOMPARE(drill->hand(rests).count, qint16(0));
+    QCOMPARE(drill->hand(rests).score, qint16(0));
+    for (const PracticeEvent &e : fakes.events.events) {
+        if (e.type == PracticeEvent::Type::TaskShown || e.type == PracticeEvent::Type::Strike)
+            QCOMPARE(e.hand, plays);
+    }
+    // The playing hand's end finishes the exercise with the usual record.
+    QVERIFY(drill->summaryWritten());
+    const QString kind = adaptive ? QStringLiteral("Adaptive") : QStringLiteral("Random");
+    QVERIFY2(
+        QString::fromLatin1(fakes.file.bytes()).contains(kind + QStringLiteral(" 12 tasks\r\n")),
+        fakes.file.bytes().constData());
+}
+
+QTEST_GUILESS_MAIN(TestAdaptive)
+#include "tst_adaptive.moc"
