@@ -267,11 +267,17 @@ void fillProgress(const HistoryData &data, std::array<Result::Hand, 2> &hands,
 
 void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, SessionView> &sessions)
 {
-    std::array<std::vector<double>, 2> busy, idle;
+    std::array<std::vector<double>, 2> busy, idle, solo, together;
+    const auto played = [](const TaskList &tasks) {
+        return std::any_of(tasks.byNumber.begin(), tasks.byNumber.end(),
+                           [](const TaskStrikes &t) { return t.present; });
+    };
     for (const SessionView &view : sessions) {
         for (int h = 0; h < 2; ++h) {
             const std::vector<TaskStrikes> &other = view.tasks[1 - h].byNumber;
             const std::vector<TaskStrikes> &mine = view.tasks[h].byNumber;
+            // An exercise of this hand alone is the measure of what the other hand costs.
+            const bool alone = !played(view.tasks[1 - h]);
             // The other hand's latest task shown so far; both hands' tasks come in the order
             // they were shown, so it only moves on.
             std::size_t next = 0;
@@ -281,6 +287,9 @@ void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
                 // The first task follows the start tune, not the other hand.
                 if (!task.present || number == 1 || task.memorize || !task.shownMs ||
                     !task.reactionMs)
+                    continue;
+                (alone ? solo : together)[h].push_back(*task.reactionMs);
+                if (alone)
                     continue;
                 // The other hand is mid-task when its latest task shown before this one
                 // was not struck yet.
@@ -302,6 +311,11 @@ void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
     // Both sides need enough tasks behind them, or a few odd ones make the figure.
     constexpr std::size_t MinTasks = 10;
     for (int h = 0; h < 2; ++h) {
+        if (solo[h].size() >= MinTasks && together[h].size() >= MinTasks) {
+            hands[h].twoHandCost = *median(together[h]) / *median(solo[h]) * 100.0;
+            hands[h].twoHandCostFromOneHand = true;
+            continue;
+        }
         if (busy[h].size() < MinTasks || idle[h].size() < MinTasks)
             continue;
         const auto withOther = median(busy[h]);
@@ -395,11 +409,14 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
     for (int h = 0; h < 2; ++h) {
         const auto &cost = result.hands[h].twoHandCost;
         if (cost && std::abs(*cost - 100) >= 5) {
-            result.findings << QStringLiteral("%1 hand: %2 % %3 while the other hand is busy")
+            result.findings << QStringLiteral("%1 hand: %2 % %3 %4")
                                    .arg(handName(h))
                                    .arg(qRound(std::abs(*cost - 100)))
                                    .arg(*cost > 100 ? QStringLiteral("slower")
-                                                    : QStringLiteral("faster"));
+                                                    : QStringLiteral("faster"))
+                                   .arg(result.hands[h].twoHandCostFromOneHand
+                                            ? QStringLiteral("with both hands than alone")
+                                            : QStringLiteral("while the other hand is busy"));
         }
         const auto &trend = result.hands[h].trendMsPerWeek;
         if (trend && std::abs(*trend) >= 1) {
@@ -555,7 +572,11 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
             lines << QStringLiteral("  touch, MIDI velocity median (middle half): ") +
                          touch.join(QStringLiteral(", "));
         if (hand.twoHandCost)
-            lines << QStringLiteral("  two-hand cost: %1 %").arg(qRound(*hand.twoHandCost));
+            lines << QStringLiteral("  two-hand cost: %1 %%2")
+                         .arg(qRound(*hand.twoHandCost))
+                         .arg(hand.twoHandCostFromOneHand
+                                  ? QStringLiteral(" (against one-hand exercises)")
+                                  : QString());
         if (hand.trendMsPerWeek)
             lines << QStringLiteral("  trend: %1 ms per week").arg(qRound(*hand.trendMsPerWeek));
     }

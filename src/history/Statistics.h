@@ -65,7 +65,10 @@ struct StatisticsResult {
         std::optional<double> trendMsPerWeek;
         // Median reaction on tasks shown while the other hand was mid-task, against
         // tasks shown while it was idle, in percent (100: no cost).
+        // Where the history holds exercises of this hand alone, they are the measure
+        // instead: its median reaction in two-hand exercises against them.
         std::optional<double> twoHandCost;
+        bool twoHandCostFromOneHand = false;
     };
 
     bool empty = true;

@@ -514,5 +514,8 @@ void StatisticsWindow::showTogether(const StatisticsResult &result)
     for (int h = 0; h < 2; ++h) {
         const auto &cost = result.hands[h].twoHandCost;
         m_cost[h]->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
+        m_cost[h]->setToolTip(result.hands[h].twoHandCostFromOneHand
+                                  ? QStringLiteral("Against this hand's one-hand exercises")
+                                  : QStringLiteral("Against tasks while the other hand was idle"));
     }
 }

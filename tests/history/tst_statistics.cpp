@@ -59,6 +59,7 @@ private slots:
     void coupling_data();
     void coupling();
     void twoHandCostComparesBusyWithIdle();
+    void oneHandExercisesAreTheBaseline();
 };
 
 void TestStatistics::slowedFingerIsNamedSlowest_data()
@@ -214,6 +215,26 @@ void TestStatistics::twoHandCostComparesBusyWithIdle()
     const StatisticsResult r = Statistics::compute(m.data);
     QVERIFY(r.hands[0].twoHandCost);
     QCOMPARE(qRound(*r.hands[0].twoHandCost), 120);
+}
+
+void TestStatistics::oneHandExercisesAreTheBaseline()
+{
+    // The left hand alone answers in 400 ms; with the right hand playing, in 500 ms.
+    Maker m;
+    const qint64 alone = m.exercise();
+    const qint64 both = m.exercise();
+    for (int task = 1; task <= 30; ++task) {
+        m.strike(alone, 0, task, 3, 3, 400, task * 1000.0 + 400);
+        m.strike(both, 0, task, 3, 3, 500, task * 1000.0 + 500);
+        m.strike(both, 1, task, 2, 2, 450, task * 1000.0 + 450);
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    QVERIFY(r.hands[0].twoHandCostFromOneHand);
+    QCOMPARE(qRound(*r.hands[0].twoHandCost), 125);
+    QVERIFY(
+        r.findings.contains(QStringLiteral("Left hand: 25 % slower with both hands than alone")));
+    // The right hand never played alone: its figure is the busy-against-idle one, if any.
+    QVERIFY(!r.hands[1].twoHandCostFromOneHand);
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)
