@@ -6,9 +6,12 @@
 //   moravel_bench ticks [n400] [n1000]   hand timer ticks against the ideal schedule
 //   moravel_bench recording [samples]   the history recorder's cost on the key path
 //   moravel_bench statistics [strikes]   the Statistics window's opening time
+//   moravel_bench adaptive [strikes]   the adaptive drill's Start and choice of a task
 //   moravel_bench make-history FILE [strikes]   a synthetic history for --report
 //   moravel_bench midi [samples]   MIDI note-on (as it reaches the program) to the new task
 //                                  painted; needs a running JACK server
+#include "adaptive/FingerChooser.h"
+#include "adaptive/WeaknessModel.h"
 #include "app/WindowCatalog.h"
 #include "drill/DrillCore.h"
 #include "drill/DrillHold.h"
@@ -45,6 +48,7 @@
 #include <RtMidi.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -496,6 +500,53 @@ int runStatistics(int strikes)
     return worst < 300 ? 0 : 1;
 }
 
+// The adaptive drill with `strikes` strikes of history: what Start costs (the player's
+// history read and made into weaknesses), and each choice of a task.
+int runAdaptive(int strikes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    makeHistory(path, strikes);
+    HistoryStore store(path);
+    HistoryFilter filter;
+    filter.player = QStringLiteral("Mira");
+    std::vector<double> starts;
+    WeaknessModel model;
+    for (int run = 0; run < 5; ++run) {
+        const double start = nowMs();
+        model = WeaknessModel::fromHistory(store.load(filter, QDateTime::currentDateTime()));
+        starts.push_back(nowMs() - start);
+    }
+    row(QStringLiteral("adaptive Start: history read into weaknesses, %1 strikes, p50 / max")
+            .arg(strikes),
+        QStringLiteral("%1 / %2 ms (n=%3)")
+            .arg(percentile(starts, 50), 0, 'f', 0)
+            .arg(percentile(starts, 100), 0, 'f', 0)
+            .arg(starts.size()),
+        QStringLiteral("< 300 ms"), percentile(starts, 100) < 300);
+
+    SystemRandom random;
+    FingerChooser chooser[2];
+    std::vector<double> times;
+    const int draws = 20000;
+    times.reserve(draws);
+    int sum = 0;
+    for (int i = 0; i < draws; ++i) {
+        const int h = i % 2;
+        const auto t0 = std::chrono::steady_clock::now();
+        sum += chooser[h].choose(model, h, random);
+        const auto t1 = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+        // Each hand's strike goes into the model, as in the drill.
+        model.observe(h, 0, chooser[h].recent().last(), true, 400);
+    }
+    const double p50 = percentile(times, 50), p99 = percentile(times, 99);
+    row(QStringLiteral("adaptive: choosing a task, %1 strikes of history, p50 / p99").arg(strikes),
+        QStringLiteral("%1 / %2 us (n=%3)").arg(p50, 0, 'f', 2).arg(p99, 0, 'f', 2).arg(draws),
+        QStringLiteral("< 50 us"), p99 < 50 && sum > 0);
+    return p99 < 50 ? 0 : 1;
+}
+
 // One series: a hand timer restarted every 5 ticks, as each task restarts it; every tick
 // is compared with start + k * period.
 struct Series {
@@ -654,15 +705,17 @@ int main(int argc, char *argv[])
         return runRecording(argc > 2 ? std::atoi(argv[2]) : 300);
     if (mode == QLatin1String("statistics"))
         return runStatistics(argc > 2 ? std::atoi(argv[2]) : 100000);
+    if (mode == QLatin1String("adaptive"))
+        return runAdaptive(argc > 2 ? std::atoi(argv[2]) : 100000);
     if (mode == QLatin1String("midi"))
         return runMidi(argc > 2 ? std::atoi(argv[2]) : 300);
     if (mode == QLatin1String("make-history") && argc > 2) {
         makeHistory(QString::fromLocal8Bit(argv[2]), argc > 3 ? std::atoi(argv[3]) : 100000);
         return 0;
     }
-    std::fprintf(stderr,
-                 "usage: moravel_bench keys [samples] | ticks [n400] [n1000] |"
-                 " recording [samples] | statistics [strikes] | make-history FILE [strikes] |"
-                 " midi [samples]\n");
+    std::fprintf(stderr, "usage: moravel_bench keys [samples] | ticks [n400] [n1000] |"
+                         " recording [samples] | statistics [strikes] | adaptive [strikes] | "
+                         "make-history FILE [strikes] |"
+                         " midi [samples]\n");
     return 2;
 }

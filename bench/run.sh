@@ -39,6 +39,7 @@ say "MIDI note-on to new task painted, through a JACK server on its dummy backen
 say "practice history: recording cost, Statistics window, report"
 "$BIN/moravel_bench" recording 1000 2>/dev/null | grep '^ROW' >>"$OUT" || true
 "$BIN/moravel_bench" statistics 100000 2>/dev/null | grep '^ROW' >>"$OUT" || true
+"$BIN/moravel_bench" adaptive 100000 2>/dev/null | grep '^ROW' >>"$OUT" || true
 QT_QPA_PLATFORM=offscreen "$BIN/moravel_bench" make-history "$WORK/history-100k.sqlite" 100000 2>/dev/null || true
 python3 - "$APP_DIR/moravel" "$WORK/history-100k.sqlite" >>"$OUT" <<'PY'
 import os, subprocess, sys, time
