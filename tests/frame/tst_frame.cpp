@@ -99,6 +99,7 @@ void TestFrame::randomMenuBar_data()
     row("mnuSeq", "Se&quential exercises");
     row("mnuMem", "&Memory exercises");
     row("mnuPreschool", "&Preschool");
+    row("mnuAdaptive", "&Adaptive");
     row("mnuUse", "&User");
     row("mnuUser", "&New");
     row("mnuViewLog", "&View results");
@@ -109,6 +110,9 @@ void TestFrame::randomMenuBar_data()
     row("mnuLevel", "&Level");
     row("mnuLComb", "&Left hand combinations");
     row("mnuRComb", "&Right Hand combinations");
+    row("mnuHands", "&Hands");
+    row("mnuHandsBoth", "&Both", "", true);
+    row("mnuHandsLeft", "&Left only");
     row("mnuKeyboard", "&Keyboard...");
     row("mnuMidi", "&Piano keyboard (MIDI)...");
     row("mnuCheckKeys", "Check &keys...");
@@ -177,6 +181,12 @@ void TestFrame::otherWindowsMenus_data()
     row(W::Preschool, "pre tasks", "mnuTask", "&Number of tasks", false, true);
     row(W::Preschool, "pre left", "mnuLComb", "&Left hand combinations", false, true);
     row(W::Preschool, "pre contents", "mnuContents", "&Contents            F1", false, true);
+    row(W::Adaptive, "adaptive checked", "mnuAdaptive", "&Adaptive", true, true);
+    row(W::Adaptive, "adaptive random", "mnuRand", "Ra&ndom", false, true);
+    row(W::Adaptive, "adaptive tasks", "mnuTask", "&Number of tasks", false, true);
+    row(W::Adaptive, "adaptive minutes", "mnuMinutes", "Number of &minutes", false, true);
+    row(W::Adaptive, "adaptive one hand", "mnuHandsRight", "&Right only", false, true);
+    row(W::Sequential, "seq adaptive", "mnuAdaptive", "&Adaptive", false, true);
 }
 
 void TestFrame::otherWindowsMenus()
