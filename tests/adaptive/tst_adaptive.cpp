@@ -15,15 +15,6 @@
 
 namespace {
 
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(quint32 seed) : m_gen(seed) {}
-    double next() override { return m_gen.generateDouble(); }
-
-private:
-    QRandomGenerator m_gen;
-};
-
 struct Profile {
     double ms;
     int wrongInTen;

@@ -12,16 +12,6 @@
 
 namespace {
 
-// Reproducible uniform draws for long runs.
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(quint32 seed) : m_gen(seed) {}
-    double next() override { return m_gen.generateDouble(); }
-
-private:
-    QRandomGenerator m_gen;
-};
-
 struct Rig : DrillFakes {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<RandomDrill> drill;

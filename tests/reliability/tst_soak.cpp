@@ -24,14 +24,6 @@ namespace {
 constexpr int Events = 100000;
 const Hand Hands[] = {Hand::Left, Hand::Right};
 
-class SeededRandom : public RandomSource {
-public:
-    double next() override { return double(m_gen() % 1000000u) / 1000000.0; }
-
-private:
-    std::mt19937 m_gen{1234};
-};
-
 // Texts a player might leave in a count dialog; the dialog keeps only what fits.
 const char *const CountTexts[] = {"20",   "1",   "2",   "3",   "0",     "-1", "5",
                                   "12.5", "&H3", "1e1", "abc", "32768", " 4 "};
@@ -57,7 +49,7 @@ public:
     FakeLogFile logFile;
     FakeClock clock;
     ResultsLog log{logFile, clock};
-    SeededRandom random;
+    SeededRandom random{1234};
     DrillPorts ports{settings, ticker[0], ticker[1], sound, log};
 
     // The whole run; the first broken rule, with the event that broke it, or empty.
@@ -486,7 +478,7 @@ protected:
     }
 
 private:
-    SeededRandom m_columns;
+    SeededRandom m_columns{1234};
     MemoryDrill m_drill{ports, m_columns};
     MemoryDrill::Phase m_phaseBefore[2] = {};
     qint16 m_was[2] = {0, 0};
@@ -548,7 +540,7 @@ void TestSoak::memoryFinishedHandAfterTableSwitch()
     FakeLogFile file;
     FakeClock clock;
     ResultsLog log(file, clock);
-    SeededRandom random;
+    SeededRandom random{1234};
     MemoryDrill drill(DrillPorts{settings, left, right, sound, log}, random);
     drill.Form_Load(QStringLiteral(MORAVEL_BIN_DIR "/piano.db"), QStringLiteral("1"),
                     QStringLiteral("XYL.WAV"));

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 
@@ -115,6 +116,16 @@ class RecordingObserver : public PracticeObserver {
 public:
     void practiceEvent(const PracticeEvent &event) override { events << event; }
     QList<PracticeEvent> events;
+};
+
+// Reproducible uniform draws for long runs.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_gen(seed) {}
+    double next() override { return m_gen.generateDouble(); }
+
+private:
+    QRandomGenerator m_gen;
 };
 
 // Hands out scripted values in [0, 1), then repeats the last one.
