@@ -92,18 +92,17 @@ void AdaptiveDrill::mnuStart_Click()
         m_breakSuggested = false;
     }
     m_lastActivityNs = now;
-    bool placing = false;
     for (Hand h : {Hand::Left, Hand::Right}) {
         m_chooser[index(h)].reset();
         m_pace[index(h)].reset(m_startMs);
         m_previous[index(h)] = m_current[index(h)] = 0;
         ticker(h).setInterval(m_pace[index(h)].intervalMs());
-        showPace(h);
-        for (int f = 1; f <= 5; ++f)
-            placing = placing || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
     }
-    labelModel().setText(Label::lblAdaptiveMessage, placing ? PlacementText : QString());
     beginExercise();
+    // The hands chosen during the last exercise play from now on.
+    for (Hand h : {Hand::Left, Hand::Right})
+        showPace(h);
+    labelModel().setText(Label::lblAdaptiveMessage, placing() ? PlacementText : QString());
     m_startNs = nowNs();
     playSoundPath();
     guarded([&] { nextTask(Hand::Left); });
@@ -153,15 +152,20 @@ void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
     if (!m_breakSuggested && event.timeNs - m_stretchStartNs >= BreakAfterNs) {
         m_breakSuggested = true;
         labelModel().setText(Label::lblAdaptiveMessage, BreakText);
-    } else if (labels().text(Label::lblAdaptiveMessage) == PlacementText) {
-        bool placing = false;
-        for (Hand h : {Hand::Left, Hand::Right}) {
-            for (int f = 1; inPlay(h) && f <= 5; ++f)
-                placing = placing || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
-        }
-        if (!placing)
-            labelModel().setText(Label::lblAdaptiveMessage, QString());
+    } else if (labels().text(Label::lblAdaptiveMessage) == PlacementText && !placing()) {
+        labelModel().setText(Label::lblAdaptiveMessage, QString());
     }
+}
+
+bool AdaptiveDrill::placing() const
+{
+    for (Hand h : {Hand::Left, Hand::Right}) {
+        for (int f = 1; inPlay(h) && f <= 5; ++f) {
+            if (m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes)
+                return true;
+        }
+    }
+    return false;
 }
 
 void AdaptiveDrill::showPace(Hand h)

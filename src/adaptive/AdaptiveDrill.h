@@ -54,6 +54,8 @@ protected:
 
 private:
     bool timeIsUp() const;
+    // Whether a finger of a playing hand still has too few strikes to be judged.
+    bool placing() const;
     void showPace(Hand h);
     QString whatChanged() const;
 
