@@ -264,10 +264,15 @@ int main(int argc, char *argv[])
             window->showNotice(QStringLiteral("Results are kept in %1").arg(path), 10000);
     };
     // A lost result is said on screen, once the drill's own step is over, so the player
-    // can still note it down.
-    logFile.onLost = [&forms, &app](const QByteArray &record) {
-        const QString text = readable(record);
-        QTimer::singleShot(0, &app, [&forms, text] {
+    // can still note it down; the records an exercise loses together come in one message.
+    QStringList lostRecords;
+    logFile.onLost = [&forms, &app, &lostRecords](const QByteArray &record) {
+        lostRecords << readable(record);
+        if (lostRecords.size() > 1)
+            return;
+        QTimer::singleShot(0, &app, [&forms, &lostRecords] {
+            const QString text = lostRecords.join(QStringLiteral("\n\n"));
+            lostRecords.clear();
             if (ExerciseWindow *window = forms.currentExercise())
                 window->warn(QStringLiteral("This result could not be written to the results "
                                             "log, neither beside the program nor in your data "
