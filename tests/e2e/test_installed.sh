@@ -4,7 +4,8 @@
 # read-only, the program run from there by an unprivileged user with a HOME of their own.
 # Its delivered files come from share/moravel, a short random drill lands as the exact
 # five-line record in that user's data folder (said once on the way), View results opens
-# that log, and a record that can be written nowhere is shown on screen.
+# that log, a record that can be written nowhere is shown on screen, and every window
+# shows the program's icon.
 source "$(dirname "$0")/lib.sh"
 
 build=$(dirname "$BIN_DIR")
@@ -37,6 +38,11 @@ start_display
   DISPLAY="$DISPLAY" LANG=C.UTF-8 "$prefix/bin/moravel") >"$WORK/app.out" 2>&1 &
 APP_PID=$!
 wait_window "Enter your name to personify result log"
+# Every window carries the program's icon.
+has_icon() {
+  xprop -id "$WINDOW" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' || fail "window '$1' has no icon"
+}
+has_icon "name prompt"
 type_text "Installed Ivo"
 keys Return
 wait_window "Moravel"
@@ -49,6 +55,7 @@ moravel_windows() { xdotool search --onlyvisible --name '^Moravel$' 2>/dev/null 
 keys alt+t q
 sleep 1
 wait_window "Moravel"
+has_icon "sequential exercises"
 keys Delete
 sleep 1.5
 alive
@@ -59,6 +66,7 @@ sleep 0.5
 wait_window "Moravel"
 keys alt+o n
 wait_window "Choose number of tasks"
+has_icon "number of tasks"
 keys ctrl+a
 type_text "3"
 keys Return
