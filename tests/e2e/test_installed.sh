@@ -13,6 +13,9 @@ prefix="$WORK/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 [ -x "$prefix/bin/moravel" ] || fail "no executable in $prefix/bin"
 [ -f "$prefix/share/moravel/piano.db" ] || fail "no piano.db in $prefix/share/moravel"
+# The installed metainfo finds its desktop entry and icon where the desktop looks.
+appstreamcli validate-tree --no-net "$prefix" >"$WORK/tree.out" 2>&1 ||
+  fail "appstreamcli validate-tree: $(cat "$WORK/tree.out")"
 chmod -R a-w "$prefix"
 
 # The player: an ordinary account, its own home and runtime folder. The test's own data
