@@ -8,12 +8,16 @@ SANITIZE_BUILD ?= $(BUILD)-sanitize
 FUZZ_BUILD ?= $(BUILD)-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test format format-check clean
+.PHONY: all deps test-deps build run test deb format format-check clean
 
 all: build
 
+# What building and running need; the tests' tools come with `make test`.
 deps:
 	@scripts/install-deps
+
+test-deps: deps
+	@scripts/install-deps --test
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -24,12 +28,12 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	scripts/run $(BUILD)/bin/moravel
 
-test: build format-check
+test: test-deps build format-check
 	scripts/test $(BUILD) $(SANITIZE_BUILD)
 
 .PHONY: fuzz
 # The count parser under libFuzzer for FUZZ_SECONDS; new inputs land in $(FUZZ_BUILD)/corpus.
-fuzz: deps
+fuzz: test-deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DMORAVEL_FUZZ=ON >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target count_parser_fuzz
@@ -43,10 +47,16 @@ format:
 format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
 
+# The Debian package, built with debhelper from this tree in $(DEB_BUILD), checked by lintian.
+DEB_BUILD ?= build-deb
+deb: deps
+	@scripts/install-deps --deb
+	scripts/make-deb $(DEB_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
 
 # Benchmarks, not tests: a release build in its own folder, then one table of figures.
 .PHONY: bench
-bench: deps
+bench: test-deps
 	bench/run.sh $(CURDIR)/build-bench

@@ -21,10 +21,13 @@
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
 #include "settings/ResultsLog.h"
+#include "settings/ResultsLogPlaces.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -33,6 +36,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -82,8 +87,8 @@ struct Options {
 bool withoutWindows(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *flag : {"--export-history", "--import-history", "--report", "--help", "-h",
-                                 "--version", "-v"}) {
+        for (const char *flag : {"--export-history", "--import-history", "--report", "--help",
+                                 "--help-all", "-h", "--version", "-v"}) {
             const std::size_t n = std::strlen(flag);
             if (std::strncmp(argv[i], flag, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
                 return true;
@@ -98,12 +103,18 @@ void nameTheProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(MORAVEL_VERSION));
 }
 
+// The user's data folder, which holds the practice history and, for an installed copy,
+// the results log.
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QString historyPath(const QCommandLineParser &parser, const Options &options)
 {
     if (parser.isSet(options.history))
         return parser.value(options.history);
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QString::fromLatin1(HistoryStore::FileName));
+    return QDir(dataFolder()).filePath(QString::fromLatin1(HistoryStore::FileName));
 }
 
 int runCommand(int argc, char *argv[])
@@ -121,6 +132,31 @@ int runCommand(int argc, char *argv[])
     if (parser.isSet(options.importHistory))
         return HistoryCommands::importHistory(path, parser.value(options.importHistory));
     return HistoryCommands::report(path, player);
+}
+
+// What is beside the program under the results log's name, as this user may use it.
+ResultsLogPlaces::Existing besideLog(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return ResultsLogPlaces::Existing::None;
+    return S_ISREG(info.st_mode) && ::access(name.constData(), W_OK) == 0
+               ? ResultsLogPlaces::Existing::Writable
+               : ResultsLogPlaces::Existing::NotWritable;
+}
+
+bool folderWritable(const QString &path)
+{
+    return ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
+}
+
+// The record as the player would read it in the log.
+QString readable(const QByteArray &record)
+{
+    QString text = QString::fromLocal8Bit(record);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.trimmed();
 }
 
 // The user's remembered settings: the keyboard layout and the MIDI note map.
@@ -161,9 +197,24 @@ int main(int argc, char *argv[])
         input.layout = *layout;
     }
 
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/moravel.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.moravel.Moravel"));
+
     PracticeSettings settings;
-    const ProgramFolder folder(QCoreApplication::applicationDirPath());
-    AppendLogFile logFile(folder.filePath(QString::fromLatin1(ResultsLog::FileName)));
+    const ProgramFolder folder =
+        ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath());
+    // Results stay beside a program run in place; an installed copy, whose folder is not
+    // this user's to write, keeps them in the user's data folder.
+    const QString logName = QString::fromLatin1(ResultsLog::FileName);
+    const QString besidePath = folder.localFilePath(logName);
+    const QString dataPath = QDir(dataFolder()).filePath(logName);
+    AppendLogFile besideFile(besidePath);
+    AppendLogFile dataFile(dataPath, true);
+    const bool beside =
+        ResultsLogPlaces::besideProgram(folderWritable(folder.path()), besideLog(besidePath));
+    ResultsLogPlaces::Place besidePlace{besideFile, besidePath, false};
+    ResultsLogPlaces::Place dataPlace{dataFile, dataPath, !QFileInfo::exists(dataPath)};
+    ResultsLogPlaces logFile(beside ? besidePlace : dataPlace, beside ? dataPlace : besidePlace);
     SystemClock clock;
     ResultsLog log(logFile, clock);
     SystemRandom random;
@@ -204,7 +255,31 @@ int main(int argc, char *argv[])
                        nullptr,
                        nullptr};
 
+    context.resultsLogPath = [&logFile] { return logFile.path(); };
+
     Forms forms(context);
+    logFile.onTell = [&forms](const QString &path) {
+        std::fprintf(stderr, "moravel: results are kept in %s\n", qPrintable(path));
+        if (ExerciseWindow *window = forms.currentExercise())
+            window->showNotice(QStringLiteral("Results are kept in %1").arg(path), 10000);
+    };
+    // A lost result is said on screen, once the drill's own step is over, so the player
+    // can still note it down; the records an exercise loses together come in one message.
+    QStringList lostRecords;
+    logFile.onLost = [&forms, &app, &lostRecords](const QByteArray &record) {
+        lostRecords << readable(record);
+        if (lostRecords.size() > 1)
+            return;
+        QTimer::singleShot(0, &app, [&forms, &lostRecords] {
+            const QString text = lostRecords.join(QStringLiteral("\n\n"));
+            lostRecords.clear();
+            if (ExerciseWindow *window = forms.currentExercise())
+                window->warn(QStringLiteral("This result could not be written to the results "
+                                            "log, neither beside the program nor in your data "
+                                            "folder:\n\n%1")
+                                 .arg(text));
+        });
+    };
     // Under the main loop a window's own calls run one loop level deeper.
     forms.setBaseLoopLevel(1);
     WindowCatalog::registerAll(forms);

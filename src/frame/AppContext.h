@@ -50,4 +50,6 @@ struct AppContext {
     // them.
     MidiPorts *midi = nullptr;
     MidiSource *midiSource = nullptr;
+    // The results log in use; without it (tests) the one in the program folder.
+    std::function<QString()> resultsLogPath = nullptr;
 };

@@ -262,7 +262,7 @@ void ExerciseWindow::warn(const QString &message)
     QMessageBox::warning(this, QStringLiteral("Moravel"), message);
 }
 
-void ExerciseWindow::showNotice(const QString &message)
+void ExerciseWindow::showNotice(const QString &message, int milliseconds)
 {
     if (!m_notice) {
         m_notice = new QLabel(m_canvas);
@@ -274,7 +274,6 @@ void ExerciseWindow::showNotice(const QString &message)
                                                "padding: 4px 12px; }"));
         m_noticeTimer = new QTimer(this);
         m_noticeTimer->setSingleShot(true);
-        m_noticeTimer->setInterval(4000);
         connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);
     }
     m_notice->setText(message);
@@ -283,7 +282,7 @@ void ExerciseWindow::showNotice(const QString &message)
     m_notice->setGeometry((ClientWidth - width) / 2, 60, width, m_notice->height());
     m_notice->show();
     m_notice->raise();
-    m_noticeTimer->start();
+    m_noticeTimer->start(milliseconds);
 }
 
 KeyLayout ExerciseWindow::keyLayout() const
@@ -300,7 +299,9 @@ void ExerciseWindow::mnuUser_Click()
 
 void ExerciseWindow::mnuViewLog_Click()
 {
-    const QString path = context().folder.filePath(QString::fromLatin1(ResultsLog::FileName));
+    const QString path = context().resultsLogPath
+                             ? context().resultsLogPath()
+                             : context().folder.filePath(QString::fromLatin1(ResultsLog::FileName));
     // The editor should open a file, not an error, before the first result is written;
     // a name taken by anything but a file is not handed to it.
     if (ResultsLog::createIfMissing(path))

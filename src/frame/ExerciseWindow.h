@@ -70,8 +70,9 @@ public:
     void openDialog(QDialog *dialog);
     // A message the player must acknowledge.
     void warn(const QString &message);
-    // A short line over the window that goes by itself (a MIDI keyboard came or went).
-    void showNotice(const QString &message);
+    // A short line over the window that goes by itself (a MIDI keyboard came or went,
+    // where results are kept).
+    void showNotice(const QString &message, int milliseconds = 4000);
     // The computer keyboard's finger keys in use.
     KeyLayout keyLayout() const;
 

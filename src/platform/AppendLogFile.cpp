@@ -4,18 +4,24 @@
 #include "settings/ResultsLog.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
-AppendLogFile::AppendLogFile(QString path) : m_path(std::move(path)) {}
+AppendLogFile::AppendLogFile(QString path, bool createFolder)
+    : m_path(std::move(path)), m_createFolder(createFolder)
+{}
 
 bool AppendLogFile::append(const QByteArray &record)
 {
     const QByteArray name = QFile::encodeName(m_path);
+    if (m_createFolder)
+        QDir().mkpath(QFileInfo(m_path).absolutePath());
     QString problem;
     const int fd = ResultsLog::openForAppend(name, problem);
     if (fd < 0) {

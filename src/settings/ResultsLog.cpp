@@ -6,7 +6,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -65,6 +67,8 @@ bool ResultsLog::createIfMissing(const QString &path)
     struct stat info {};
     if (::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode))
         return true;
+    // The user's data folder may not be there before the first result.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QString problem;
     const int fd = openForAppend(name, problem);
     if (fd < 0) {

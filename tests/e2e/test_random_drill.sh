@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A whole random drill by keyboard: name, Start, both hands to their end, then the exact
-# bytes the summary appends to the results log, and nothing more from further keys.
+# bytes the summary appends to the results log beside the program, and nothing more from
+# further keys.
 source "$(dirname "$0")/lib.sh"
 
 start_display
@@ -33,6 +34,10 @@ if not 0 <= total <= 190:
     sys.exit('total out of range: %d' % total)
 print('summary ok, total', total)
 PY
+
+# Run in place, with its folder writable, the program keeps its results beside itself only.
+[ ! -e "$XDG_DATA_HOME/Moravel/Results Log.TXT" ] || fail "results also went to the data folder"
+grep -q "results are kept in" "$WORK/app.out" && fail "said results are kept elsewhere"
 
 size=$(stat -c %s "$LOG")
 keys z space KP_Subtract Next

@@ -369,32 +369,42 @@ void TestFrame::userNewIsModal()
 void TestFrame::viewResultsOpensTheOneLogFile_data()
 {
     QTest::addColumn<QString>("existing");
-    QTest::newRow("no log yet") << "";
-    QTest::newRow("log written by the drill") << "Results Log.TXT";
-    QTest::newRow("log with the other spelling") << "Results Log.txt";
+    // The log in use is in the user's data folder, which is not there yet.
+    QTest::addColumn<bool>("inDataFolder");
+    QTest::newRow("no log yet") << "" << false;
+    QTest::newRow("log written by the drill") << "Results Log.TXT" << false;
+    QTest::newRow("log with the other spelling") << "Results Log.txt" << false;
+    QTest::newRow("installed copy, log in the data folder") << "" << true;
 }
 
 void TestFrame::viewResultsOpensTheOneLogFile()
 {
     QFETCH(QString, existing);
+    QFETCH(bool, inDataFolder);
     TestContext t;
     if (!existing.isEmpty()) {
         QFile f(t.dir.filePath(existing));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("12-07 14:03:59\r\n");
     }
+    const QString dataLog = t.dir.filePath(QStringLiteral("data/Moravel/Results Log.TXT"));
+    if (inDataFolder)
+        t.context.resultsLogPath = [dataLog] { return dataLog; };
     auto *random = t.forms.get<FormRand>(QStringLiteral("FormRand"));
     random->trigger(Command::mnuViewLog);
     QCOMPARE(t.processes.opened.size(), 1);
     const QString opened = t.processes.opened.first();
-    QCOMPARE(opened,
-             t.dir.filePath(existing.isEmpty() ? QStringLiteral("Results Log.TXT") : existing));
+    const QString expected =
+        inDataFolder
+            ? dataLog
+            : t.dir.filePath(existing.isEmpty() ? QStringLiteral("Results Log.TXT") : existing);
+    QCOMPARE(opened, expected);
     QFile f(opened);
     QVERIFY(f.exists());
     // Opening never changes what is in the log.
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), existing.isEmpty() ? QByteArray() : QByteArray("12-07 14:03:59\r\n"));
-    QCOMPARE(QDir(t.dir.path()).entryList({"Results*"}).size(), 1);
+    QCOMPARE(QDir(t.dir.path()).entryList({"Results*"}).size(), inDataFolder ? 0 : 1);
 }
 
 void TestFrame::numberOfTasks_data()

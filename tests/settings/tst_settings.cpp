@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The count parser, the results log writers and the program folder.
+// The count parser, the results log writers, where the log is kept and the program folder.
 #include "Fakes.h"
 #include "platform/AppendLogFile.h"
 #include "settings/NumberParser.h"
 #include "settings/PlayerName.h"
 #include "settings/ProgramFolder.h"
 #include "settings/ResultsLog.h"
+#include "settings/ResultsLogPlaces.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,12 @@ private slots:
     void unwritableLogIsReportedNotFatal();
     void folderMatchesNamesWithoutCase_data();
     void folderMatchesNamesWithoutCase();
+    void deliveredFilesBesideOrShared_data();
+    void deliveredFilesBesideOrShared();
+    void logBelongsBesideTheProgram_data();
+    void logBelongsBesideTheProgram();
+    void logMovesWhenItsPlaceFails_data();
+    void logMovesWhenItsPlaceFails();
 };
 
 void TestSettings::countParser_data()
@@ -284,6 +291,130 @@ void TestSettings::folderMatchesNamesWithoutCase()
     }
     const ProgramFolder folder(dir.path() + u'/');
     QCOMPARE(folder.filePath(asked), dir.path() + u'/' + expected);
+}
+
+void TestSettings::deliveredFilesBesideOrShared_data()
+{
+    QTest::addColumn<QStringList>("own");
+    QTest::addColumn<QStringList>("shared");
+    QTest::addColumn<QString>("asked");
+    // Which folder the answer is in, and the name found there.
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("in place") << QStringList{"piano.db"} << QStringList{"piano.db"} << "piano.db"
+                              << "own/piano.db";
+    QTest::newRow("installed") << QStringList{} << QStringList{"piano.db"} << "piano.db"
+                               << "shared/piano.db";
+    QTest::newRow("installed, other case, subfolder")
+        << QStringList{} << QStringList{"sounds/XYL.WAV"} << "\\sounds\\xyl.wav"
+        << "shared/sounds/XYL.WAV";
+    QTest::newRow("missing everywhere kept in the own folder")
+        << QStringList{} << QStringList{} << "help/index.html"
+        << "own/help/index.html";
+    QTest::newRow("own file wins, whatever its case")
+        << QStringList{"xyl.wav"} << QStringList{"XYL.WAV"} << "XYL.WAV"
+        << "own/xyl.wav";
+}
+
+void TestSettings::deliveredFilesBesideOrShared()
+{
+    QFETCH(QStringList, own);
+    QFETCH(QStringList, shared);
+    QFETCH(QString, asked);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const auto make = [&dir](const QString &folder, const QStringList &files) {
+        for (const QString &file : files) {
+            const QString path = dir.filePath(folder + u'/' + file);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+    };
+    make(QStringLiteral("own"), own);
+    make(QStringLiteral("shared"), shared);
+    const ProgramFolder folder(dir.filePath(QStringLiteral("own")),
+                               dir.filePath(QStringLiteral("shared")));
+    QCOMPARE(folder.filePath(asked), dir.filePath(expected));
+}
+
+void TestSettings::logBelongsBesideTheProgram_data()
+{
+    using E = ResultsLogPlaces::Existing;
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<ResultsLogPlaces::Existing>("log");
+    QTest::addColumn<bool>("beside");
+    QTest::newRow("in place, first result") << true << E::None << true;
+    QTest::newRow("in place, log there") << true << E::Writable << true;
+    QTest::newRow("installed, no log") << false << E::None << false;
+    QTest::newRow("read-only folder, writable log kept") << false << E::Writable << true;
+    QTest::newRow("writable folder, read-only log") << true << E::NotWritable << false;
+    QTest::newRow("nothing writable") << false << E::NotWritable << false;
+}
+
+void TestSettings::logBelongsBesideTheProgram()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(ResultsLogPlaces::Existing, log);
+    QFETCH(bool, beside);
+    QCOMPARE(ResultsLogPlaces::besideProgram(folderWritable, log), beside);
+}
+
+void TestSettings::logMovesWhenItsPlaceFails_data()
+{
+    QTest::addColumn<bool>("firstFails");
+    QTest::addColumn<bool>("secondFails");
+    QTest::addColumn<bool>("firstIsNew");
+    // Records each place holds after two appends, the log then in use, what the player
+    // was told and how many records were lost.
+    QTest::addColumn<int>("inFirst");
+    QTest::addColumn<int>("inSecond");
+    QTest::addColumn<QString>("inUse");
+    QTest::addColumn<QStringList>("told");
+    QTest::addColumn<int>("lost");
+    QTest::newRow("beside the program, as always")
+        << false << false << false << 2 << 0 << "first" << QStringList{} << 0;
+    QTest::newRow("new log in the data folder is told once")
+        << false << false << true << 2 << 0 << "first" << QStringList{"first"} << 0;
+    QTest::newRow("a failing log moves, and says so")
+        << true << false << false << 0 << 2 << "second" << QStringList{"second"} << 0;
+    QTest::newRow("nowhere to write: every record is lost and shown")
+        << true << true << false << 0 << 0 << "first" << QStringList{} << 2;
+}
+
+void TestSettings::logMovesWhenItsPlaceFails()
+{
+    QFETCH(bool, firstFails);
+    QFETCH(bool, secondFails);
+    QFETCH(bool, firstIsNew);
+    QFETCH(int, inFirst);
+    QFETCH(int, inSecond);
+    QFETCH(QString, inUse);
+    QFETCH(QStringList, told);
+    QFETCH(int, lost);
+    FakeLogFile first;
+    FakeLogFile second;
+    first.failing = firstFails;
+    second.failing = secondFails;
+    // The first place is the one in use at start-up; a new log in the data folder is
+    // worth telling about.
+    ResultsLogPlaces places({first, QStringLiteral("first"), firstIsNew},
+                            {second, QStringLiteral("second"), false});
+    QStringList toldPaths;
+    QList<QByteArray> lostRecords;
+    places.onTell = [&toldPaths](const QString &path) { toldPaths << path; };
+    places.onLost = [&lostRecords](const QByteArray &record) { lostRecords << record; };
+    const bool written = places.append("one\r\n");
+    QCOMPARE(written, lost == 0);
+    places.append("two\r\n");
+    QCOMPARE(first.records.size(), inFirst);
+    QCOMPARE(second.records.size(), inSecond);
+    QCOMPARE(places.path(), inUse);
+    QCOMPARE(toldPaths, told);
+    QCOMPARE(lostRecords.size(), lost);
+    if (lost)
+        QCOMPARE(lostRecords.first(), QByteArray("one\r\n"));
+    if (inSecond)
+        QCOMPARE(second.bytes(), QByteArray("one\r\ntwo\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
