@@ -20,15 +20,19 @@
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
+#include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -123,7 +127,8 @@ int runCommand(int argc, char *argv[])
     return HistoryCommands::report(path, player);
 }
 
-// The user's remembered settings: the keyboard layout and the MIDI note map.
+// The user's remembered settings: the keyboard layout, the MIDI note map, the sound's
+// volume and the window's place.
 QSettings userSettings()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Moravel"),
@@ -146,10 +151,24 @@ int main(int argc, char *argv[])
     options.addTo(parser);
     parser.process(app);
 
+    // The windows speak the system's language when there is a translation for it. The
+    // results log does not: its texts are the same in every language.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("moravel"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translator);
+    // Qt's own texts (the buttons of a warning), when the system has them.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+
     InputPreferences input;
+    ComfortSettings comfort;
     {
         QSettings stored = userSettings();
         input.load(stored);
+        comfort.load(stored);
     }
     if (parser.isSet(options.keyboard)) {
         const auto layout = KeyMap::layoutFromId(parser.value(options.keyboard));
@@ -169,6 +188,7 @@ int main(int argc, char *argv[])
     SystemRandom random;
     QtHandPlayer startAndEndSound(QtHandPlayer::SyncBufferMs);
     QtSyncSound sound(startAndEndSound);
+    comfort.attach(startAndEndSound);
     QtProcessStarter processes;
     ToolRegistry registry;
     PracticeObservers events;
@@ -202,7 +222,12 @@ int main(int argc, char *argv[])
                            input.save(stored);
                        },
                        nullptr,
-                       nullptr};
+                       nullptr,
+                       &comfort,
+                       [&comfort] {
+                           QSettings stored = userSettings();
+                           comfort.save(stored);
+                       }};
 
     Forms forms(context);
     // Under the main loop a window's own calls run one loop level deeper.
@@ -228,8 +253,11 @@ int main(int argc, char *argv[])
             if (!added)
                 midiSource.portGone(port);
             if (ExerciseWindow *window = forms.currentExercise())
-                window->showNotice(added ? QStringLiteral("MIDI keyboard connected: %1").arg(port)
-                                         : QStringLiteral("MIDI keyboard gone: %1").arg(port));
+                window->showNotice(
+                    added
+                        ? QCoreApplication::translate("main", "MIDI keyboard connected: %1")
+                              .arg(port)
+                        : QCoreApplication::translate("main", "MIDI keyboard gone: %1").arg(port));
         });
         context.midi = midi.get();
         context.midiSource = &midiSource;

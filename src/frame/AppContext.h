@@ -8,6 +8,7 @@
 #include <memory>
 
 class Clock;
+class ComfortSettings;
 class HandPlayer;
 class HistoryStore;
 class MidiPorts;
@@ -50,4 +51,8 @@ struct AppContext {
     // them.
     MidiPorts *midi = nullptr;
     MidiSource *midiSource = nullptr;
+    // The sound's volume and the window's place, and how to keep them for the next run;
+    // without them (tests that do not need them) the sound plays as recorded.
+    ComfortSettings *comfort = nullptr;
+    std::function<void()> saveComfort = nullptr;
 };

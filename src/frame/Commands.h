@@ -46,18 +46,23 @@ enum class Command : unsigned char {
     mnuContents,
     mnuRaspored,
     mnuAbout,
+    // The window itself and the sound, in the Options menu.
+    crtaComfort,
+    mnuFullScreen,
+    mnuVolume,
     Count
 };
 
 namespace Commands {
 
 inline constexpr const char *Names[] = {
-    "mnuTest",    "mnuStart",      "mnuReset",   "crta2",        "crta3",       "mnuRand",
-    "mnuExit",    "mnuSeq",        "mnuMem",     "mnuPreschool", "mnuUse",      "mnuUser",
-    "mnuViewLog", "mnuStatistics", "mnuOptions", "mnuChooseexe", "mnuExe",      "mnu1",
-    "mnu2",       "mnuTask",       "mnuNPT",     "mnu3",         "mnu4",        "mnu5",
-    "mnuLevel",   "crta1",         "mnuLComb",   "mnuRComb",     "crtaInput",   "mnuKeyboard",
-    "mnuMidi",    "mnuCheckKeys",  "mnuHelp",    "mnuContents",  "mnuRaspored", "mnuAbout",
+    "mnuTest",     "mnuStart",      "mnuReset",   "crta2",        "crta3",       "mnuRand",
+    "mnuExit",     "mnuSeq",        "mnuMem",     "mnuPreschool", "mnuUse",      "mnuUser",
+    "mnuViewLog",  "mnuStatistics", "mnuOptions", "mnuChooseexe", "mnuExe",      "mnu1",
+    "mnu2",        "mnuTask",       "mnuNPT",     "mnu3",         "mnu4",        "mnu5",
+    "mnuLevel",    "crta1",         "mnuLComb",   "mnuRComb",     "crtaInput",   "mnuKeyboard",
+    "mnuMidi",     "mnuCheckKeys",  "mnuHelp",    "mnuContents",  "mnuRaspored", "mnuAbout",
+    "crtaComfort", "mnuFullScreen", "mnuVolume",
 };
 static_assert(std::size(Names) == std::size_t(Command::Count), "one name per command");
 

@@ -47,7 +47,7 @@ PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *canvas = new BackgroundWidget(look.picture, look.background, this);
+    auto *canvas = new BackgroundWidget(look.picture, look.background, look.client, this);
     canvas->setObjectName(QStringLiteral("canvas"));
     layout->addWidget(canvas);
 
