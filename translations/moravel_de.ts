@@ -613,6 +613,105 @@ Die Computertastatur spielt wie immer.</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <source>; %1 % faster than the week before</source>
+        <translation>; %1 % schneller als in der Woche davor</translation>
+    </message>
+    <message>
+        <source>; %1 % faster than the month before</source>
+        <translation>; %1 % schneller als im Monat davor</translation>
+    </message>
+    <message>
+        <source>; %1 % slower than the week before</source>
+        <translation>; %1 % langsamer als in der Woche davor</translation>
+    </message>
+    <message>
+        <source>; %1 % slower than the month before</source>
+        <translation>; %1 % langsamer als im Monat davor</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>Daumen</translation>
+    </message>
+    <message>
+        <source>index finger</source>
+        <translation>Zeigefinger</translation>
+    </message>
+    <message>
+        <source>middle finger</source>
+        <translation>Mittelfinger</translation>
+    </message>
+    <message>
+        <source>ring finger</source>
+        <translation>Ringfinger</translation>
+    </message>
+    <message>
+        <source>little finger</source>
+        <translation>kleiner Finger</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Linker</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechter</translation>
+    </message>
+    <message>
+        <source>Left hand</source>
+        <translation>Linke Hand</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Rechte Hand</translation>
+    </message>
+    <message>
+        <source>%1: slowest (%2 ms), %3 % wrong</source>
+        <translation>%1: am langsamsten (%2 ms), %3 % falsch</translation>
+    </message>
+    <message>
+        <source>%1: %2 % wrong</source>
+        <translation>%1: %2 % falsch</translation>
+    </message>
+    <message>
+        <source>, most often taken for the %1</source>
+        <translation>, am häufigsten verwechselt mit: %1</translation>
+    </message>
+    <message>
+        <source>The hands work independently (coupling %1 of 100)</source>
+        <translation>Die Hände arbeiten unabhängig (Kopplung %1 von 100)</translation>
+    </message>
+    <message>
+        <source>The hands sometimes strike together (coupling %1 of 100)</source>
+        <translation>Die Hände schlagen manchmal zusammen an (Kopplung %1 von 100)</translation>
+    </message>
+    <message>
+        <source>The hands often strike together (coupling %1 of 100)</source>
+        <translation>Die Hände schlagen oft zusammen an (Kopplung %1 von 100)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % slower while the other hand is busy</source>
+        <translation>%1: %2 % langsamer, während die andere Hand beschäftigt ist</translation>
+    </message>
+    <message>
+        <source>%1: %2 % faster while the other hand is busy</source>
+        <translation>%1: %2 % schneller, während die andere Hand beschäftigt ist</translation>
+    </message>
+    <message>
+        <source>%1: %2 ms faster per week</source>
+        <translation>%1: %2 ms schneller pro Woche</translation>
+    </message>
+    <message>
+        <source>%1: %2 ms slower per week</source>
+        <translation>%1: %2 ms langsamer pro Woche</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsWindow</name>
     <message>
         <source>Left</source>
@@ -885,6 +984,10 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>

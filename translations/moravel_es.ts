@@ -613,6 +613,105 @@ El teclado del ordenador funciona como siempre.</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <source>; %1 % faster than the week before</source>
+        <translation>; un %1 % más rápido que la semana anterior</translation>
+    </message>
+    <message>
+        <source>; %1 % faster than the month before</source>
+        <translation>; un %1 % más rápido que el mes anterior</translation>
+    </message>
+    <message>
+        <source>; %1 % slower than the week before</source>
+        <translation>; un %1 % más lento que la semana anterior</translation>
+    </message>
+    <message>
+        <source>; %1 % slower than the month before</source>
+        <translation>; un %1 % más lento que el mes anterior</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pulgar</translation>
+    </message>
+    <message>
+        <source>index finger</source>
+        <translation>índice</translation>
+    </message>
+    <message>
+        <source>middle finger</source>
+        <translation>corazón</translation>
+    </message>
+    <message>
+        <source>ring finger</source>
+        <translation>anular</translation>
+    </message>
+    <message>
+        <source>little finger</source>
+        <translation>meñique</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>izquierdo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>derecho</translation>
+    </message>
+    <message>
+        <source>Left hand</source>
+        <translation>Mano izquierda</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Mano derecha</translation>
+    </message>
+    <message>
+        <source>%1: slowest (%2 ms), %3 % wrong</source>
+        <translation>%1: el más lento (%2 ms), %3 % de fallos</translation>
+    </message>
+    <message>
+        <source>%1: %2 % wrong</source>
+        <translation>%1: %2 % de fallos</translation>
+    </message>
+    <message>
+        <source>, most often taken for the %1</source>
+        <translation>, confundido sobre todo con el %1</translation>
+    </message>
+    <message>
+        <source>The hands work independently (coupling %1 of 100)</source>
+        <translation>Las manos trabajan con independencia (acoplamiento %1 de 100)</translation>
+    </message>
+    <message>
+        <source>The hands sometimes strike together (coupling %1 of 100)</source>
+        <translation>Las manos pulsan juntas a veces (acoplamiento %1 de 100)</translation>
+    </message>
+    <message>
+        <source>The hands often strike together (coupling %1 of 100)</source>
+        <translation>Las manos pulsan juntas a menudo (acoplamiento %1 de 100)</translation>
+    </message>
+    <message>
+        <source>%1: %2 % slower while the other hand is busy</source>
+        <translation>%1: un %2 % más lenta mientras la otra mano está ocupada</translation>
+    </message>
+    <message>
+        <source>%1: %2 % faster while the other hand is busy</source>
+        <translation>%1: un %2 % más rápida mientras la otra mano está ocupada</translation>
+    </message>
+    <message>
+        <source>%1: %2 ms faster per week</source>
+        <translation>%1: %2 ms más rápida por semana</translation>
+    </message>
+    <message>
+        <source>%1: %2 ms slower per week</source>
+        <translation>%1: %2 ms más lenta por semana</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsWindow</name>
     <message>
         <source>Left</source>
@@ -885,6 +984,10 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>

@@ -151,7 +151,11 @@ void frmAbout::setSysInfo(std::unique_ptr<SysInfo> sysInfo)
 
 void frmAbout::showUnavailable(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    // The message is the system information layer's own text; shown, it is translated.
+    const QString shown = text == SysInfo::UnavailableText
+                              ? tr("System Information Is Unavailable At This Time")
+                              : text;
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("SysInfoMessage"));
     box.exec();
 }
