@@ -104,6 +104,77 @@ Die anderen Übungen funktionieren weiterhin.</translation>
     </message>
 </context>
 <context>
+    <name>KeyCheck</name>
+    <message>
+        <source>Left hand</source>
+        <translation>Linke Hand</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Rechte Hand</translation>
+    </message>
+    <message>
+        <source>All ten</source>
+        <translation>Alle zehn</translation>
+    </message>
+    <message>
+        <source>%1, finger %2 (%3)</source>
+        <translation>%1, Finger %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Hold the five keys of your left hand (%1) down together, then let go and press Next step.</source>
+        <translation>Halte die fünf Tasten deiner linken Hand (%1) gleichzeitig gedrückt, lass sie dann los und drücke „Nächster Schritt“.</translation>
+    </message>
+    <message>
+        <source>Hold the five keys of your right hand (%1) down together, then let go and press Next step.</source>
+        <translation>Halte die fünf Tasten deiner rechten Hand (%1) gleichzeitig gedrückt, lass sie dann los und drücke „Nächster Schritt“.</translation>
+    </message>
+    <message>
+        <source>Hold all ten keys down together, then let go and press Next step.</source>
+        <translation>Halte alle zehn Tasten gleichzeitig gedrückt, lass sie dann los und drücke „Nächster Schritt“.</translation>
+    </message>
+    <message>
+        <source>The check is done. Press Start again to check once more.</source>
+        <translation>Die Prüfung ist fertig. Drücke „Neu beginnen“, um noch einmal zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Held together now: %1 of %2. Most at once: %3 of %2.</source>
+        <translation>Jetzt gleichzeitig gehalten: %1 von %2. Höchstens auf einmal: %3 von %2.</translation>
+    </message>
+    <message>
+        <source>%1: no keys were held, so nothing was checked.</source>
+        <translation>%1: Es wurden keine Tasten gehalten, daher wurde nichts geprüft.</translation>
+    </message>
+    <message>
+        <source>%1: all %2 keys came through together.</source>
+        <translation>%1: Alle %2 Tasten kamen gleichzeitig an.</translation>
+    </message>
+    <message>
+        <source>%1: the keyboard reported at most %2 of %3 keys at once; lost: %4. Keys pressed together may not count in a drill on this keyboard.</source>
+        <translation>%1: Die Tastatur meldete höchstens %2 von %3 Tasten auf einmal; verloren: %4. Gleichzeitig gedrückte Tasten zählen bei einer Übung auf dieser Tastatur vielleicht nicht.</translation>
+    </message>
+    <message>
+        <source>A step without keys held tells nothing: press Start again to try it.</source>
+        <translation>Ein Schritt ohne gehaltene Tasten sagt nichts: Drücke „Neu beginnen“, um es zu versuchen.</translation>
+    </message>
+    <message>
+        <source>This keyboard reports all ten finger keys at once: a drill counts every key you strike.</source>
+        <translation>Diese Tastatur meldet alle zehn Fingertasten auf einmal: Eine Übung zählt jede Taste, die du anschlägst.</translation>
+    </message>
+    <message>
+        <source>The other key layout (Options &gt; Keyboard) or another keyboard may report more keys at once; a MIDI keyboard has no such limit.</source>
+        <translation>Die andere Tastenbelegung (Optionen &gt; Tastatur) oder eine andere Tastatur meldet vielleicht mehr Tasten auf einmal; ein MIDI-Keyboard hat keine solche Grenze.</translation>
+    </message>
+</context>
+<context>
     <name>KeyCheckDialog</name>
     <message>
         <source>Check keys</source>

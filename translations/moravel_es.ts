@@ -104,6 +104,77 @@ Los demás ejercicios siguen funcionando.</translation>
     </message>
 </context>
 <context>
+    <name>KeyCheck</name>
+    <message>
+        <source>Left hand</source>
+        <translation>Mano izquierda</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Mano derecha</translation>
+    </message>
+    <message>
+        <source>All ten</source>
+        <translation>Las diez</translation>
+    </message>
+    <message>
+        <source>%1, finger %2 (%3)</source>
+        <translation>%1, dedo %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>Hold the five keys of your left hand (%1) down together, then let go and press Next step.</source>
+        <translation>Mantén pulsadas a la vez las cinco teclas de tu mano izquierda (%1), suéltalas y pulsa «Siguiente paso».</translation>
+    </message>
+    <message>
+        <source>Hold the five keys of your right hand (%1) down together, then let go and press Next step.</source>
+        <translation>Mantén pulsadas a la vez las cinco teclas de tu mano derecha (%1), suéltalas y pulsa «Siguiente paso».</translation>
+    </message>
+    <message>
+        <source>Hold all ten keys down together, then let go and press Next step.</source>
+        <translation>Mantén pulsadas a la vez las diez teclas, suéltalas y pulsa «Siguiente paso».</translation>
+    </message>
+    <message>
+        <source>The check is done. Press Start again to check once more.</source>
+        <translation>La comprobación ha terminado. Pulsa «Empezar de nuevo» para comprobar otra vez.</translation>
+    </message>
+    <message>
+        <source>Held together now: %1 of %2. Most at once: %3 of %2.</source>
+        <translation>Pulsadas a la vez ahora: %1 de %2. Máximo a la vez: %3 de %2.</translation>
+    </message>
+    <message>
+        <source>%1: no keys were held, so nothing was checked.</source>
+        <translation>%1: no se mantuvo pulsada ninguna tecla, así que no se comprobó nada.</translation>
+    </message>
+    <message>
+        <source>%1: all %2 keys came through together.</source>
+        <translation>%1: las %2 teclas llegaron juntas.</translation>
+    </message>
+    <message>
+        <source>%1: the keyboard reported at most %2 of %3 keys at once; lost: %4. Keys pressed together may not count in a drill on this keyboard.</source>
+        <translation>%1: el teclado informó de como mucho %2 de %3 teclas a la vez; perdidas: %4. Las teclas pulsadas a la vez pueden no contar en un ejercicio con este teclado.</translation>
+    </message>
+    <message>
+        <source>A step without keys held tells nothing: press Start again to try it.</source>
+        <translation>Un paso sin teclas pulsadas no dice nada: pulsa «Empezar de nuevo» para intentarlo.</translation>
+    </message>
+    <message>
+        <source>This keyboard reports all ten finger keys at once: a drill counts every key you strike.</source>
+        <translation>Este teclado informa de las diez teclas de los dedos a la vez: un ejercicio cuenta cada tecla que pulses.</translation>
+    </message>
+    <message>
+        <source>The other key layout (Options &gt; Keyboard) or another keyboard may report more keys at once; a MIDI keyboard has no such limit.</source>
+        <translation>La otra disposición de teclas (Opciones &gt; Teclado) u otro teclado pueden informar de más teclas a la vez; un teclado MIDI no tiene ese límite.</translation>
+    </message>
+</context>
+<context>
     <name>KeyCheckDialog</name>
     <message>
         <source>Check keys</source>
