@@ -288,11 +288,11 @@ Mano derecha, del pulgar al meñique: %2</translation>
     <name>Labels</name>
     <message>
         <source>left hand :</source>
-        <translation>mano izquierda :</translation>
+        <translation>izquierda :</translation>
     </message>
     <message>
         <source>right hand :</source>
-        <translation>mano derecha :</translation>
+        <translation>derecha :</translation>
     </message>
     <message>
         <source>Left hand - score :</source>
