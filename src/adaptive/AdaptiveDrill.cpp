@@ -8,14 +8,22 @@
 #include "settings/PracticeSettings.h"
 #include "settings/ResultsLog.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
 
-const QString PlacementText =
-    QStringLiteral("First a few tasks for every finger, to see where each one stands.");
-const QString BreakText =
-    QStringLiteral("A quarter of an hour of practice: time for a short break.");
+QString text(const char *source)
+{
+    return QCoreApplication::translate("AdaptiveDrill", source);
+}
+
+const char *const PlacementText = QT_TRANSLATE_NOOP(
+    "AdaptiveDrill", "First a few tasks for every finger, to see where each one stands.");
+const char *const BreakText =
+    QT_TRANSLATE_NOOP("AdaptiveDrill", "A quarter of an hour of practice: time for a short break.");
 
 QString handsName(DrillCore::Hands hands)
 {
@@ -102,7 +110,7 @@ void AdaptiveDrill::mnuStart_Click()
     // The hands chosen during the last exercise play from now on.
     for (Hand h : {Hand::Left, Hand::Right})
         showPace(h);
-    labelModel().setText(Label::lblAdaptiveMessage, placing() ? PlacementText : QString());
+    labelModel().setText(Label::lblAdaptiveMessage, placing() ? text(PlacementText) : QString());
     m_startNs = nowNs();
     playSoundPath();
     guarded([&] { nextTask(Hand::Left); });
@@ -151,8 +159,8 @@ void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
     m_lastActivityNs = event.timeNs;
     if (!m_breakSuggested && event.timeNs - m_stretchStartNs >= BreakAfterNs) {
         m_breakSuggested = true;
-        labelModel().setText(Label::lblAdaptiveMessage, BreakText);
-    } else if (labels().text(Label::lblAdaptiveMessage) == PlacementText && !placing()) {
+        labelModel().setText(Label::lblAdaptiveMessage, text(BreakText));
+    } else if (labels().text(Label::lblAdaptiveMessage) == text(PlacementText) && !placing()) {
         labelModel().setText(Label::lblAdaptiveMessage, QString());
     }
 }
@@ -172,9 +180,9 @@ void AdaptiveDrill::showPace(Hand h)
 {
     labelModel().setText(
         h == Hand::Left ? Label::lblLeftPace : Label::lblRightPace,
-        inPlay(h)
-            ? QStringLiteral("pace %1 s").arg(m_pace[index(h)].intervalMs() / 1000.0, 0, 'f', 2)
-            : QString());
+        inPlay(h) ? text(QT_TRANSLATE_NOOP("AdaptiveDrill", "pace %1 s"))
+                        .arg(QLocale().toString(m_pace[index(h)].intervalMs() / 1000.0, 'f', 2))
+                  : QString());
 }
 
 QString AdaptiveDrill::whatChanged() const
@@ -200,19 +208,18 @@ QString AdaptiveDrill::whatChanged() const
         }
     }
     const auto name = [](const Pick &p) {
-        return QStringLiteral("%1 %2").arg(p.hand == Hand::Left ? QStringLiteral("left")
-                                                                : QStringLiteral("right"),
-                                           Statistics::fingerName(p.finger));
+        return (p.hand == Hand::Left ? text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1")) : text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
+            .arg(Statistics::fingerName(p.finger));
     };
     QStringList lines;
     if (improved.finger)
-        lines << QStringLiteral("Most improved: the %1, %2 ms better.")
+        lines << text(QT_TRANSLATE_NOOP("AdaptiveDrill", "Most improved: %1, %2 ms better."))
                      .arg(name(improved))
                      .arg(qRound(improved.value));
     if (weakest.finger)
-        lines << QStringLiteral("Weakest now: the %1.").arg(name(weakest));
+        lines << text(QT_TRANSLATE_NOOP("AdaptiveDrill", "Weakest now: %1.")).arg(name(weakest));
     if (m_breakSuggested)
-        lines << BreakText;
+        lines << text(BreakText);
     return lines.join(u' ');
 }
 

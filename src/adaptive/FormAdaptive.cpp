@@ -42,10 +42,10 @@ FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
     message->setWordWrap(true);
     m_leftBars = new WeaknessBars(true, canvas());
     m_leftBars->setObjectName(QStringLiteral("barsLeft"));
-    m_leftBars->setGeometry(12, 318, 92, 96);
+    place(m_leftBars, QRect(12, 318, 92, 96));
     m_rightBars = new WeaknessBars(false, canvas());
     m_rightBars->setObjectName(QStringLiteral("barsRight"));
-    m_rightBars->setGeometry(656, 318, 92, 96);
+    place(m_rightBars, QRect(656, 318, 92, 96));
     attachDrill(m_logic.get());
     connect(m_logic.get(), &DrillCore::changed, this, &FormAdaptive::showWeakness);
     showWeakness();
@@ -53,8 +53,7 @@ FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
     offerHandsChoice();
     onCommand(Command::mnuTask, [this] {
         auto *dialog = new CountDialog(
-            {QStringLiteral("Choose number of tasks"),
-             QStringLiteral("Choose number of tasks for each hand from list :"),
+            {tr("Choose number of tasks"), tr("Choose number of tasks for each hand from list :"),
              CountDialog::steps(10, 100, 10), QString::number(m_logic->taskCount())},
             [this](qint16 count) { m_logic->setTaskCount(count); }, this);
         dialog->setObjectName(QStringLiteral("frmNumAdaptive"));
@@ -62,8 +61,7 @@ FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
     });
     onCommand(Command::mnuMinutes, [this] {
         auto *dialog = new CountDialog(
-            {QStringLiteral("Choose number of minutes"),
-             QStringLiteral("Choose how many minutes the exercise lasts :"),
+            {tr("Choose number of minutes"), tr("Choose how many minutes the exercise lasts :"),
              CountDialog::steps(5, 30, 5),
              QString::number(m_logic->minutes() > 0 ? m_logic->minutes() : 10)},
             [this](qint16 minutes) { m_logic->setMinutes(minutes); }, this);
@@ -72,7 +70,7 @@ FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
     });
     onCommand(Command::mnuLevel, [this] {
         auto *dialog = new LevelDialog(
-            QStringLiteral("Select the level to begin at"),
+            tr("Select the level to begin at"),
             [this](int periodMs) { m_logic->setStartIntervalMs(periodMs); }, this);
         dialog->setObjectName(QStringLiteral("frmLevel"));
         openDialog(dialog);

@@ -28,10 +28,9 @@ void WeaknessBars::setValues(const std::array<std::optional<double>, 5> &values,
     QStringList tip;
     for (int f = 1; f <= 5; ++f) {
         const auto &v = m_values[f - 1];
-        tip << (v ? QStringLiteral("%1: %2 ms").arg(f).arg(qRound(*v))
-                  : QStringLiteral("%1: not measured yet").arg(f));
+        tip << (v ? tr("%1: %2 ms").arg(f).arg(qRound(*v)) : tr("%1: not measured yet").arg(f));
     }
-    setToolTip(QStringLiteral("How weak each finger is (what a strike costs on average)\n") +
+    setToolTip(tr("How weak each finger is (what a strike costs on average)") + u'\n' +
                tip.join(u'\n'));
     update();
 }

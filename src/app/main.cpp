@@ -20,6 +20,7 @@
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
+#include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
 #include "settings/ResultsLogPlaces.h"
 
@@ -28,10 +29,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -159,7 +163,8 @@ QString readable(const QByteArray &record)
     return text.trimmed();
 }
 
-// The user's remembered settings: the keyboard layout and the MIDI note map.
+// The user's remembered settings: the keyboard layout, the MIDI note map, the sound's
+// volume and the window's place.
 QSettings userSettings()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Moravel"),
@@ -182,10 +187,24 @@ int main(int argc, char *argv[])
     options.addTo(parser);
     parser.process(app);
 
+    // The windows speak the system's language when there is a translation for it. The
+    // results log does not: its texts are the same in every language.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("moravel"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&translator);
+    // Qt's own texts (the buttons of a warning), when the system has them.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+
     InputPreferences input;
+    ComfortSettings comfort;
     {
         QSettings stored = userSettings();
         input.load(stored);
+        comfort.load(stored);
     }
     if (parser.isSet(options.keyboard)) {
         const auto layout = KeyMap::layoutFromId(parser.value(options.keyboard));
@@ -220,6 +239,7 @@ int main(int argc, char *argv[])
     SystemRandom random;
     QtHandPlayer startAndEndSound(QtHandPlayer::SyncBufferMs);
     QtSyncSound sound(startAndEndSound);
+    comfort.attach(startAndEndSound);
     QtProcessStarter processes;
     ToolRegistry registry;
     PracticeObservers events;
@@ -253,7 +273,13 @@ int main(int argc, char *argv[])
                            input.save(stored);
                        },
                        nullptr,
-                       nullptr};
+                       nullptr,
+                       nullptr,
+                       &comfort,
+                       [&comfort] {
+                           QSettings stored = userSettings();
+                           comfort.save(stored);
+                       }};
 
     context.resultsLogPath = [&logFile] { return logFile.path(); };
 
@@ -261,7 +287,8 @@ int main(int argc, char *argv[])
     logFile.onTell = [&forms](const QString &path) {
         std::fprintf(stderr, "moravel: results are kept in %s\n", qPrintable(path));
         if (ExerciseWindow *window = forms.currentExercise())
-            window->showNotice(QStringLiteral("Results are kept in %1").arg(path), 10000);
+            window->showNotice(
+                QCoreApplication::translate("main", "Results are kept in %1").arg(path), 10000);
     };
     // A lost result is said on screen, once the drill's own step is over, so the player
     // can still note it down; the records an exercise loses together come in one message.
@@ -274,9 +301,10 @@ int main(int argc, char *argv[])
             const QString text = lostRecords.join(QStringLiteral("\n\n"));
             lostRecords.clear();
             if (ExerciseWindow *window = forms.currentExercise())
-                window->warn(QStringLiteral("This result could not be written to the results "
-                                            "log, neither beside the program nor in your data "
-                                            "folder:\n\n%1")
+                window->warn(QCoreApplication::translate(
+                                 "main", "This result could not be written to the results log, "
+                                         "neither beside the program nor in your data "
+                                         "folder:\n\n%1")
                                  .arg(text));
         });
     };
@@ -303,8 +331,11 @@ int main(int argc, char *argv[])
             if (!added)
                 midiSource.portGone(port);
             if (ExerciseWindow *window = forms.currentExercise())
-                window->showNotice(added ? QStringLiteral("MIDI keyboard connected: %1").arg(port)
-                                         : QStringLiteral("MIDI keyboard gone: %1").arg(port));
+                window->showNotice(
+                    added
+                        ? QCoreApplication::translate("main", "MIDI keyboard connected: %1")
+                              .arg(port)
+                        : QCoreApplication::translate("main", "MIDI keyboard gone: %1").arg(port));
         });
         context.midi = midi.get();
         context.midiSource = &midiSource;

@@ -23,8 +23,8 @@ QList<FingerRangeDialog::Range> FingerRangeDialog::ranges()
 }
 
 FingerRangeDialog::FingerRangeDialog(Hand hand, PracticeSettings &settings, QWidget *parent)
-    : OkCancelDialog(hand == Hand::Left ? QStringLiteral("Left hand finger combinations")
-                                        : QStringLiteral("Right hand finger combinations"),
+    : OkCancelDialog(hand == Hand::Left ? tr("Left hand finger combinations")
+                                        : tr("Right hand finger combinations"),
                      parent),
       m_hand(hand), m_settings(settings)
 {

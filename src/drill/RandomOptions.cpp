@@ -9,13 +9,15 @@
 #include "frame/LevelDialog.h"
 #include "ports/Ticker.h"
 
+#include <QCoreApplication>
+
 namespace RandomOptions {
 
 void installLevel(ExerciseWindow *window, Forms &forms)
 {
     window->onCommand(Command::mnuLevel, [window, &forms] {
         auto *dialog = new LevelDialog(
-            QStringLiteral("Select level for the test"),
+            QCoreApplication::translate("RandomOptions", "Select level for the test"),
             [&forms](int periodMs) {
                 // The level lives in the random drill window's timers, whichever window
                 // asked; that window is loaded unseen if need be.

@@ -5,8 +5,7 @@
 
 frmNumRand::frmNumRand(PracticeSettings &settings, QWidget *parent)
     : CountDialog(
-          Spec{QStringLiteral("Choose number of tasks"),
-               QStringLiteral("Choose number of tasks for each hand from list :"),
+          Spec{tr("Choose number of tasks"), tr("Choose number of tasks for each hand from list :"),
                steps(10, 100, 10), QString::fromUtf16(InitialText)},
           [&settings](qint16 count) {
               settings.TaskCountLeft = count;

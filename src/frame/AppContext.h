@@ -8,6 +8,7 @@
 #include <memory>
 
 class Clock;
+class ComfortSettings;
 class HandPlayer;
 class HistoryStore;
 class MidiPorts;
@@ -52,4 +53,8 @@ struct AppContext {
     MidiSource *midiSource = nullptr;
     // The results log in use; without it (tests) the one in the program folder.
     std::function<QString()> resultsLogPath = nullptr;
+    // The sound's volume and the window's place, and how to keep them for the next run;
+    // without them (tests that do not need them) the sound plays as recorded.
+    ComfortSettings *comfort = nullptr;
+    std::function<void()> saveComfort = nullptr;
 };

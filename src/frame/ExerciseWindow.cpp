@@ -5,24 +5,42 @@
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
+#include "frame/VolumeDialog.h"
 #include "input/InputPreferences.h"
 #include "ports/ProcessStarter.h"
 #include "ports/Ticker.h"
+#include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+// A label's text as the player's language has it. Numbers and finger digits are the same
+// in every language and skip the look-up on the key path.
+QString shown(const QString &text)
+{
+    if (text.isEmpty() || text.front().isDigit())
+        return text;
+    return QCoreApplication::translate("Labels", text.toUtf8().constData());
+}
+
+} // namespace
 
 ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
                                QWidget *parent)
@@ -30,12 +48,48 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
       m_timer2(forms.context().makeTicker()), m_keyboard(forms.context().clock)
 {
     setWindowTitle(QStringLiteral("Moravel"));
-    m_canvas = new BackgroundWidget(background, QColor(0xf4, 0xf1, 0xea), this);
+    m_canvas = new BackgroundWidget(background, QColor(0xf4, 0xf1, 0xea),
+                                    QSize(ClientWidth, ClientHeight), this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
-    m_canvas->setFixedSize(ClientWidth, ClientHeight);
+    // Down to half the designed size; up to whatever the screen has.
+    m_canvas->setMinimumSize(ClientWidth / 2, ClientHeight / 2);
     m_canvas->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(m_canvas);
     buildMenus(MenuLayout::forWindow(kind));
+
+    m_guide = new QLabel(m_canvas);
+    m_guide->setObjectName(QStringLiteral("lblGuide"));
+    m_guide->setAlignment(Qt::AlignCenter);
+    m_guide->setWordWrap(true);
+    m_guide->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_guide->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(28, 36, 58, 200); "
+                       "color: white; border-radius: 8px; padding: 2px 10px; }"));
+    QFont guideFont = m_guide->font();
+    guideFont.setPointSize(12);
+    guideFont.setBold(true);
+    m_guide->setFont(guideFont);
+    // Between the top row and the task digits, where no window has a control.
+    place(m_guide, QRect(60, 168, 640, 56));
+    renderGuide();
+
+    m_leaveFullScreen = new QAction(this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("actLeaveFullScreen"));
+    m_leaveFullScreen->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QAction::triggered, this, [this] {
+        if (isFullScreen())
+            toggleFullScreen();
+    });
+    addAction(m_leaveFullScreen);
+    // The window opens at the designed size, or where the player left it last time.
+    resize(sizeHint());
+    if (ComfortSettings *settings = comfort()) {
+        if (!settings->windowGeometry.isEmpty())
+            restoreGeometry(settings->windowGeometry);
+        if (settings->fullScreen)
+            goFullScreen(geometry());
+    }
 
     // X11 and Wayland report the physical key; elsewhere the Qt key decides.
     const QString platform = QGuiApplication::platformName();
@@ -46,8 +100,11 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
     m_keyboard.setSink([this](const FingerStrike &stroke) { strike(stroke); });
 
     onCommand(Command::mnuStart, [this] {
-        if (m_drill)
-            m_drill->mnuStart_Click();
+        if (!m_drill)
+            return;
+        m_started = true;
+        renderGuide();
+        m_drill->mnuStart_Click();
     });
     onCommand(Command::mnuReset, [this] {
         if (m_drill)
@@ -62,10 +119,19 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
         {Command::mnuAdaptive, QStringLiteral("FormAdaptive")}};
     for (const auto &[item, target] : switches) {
         const QString window = target;
-        onCommand(item, [this, window] { m_forms.switchTo(window, this); });
+        onCommand(item, [this, window] {
+            // The next window stands where this one stood.
+            if (auto *next = qobject_cast<ExerciseWindow *>(m_forms.form(window));
+                next && next != this)
+                next->takePlacement(*this);
+            keepPlacement();
+            m_forms.switchTo(window, this);
+        });
     }
     onCommand(Command::mnuUser, [this] { mnuUser_Click(); });
     onCommand(Command::mnuViewLog, [this] { mnuViewLog_Click(); });
+    onCommand(Command::mnuFullScreen, [this] { toggleFullScreen(); });
+    onCommand(Command::mnuVolume, [this] { mnuVolume_Click(); });
 }
 
 ExerciseWindow::~ExerciseWindow()
@@ -78,6 +144,16 @@ AppContext &ExerciseWindow::context() const
     return m_forms.context();
 }
 
+QWidget *ExerciseWindow::canvas() const
+{
+    return m_canvas;
+}
+
+ComfortSettings *ExerciseWindow::comfort() const
+{
+    return context().comfort;
+}
+
 DrillPorts ExerciseWindow::drillPorts() const
 {
     AppContext &ctx = context();
@@ -88,7 +164,8 @@ DrillPorts ExerciseWindow::drillPorts() const
 void ExerciseWindow::buildMenus(const QList<MenuSpec> &menus)
 {
     for (const MenuSpec &spec : menus) {
-        QMenu *menu = menuBar()->addMenu(spec.caption);
+        QMenu *menu = menuBar()->addMenu(
+            QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData()));
         menu->setObjectName(Commands::objectName(spec.name));
         m_actions[Commands::index(spec.name)] = menu->menuAction();
         addItems(menu, spec.items);
@@ -99,15 +176,17 @@ void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
 {
     for (const MenuItemSpec &spec : items) {
         QAction *action = nullptr;
+        const QString caption =
+            QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData());
         if (!spec.submenu.isEmpty()) {
-            QMenu *sub = menu->addMenu(spec.caption);
+            QMenu *sub = menu->addMenu(caption);
             sub->setObjectName(Commands::objectName(spec.name));
             action = sub->menuAction();
             addItems(sub, spec.submenu);
         } else if (spec.isSeparator()) {
             action = menu->addSeparator();
         } else {
-            action = menu->addAction(spec.caption);
+            action = menu->addAction(caption);
             action->setShortcut(spec.shortcut);
             action->setCheckable(spec.checked);
             action->setChecked(spec.checked);
@@ -160,7 +239,13 @@ void ExerciseWindow::attachDrill(DrillCore *drill)
 {
     m_drill = drill;
     connect(drill, &DrillCore::changed, this, &ExerciseWindow::render);
-    connect(drill, &DrillCore::startFailed, this, &ExerciseWindow::warn);
+    connect(drill, &DrillCore::startFailed, this, [this](const QString &message) {
+        // Nothing runs: the way to begin is still the one to take.
+        m_started = false;
+        renderGuide();
+        warn(message);
+    });
+    m_guide->raise();
     render();
 }
 
@@ -189,13 +274,13 @@ void ExerciseWindow::strike(const FingerStrike &strike)
 QLabel *ExerciseWindow::addLabel(Label name, int pointSize, bool bold, const QRect &geometry,
                                  Qt::Alignment alignment, const QColor &color)
 {
-    auto *widget = new QLabel(Labels::firstText(name), m_canvas);
+    auto *widget = new QLabel(shown(Labels::firstText(name)), m_canvas);
     widget->setObjectName(Labels::objectName(name));
     QFont font = widget->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
     widget->setFont(font);
-    widget->setGeometry(geometry);
+    place(widget, geometry);
     widget->setAlignment(alignment);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -239,9 +324,102 @@ void ExerciseWindow::render()
         QLabel *widget = label(name);
         if (!widget)
             continue;
-        widget->setText(model.text(name));
+        widget->setText(shown(model.text(name)));
         widget->setVisible(model.isVisible(name));
     }
+    renderGuide();
+}
+
+void ExerciseWindow::renderGuide()
+{
+    QString text;
+    if (m_drill && m_drill->summaryWritten()) {
+        text = tr("Result: %1 points, saved in %2")
+                   .arg(m_drill->TotalScore())
+                   .arg(QDir::toNativeSeparators(context().log.path()));
+    } else if (!m_started) {
+        text = tr("Press Del or Test > Start, then play the finger shown for each hand");
+    }
+    if (text != m_guide->text())
+        m_guide->setText(text);
+    m_guide->setVisible(!text.isEmpty());
+}
+
+void ExerciseWindow::place(QWidget *child, const QRect &designed)
+{
+    m_canvas->place(child, designed);
+}
+
+void ExerciseWindow::setDesignedFont(QWidget *child, const QFont &font)
+{
+    m_canvas->setDesignedFont(child, font);
+}
+
+qreal ExerciseWindow::contentScale() const
+{
+    return m_canvas->scale();
+}
+
+void ExerciseWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        if (m_maximizedBefore) {
+            showMaximized();
+        } else {
+            showNormal();
+            // Without a window manager nobody else puts the window back.
+            setGeometry(m_normalGeometry);
+        }
+    } else {
+        m_maximizedBefore = isMaximized();
+        goFullScreen(geometry());
+    }
+    keepPlacement();
+}
+
+void ExerciseWindow::goFullScreen(const QRect &normal)
+{
+    m_normalGeometry = normal;
+    // A window manager makes the window fill the screen; without one (a bare X server in
+    // a classroom kiosk) the window has to cover it itself, before it is full screen
+    // (a new geometry would end full screen).
+    if (QScreen *own = screen())
+        setGeometry(own->geometry());
+    if (isVisible())
+        showFullScreen();
+    else
+        setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void ExerciseWindow::takePlacement(const ExerciseWindow &from)
+{
+    m_maximizedBefore = from.m_maximizedBefore;
+    if (from.isFullScreen()) {
+        goFullScreen(from.m_normalGeometry);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        restoreGeometry(from.saveGeometry());
+    }
+}
+
+void ExerciseWindow::keepPlacement()
+{
+    ComfortSettings *settings = comfort();
+    if (!settings)
+        return;
+    // Full screen, the place to come back to is the one before.
+    if (!isFullScreen())
+        settings->windowGeometry = saveGeometry();
+    settings->fullScreen = isFullScreen();
+    if (context().saveComfort)
+        context().saveComfort();
+}
+
+void ExerciseWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_leaveFullScreen->setEnabled(isFullScreen());
 }
 
 void ExerciseWindow::openDialog(QDialog *dialog)
@@ -277,9 +455,11 @@ void ExerciseWindow::showNotice(const QString &message, int milliseconds)
         connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);
     }
     m_notice->setText(message);
-    m_notice->adjustSize();
-    const int width = std::min(m_notice->width(), ClientWidth - 40);
-    m_notice->setGeometry((ClientWidth - width) / 2, 60, width, m_notice->height());
+    // Measured at the designed size, then scaled with the window.
+    place(m_notice, QRect(0, 60, ClientWidth, 30));
+    const QFontMetrics metrics(font());
+    const int width = std::min(metrics.horizontalAdvance(message) + 32, ClientWidth - 40);
+    place(m_notice, QRect((ClientWidth - width) / 2, 60, width, metrics.height() + 12));
     m_notice->show();
     m_notice->raise();
     m_noticeTimer->start(milliseconds);
@@ -295,6 +475,14 @@ void ExerciseWindow::mnuUser_Click()
 {
     if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(QStringLiteral("frmLog"))))
         openDialog(prompt);
+}
+
+void ExerciseWindow::mnuVolume_Click()
+{
+    ComfortSettings *settings = comfort();
+    if (!settings)
+        return;
+    openDialog(new VolumeDialog(*settings, context().saveComfort, this));
 }
 
 void ExerciseWindow::mnuViewLog_Click()
@@ -339,6 +527,7 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 
 void ExerciseWindow::closeEvent(QCloseEvent *event)
 {
+    keepPlacement();
     event->accept();
     m_forms.unloadAll(this);
 }

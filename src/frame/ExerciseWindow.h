@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+class BackgroundWidget;
+class ComfortSettings;
 class Forms;
 class DrillCore;
 class QAction;
@@ -23,10 +25,12 @@ struct AppContext;
 struct DrillPorts;
 struct FingerStrike;
 
-// The frame every exercise window shares: caption "Moravel", a 760 x 589 client area
-// with its background picture, the menu bar, two hand timers, and the finger strikes of
-// the computer keyboard (and of any other input source handed to the window), which
-// reach the window before any of its controls and go to the window's drill.
+// The frame every exercise window shares: caption "Moravel", a client area designed at
+// 760 x 589 with its background picture (the window opens at that size; resized or full
+// screen, the whole content scales with it), the menu bar, two hand timers, a line that
+// tells how to begin and, at the end, the result and where it was saved, and the finger
+// strikes of the computer keyboard (and of any other input source handed to the window),
+// which reach the window before any of its controls and go to the window's drill.
 class ExerciseWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -58,6 +62,22 @@ public:
     // The labels of the drill core, laid out the same in the random, sequential and
     // memory windows.
     void addDrillLabels();
+    // Lays a control out on the client area at its designed place; it scales with the
+    // window from then on, font and all.
+    void place(QWidget *child, const QRect &designed);
+    // Gives a control laid out by place (or a label) another font at the designed size.
+    void setDesignedFont(QWidget *child, const QFont &font);
+    // The factor the client area is scaled by (1 at the default size).
+    qreal contentScale() const;
+
+    // Options > Full screen (F11): the window fills the screen or comes back; Escape
+    // also brings it back.
+    void toggleFullScreen();
+    // Stands where the other window stood, as large, and full screen if it was.
+    void takePlacement(const ExerciseWindow &from);
+    // The line over the client area: how to begin before the first Start, the result
+    // once an exercise has ended; hidden while a drill runs.
+    QLabel *guide() const { return m_guide; }
 
     // The command of a menu item; items without one do nothing.
     void onCommand(Command command, std::function<void()> run);
@@ -79,11 +99,12 @@ public:
     // Menu handlers shared by the four windows.
     void mnuUser_Click();
     void mnuViewLog_Click();
+    void mnuVolume_Click();
 
 protected:
     Forms &forms() const { return m_forms; }
     AppContext &context() const;
-    QWidget *canvas() const { return m_canvas; }
+    QWidget *canvas() const;
     // The ports a drill of this window works with: the settings, this window's timers,
     // the start and end sound, the log, the clock and the event stream.
     DrillPorts drillPorts() const;
@@ -95,14 +116,21 @@ protected:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus(const QList<MenuSpec> &menus);
     void addItems(class QMenu *menu, const QList<MenuItemSpec> &items);
+    ComfortSettings *comfort() const;
+    // Remembers where this window stands and whether it fills the screen.
+    void keepPlacement();
+    // Fills the screen; the window comes back to `normal` when it leaves full screen.
+    void goFullScreen(const QRect &normal);
+    void renderGuide();
 
     Forms &m_forms;
     MenuLayout::Window m_kind;
-    QWidget *m_canvas = nullptr;
+    BackgroundWidget *m_canvas = nullptr;
     std::unique_ptr<Ticker> m_timer1;
     std::unique_ptr<Ticker> m_timer2;
     DrillCore *m_drill = nullptr;
@@ -113,5 +141,12 @@ private:
     KeyboardSource m_keyboard;
     bool m_physicalKeys = false;
     QLabel *m_notice = nullptr;
+    QLabel *m_guide = nullptr;
+    // Whether Start has been chosen in this window (the guidance line is then gone).
+    bool m_started = false;
+    // Whether the window was maximized when it went full screen, to come back so.
+    bool m_maximizedBefore = false;
+    QRect m_normalGeometry;
+    QAction *m_leaveFullScreen = nullptr;
     class QTimer *m_noticeTimer = nullptr;
 };

@@ -8,11 +8,11 @@
 
 QList<LevelDialog::Level> LevelDialog::levels()
 {
-    return {{QStringLiteral("Absolute beginner"), 3000},
-            {QStringLiteral("Beginner"), 2000},
-            {QStringLiteral("Intermediate"), 1000},
-            {QStringLiteral("Advanced"), 700},
-            {QStringLiteral("Pro"), 400}};
+    return {{tr("Absolute beginner"), 3000},
+            {tr("Beginner"), 2000},
+            {tr("Intermediate"), 1000},
+            {tr("Advanced"), 700},
+            {tr("Pro"), 400}};
 }
 
 LevelDialog::LevelDialog(const QString &caption, std::function<void(int)> onAccepted,

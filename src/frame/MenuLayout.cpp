@@ -131,6 +131,10 @@ MenuSpec optionsMenu(Window window)
     menu.items << separator(C::crtaInput) << item(C::mnuKeyboard, "&Keyboard...")
                << item(C::mnuMidi, "&Piano keyboard (MIDI)...")
                << item(C::mnuCheckKeys, "Check &keys...");
+    // The window and the sound, the same in every window.
+    menu.items << separator(C::crtaComfort)
+               << item(C::mnuFullScreen, "&Full screen", QKeySequence(Qt::Key_F11))
+               << item(C::mnuVolume, "Sound &volume...");
     return menu;
 }
 

@@ -8,10 +8,10 @@
 OkCancelDialog::OkCancelDialog(const QString &caption, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(caption);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelButton"));
     connect(m_ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { CancelButton_Click(); });

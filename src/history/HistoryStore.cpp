@@ -3,6 +3,7 @@
 
 #include "history/HistoryCsv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -169,9 +170,11 @@ void HistoryStore::setAside()
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = m_path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(m_path, target)) {
-        m_notice = QStringLiteral("The practice history %1 cannot be read, and it could not be set "
-                                  "aside; practice is not recorded.")
-                       .arg(m_path);
+        m_notice =
+            QCoreApplication::translate(
+                "HistoryStore", "The practice history %1 cannot be read, and it could not be set "
+                                "aside; practice is not recorded.")
+                .arg(m_path);
         return;
     }
     // The write-ahead log belongs to the file it was written for.
@@ -181,9 +184,11 @@ void HistoryStore::setAside()
             QFile::rename(companion, target + QLatin1String(suffix));
     }
     m_setAside = target;
-    m_notice = QStringLiteral("The practice history could not be read. It was set aside as %1, "
-                              "and a new history was started.")
-                   .arg(target);
+    m_notice =
+        QCoreApplication::translate(
+            "HistoryStore", "The practice history could not be read. It was set aside as %1, "
+                            "and a new history was started.")
+            .arg(target);
 }
 
 bool HistoryStore::prepareSchema()
@@ -194,8 +199,9 @@ bool HistoryStore::prepareSchema()
     const int version = query.value(0).toInt();
     query.finish();
     if (version > SchemaVersion) {
-        m_notice = QStringLiteral("The practice history %1 was written by a newer version of "
-                                  "Moravel. It is shown, but nothing is added to it.")
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore", "The practice history %1 was written by a newer version of "
+                                       "Moravel. It is shown, but nothing is added to it.")
                        .arg(m_path);
         return openFile(true);
     }

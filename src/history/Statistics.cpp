@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/Statistics.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QTimeZone>
@@ -40,6 +41,28 @@ std::optional<double> median(const std::vector<double> &v)
 QString handName(int hand)
 {
     return hand == 0 ? QStringLiteral("Left") : QStringLiteral("Right");
+}
+
+// The findings speak the player's language where the program has a translation (the
+// Statistics window); --report runs without one and stays English.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Statistics", text);
+}
+
+// "Left thumb", "Right little finger".
+QString handFinger(int hand, int finger)
+{
+    return QCoreApplication::translate("Statistics", "%1 %2")
+        .arg(hand == 0 ? QCoreApplication::translate("Statistics", "Left")
+                       : QCoreApplication::translate("Statistics", "Right"),
+             Statistics::fingerName(finger));
+}
+
+QString handPhrase(int hand)
+{
+    return hand == 0 ? QCoreApplication::translate("Statistics", "Left hand")
+                     : QCoreApplication::translate("Statistics", "Right hand");
 }
 
 QString percent(double share)
@@ -337,21 +360,27 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
         }
         if (slowest >= 0) {
             const Result::Finger &finger = hand.fingers[slowest];
-            QString text = QStringLiteral("%1 %2: slowest (%3 ms), %4 % wrong")
-                               .arg(handName(h), Statistics::fingerName(slowest + 1))
-                               .arg(qRound(*finger.median))
-                               .arg(percent(finger.wrongShare()));
+            QString text =
+                QCoreApplication::translate("Statistics", "%1: slowest (%2 ms), %3 % wrong")
+                    .arg(handFinger(h, slowest + 1))
+                    .arg(qRound(*finger.median))
+                    .arg(percent(finger.wrongShare()));
             const auto &was = before.hands[h].fingers[slowest].median;
             if (was && *was > 0 && filter &&
                 (filter->period == HistoryFilter::Period::Week ||
                  filter->period == HistoryFilter::Period::Month)) {
                 const double change = (*was - *finger.median) / *was * 100.0;
-                text += QStringLiteral("; %1 % %2 than the %3 before")
-                            .arg(qRound(std::abs(change)))
-                            .arg(change >= 0 ? QStringLiteral("faster") : QStringLiteral("slower"))
-                            .arg(filter->period == HistoryFilter::Period::Week
-                                     ? QStringLiteral("week")
-                                     : QStringLiteral("month"));
+                const bool week = filter->period == HistoryFilter::Period::Week;
+                const char *comparison =
+                    change >= 0 ? (week ? QT_TRANSLATE_NOOP("Statistics",
+                                                            "; %1 % faster than the week before")
+                                        : QT_TRANSLATE_NOOP("Statistics",
+                                                            "; %1 % faster than the month before"))
+                                : (week ? QT_TRANSLATE_NOOP("Statistics",
+                                                            "; %1 % slower than the week before")
+                                        : QT_TRANSLATE_NOOP("Statistics",
+                                                            "; %1 % slower than the month before"));
+                text += translated(comparison).arg(qRound(std::abs(change)));
             }
             result.findings << text;
         }
@@ -366,9 +395,10 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
         }
         if (uneven >= 0) {
             const Result::Finger &finger = hand.fingers[uneven];
-            result.findings << QStringLiteral("%1 %2: least even touch (velocity %3 to %4 in "
-                                              "the middle half of its strikes)")
-                                   .arg(handName(h), Statistics::fingerName(uneven + 1))
+            result.findings << QCoreApplication::translate(
+                                   "Statistics", "%1: least even touch (velocity %2 to %3 in the "
+                                                 "middle half of its strikes)")
+                                   .arg(handFinger(h, uneven + 1))
                                    .arg(qRound(*finger.velocityLower))
                                    .arg(qRound(*finger.velocityUpper));
         }
@@ -388,43 +418,52 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                      hand.confusion[wrongest][s] > hand.confusion[wrongest][takenFor]))
                     takenFor = s;
             }
-            QString text = QStringLiteral("%1 %2: %3 % wrong")
-                               .arg(handName(h), Statistics::fingerName(wrongest + 1),
-                                    percent(hand.fingers[wrongest].wrongShare()));
+            QString text =
+                QCoreApplication::translate("Statistics", "%1: %2 % wrong")
+                    .arg(handFinger(h, wrongest + 1), percent(hand.fingers[wrongest].wrongShare()));
             if (takenFor >= 0)
-                text += QStringLiteral(", most often taken for the ") +
-                        Statistics::fingerName(takenFor + 1);
+                text += QCoreApplication::translate("Statistics", ", most often taken for the %1")
+                            .arg(Statistics::fingerName(takenFor + 1));
             result.findings << text;
         }
     }
     if (result.coupling) {
         const int c = qRound(*result.coupling);
         result.findings
-            << (c >= 80 ? QStringLiteral("The hands work independently (coupling %1 of 100)")
+            << (c >= 80 ? QCoreApplication::translate(
+                              "Statistics", "The hands work independently (coupling %1 of 100)")
                 : c >= 50
-                    ? QStringLiteral("The hands sometimes strike together (coupling %1 of 100)")
-                    : QStringLiteral("The hands often strike together (coupling %1 of 100)"))
+                    ? QCoreApplication::translate(
+                          "Statistics", "The hands sometimes strike together (coupling %1 of 100)")
+                    : QCoreApplication::translate(
+                          "Statistics", "The hands often strike together (coupling %1 of 100)"))
                    .arg(c);
     }
     for (int h = 0; h < 2; ++h) {
         const auto &cost = result.hands[h].twoHandCost;
         if (cost && std::abs(*cost - 100) >= 5) {
-            result.findings << QStringLiteral("%1 hand: %2 % %3 %4")
-                                   .arg(handName(h))
-                                   .arg(qRound(std::abs(*cost - 100)))
-                                   .arg(*cost > 100 ? QStringLiteral("slower")
-                                                    : QStringLiteral("faster"))
-                                   .arg(result.hands[h].twoHandCostFromOneHand
-                                            ? QStringLiteral("with both hands than alone")
-                                            : QStringLiteral("while the other hand is busy"));
+            const bool alone = result.hands[h].twoHandCostFromOneHand;
+            const char *text =
+                *cost > 100
+                    ? (alone ? QT_TRANSLATE_NOOP("Statistics",
+                                                 "%1: %2 % slower with both hands than alone")
+                             : QT_TRANSLATE_NOOP("Statistics",
+                                                 "%1: %2 % slower while the other hand is busy"))
+                    : (alone ? QT_TRANSLATE_NOOP("Statistics",
+                                                 "%1: %2 % faster with both hands than alone")
+                             : QT_TRANSLATE_NOOP("Statistics",
+                                                 "%1: %2 % faster while the other hand is busy"));
+            result.findings
+                << translated(text).arg(handPhrase(h)).arg(qRound(std::abs(*cost - 100)));
         }
         const auto &trend = result.hands[h].trendMsPerWeek;
         if (trend && std::abs(*trend) >= 1) {
-            result.findings << QStringLiteral("%1 hand: %2 ms %3 per week")
-                                   .arg(handName(h))
-                                   .arg(qRound(std::abs(*trend)))
-                                   .arg(*trend < 0 ? QStringLiteral("faster")
-                                                   : QStringLiteral("slower"));
+            result.findings << (*trend < 0 ? QCoreApplication::translate(
+                                                 "Statistics", "%1: %2 ms faster per week")
+                                           : QCoreApplication::translate(
+                                                 "Statistics", "%1: %2 ms slower per week"))
+                                   .arg(handPhrase(h))
+                                   .arg(qRound(std::abs(*trend)));
         }
     }
 }
@@ -479,9 +518,12 @@ namespace Statistics {
 
 QString fingerName(int finger)
 {
-    static const char *names[] = {"thumb", "index finger", "middle finger", "ring finger",
-                                  "little finger"};
-    return finger >= 1 && finger <= 5 ? QString::fromLatin1(names[finger - 1]) : QString();
+    static const char *names[] = {QT_TRANSLATE_NOOP("Statistics", "thumb"),
+                                  QT_TRANSLATE_NOOP("Statistics", "index finger"),
+                                  QT_TRANSLATE_NOOP("Statistics", "middle finger"),
+                                  QT_TRANSLATE_NOOP("Statistics", "ring finger"),
+                                  QT_TRANSLATE_NOOP("Statistics", "little finger")};
+    return finger >= 1 && finger <= 5 ? translated(names[finger - 1]) : QString();
 }
 
 std::optional<double> coupling(const QList<QList<double>> &left, const QList<QList<double>> &right)

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -24,17 +25,24 @@
 namespace {
 
 const QColor HandColour[2] = {QColor(0xf2, 0x8c, 0x28), QColor(0x3a, 0x8f, 0xd8)};
-const char *const HandName[2] = {"Left", "Right"};
+const char *const HandName[2] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Left"),
+                                 QT_TRANSLATE_NOOP("StatisticsWindow", "Right")};
 
 QString fingerHeader(int finger)
 {
-    static const char *shortNames[] = {"thumb", "index", "middle", "ring", "little"};
-    return QStringLiteral("%1 %2").arg(finger).arg(QLatin1String(shortNames[finger - 1]));
+    static const char *shortNames[] = {QT_TRANSLATE_NOOP("StatisticsWindow", "thumb"),
+                                       QT_TRANSLATE_NOOP("StatisticsWindow", "index"),
+                                       QT_TRANSLATE_NOOP("StatisticsWindow", "middle"),
+                                       QT_TRANSLATE_NOOP("StatisticsWindow", "ring"),
+                                       QT_TRANSLATE_NOOP("StatisticsWindow", "little")};
+    return QStringLiteral("%1 %2").arg(finger).arg(
+        QCoreApplication::translate("StatisticsWindow", shortNames[finger - 1]));
 }
 
 QString ms(const std::optional<double> &value)
 {
-    return value ? QStringLiteral("%1 ms").arg(qRound(*value)) : QStringLiteral("-");
+    return value ? QCoreApplication::translate("StatisticsWindow", "%1 ms").arg(qRound(*value))
+                 : QStringLiteral("-");
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignCenter)
@@ -100,7 +108,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     : QWidget(parent, Qt::Window), m_compute(std::move(compute))
 {
     setObjectName(QStringLiteral("Statistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     resize(900, 680);
 
     auto *layout = new QVBoxLayout(this);
@@ -122,15 +130,12 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         });
         return box;
     };
-    m_player = combo(QStringLiteral("cboPlayer"), QStringLiteral("&Player:"),
-                     {QStringLiteral("All players")});
-    m_period = combo(QStringLiteral("cboPeriod"), QStringLiteral("P&eriod:"),
-                     {QStringLiteral("Last exercise"), QStringLiteral("Last 7 days"),
-                      QStringLiteral("Last 30 days"), QStringLiteral("All")});
-    m_kind = combo(QStringLiteral("cboKind"), QStringLiteral("E&xercise:"),
-                   {QStringLiteral("All exercises"), QStringLiteral("Random"),
-                    QStringLiteral("Sequential"), QStringLiteral("Memory"),
-                    QStringLiteral("Preschool"), QStringLiteral("Adaptive")});
+    m_player = combo(QStringLiteral("cboPlayer"), tr("&Player:"), {tr("All players")});
+    m_period = combo(QStringLiteral("cboPeriod"), tr("P&eriod:"),
+                     {tr("Last exercise"), tr("Last 7 days"), tr("Last 30 days"), tr("All")});
+    m_kind = combo(QStringLiteral("cboKind"), tr("E&xercise:"),
+                   {tr("All exercises"), tr("Random"), tr("Sequential"), tr("Memory"),
+                    tr("Preschool"), tr("Adaptive")});
     m_filling = true;
     m_period->setCurrentIndex(2);
     m_filling = false;
@@ -146,15 +151,15 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
 
     m_pages = new QStackedWidget(this);
     layout->addWidget(m_pages, 1);
-    auto *empty = new QLabel(
-        QStringLiteral("<h2>Nothing practised yet</h2>"
-                       "<p>Once you have played an exercise, this window shows which finger of "
-                       "each hand is slow or often wrong, which finger is taken for which, how "
-                       "your speed and accuracy change from one exercise to the next, and how "
-                       "independently your two hands work.</p>"
-                       "<p>Choose <b>Test &gt; Start</b> in an exercise window to begin; every "
-                       "strike is kept.</p>"),
-        m_pages);
+    auto *empty =
+        new QLabel(tr("<h2>Nothing practised yet</h2>"
+                      "<p>Once you have played an exercise, this window shows which finger of "
+                      "each hand is slow or often wrong, which finger is taken for which, how "
+                      "your speed and accuracy change from one exercise to the next, and how "
+                      "independently your two hands work.</p>"
+                      "<p>Choose <b>Test &gt; Start</b> in an exercise window to begin; every "
+                      "strike is kept.</p>"),
+                   m_pages);
     empty->setObjectName(QStringLiteral("lblEmpty"));
     empty->setWordWrap(true);
     empty->setAlignment(Qt::AlignCenter);
@@ -169,17 +174,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     auto *fingers = new QWidget(m_tabs);
     auto *fingersLayout = new QVBoxLayout(fingers);
     m_fingerChart = new QChart;
-    m_fingerChart->setTitle(QStringLiteral("Reaction time of each finger: median and middle half"));
+    m_fingerChart->setTitle(tr("Reaction time of each finger: median and middle half"));
     m_fingerChart->legend()->hide();
     fingersLayout->addWidget(chartView(m_fingerChart, fingers), 1);
     m_fingerTable = table(QStringLiteral("tblFingers"), 5, 6, fingers);
-    m_fingerTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Left median"), QStringLiteral("Left wrong"),
-         QStringLiteral("Right median"), QStringLiteral("Right wrong"),
-         QStringLiteral("Left touch"), QStringLiteral("Right touch")});
+    m_fingerTable->setHorizontalHeaderLabels({tr("Left median"), tr("Left wrong"),
+                                              tr("Right median"), tr("Right wrong"),
+                                              tr("Left touch"), tr("Right touch")});
     m_fingerTable->horizontalHeaderItem(4)->setToolTip(
-        QStringLiteral("MIDI velocity of the finger's strikes: median (middle half); the "
-                       "narrower the middle half, the more even the touch"));
+        tr("MIDI velocity of the finger's strikes: median (middle half); the narrower the "
+           "middle half, the more even the touch"));
     m_fingerTable->horizontalHeaderItem(5)->setToolTip(
         m_fingerTable->horizontalHeaderItem(4)->toolTip());
     QStringList rows;
@@ -188,7 +192,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_fingerTable->setVerticalHeaderLabels(rows);
     m_fingerTable->setMaximumHeight(190);
     fingersLayout->addWidget(m_fingerTable);
-    m_tabs->addTab(fingers, QStringLiteral("&Fingers"));
+    m_tabs->addTab(fingers, tr("&Fingers"));
 
     // Mistakes: the finger asked for against the finger that struck.
     auto *mistakes = new QWidget(m_tabs);
@@ -197,9 +201,9 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     for (int f = 1; f <= 5; ++f)
         headers << fingerHeader(f);
     for (int h = 0; h < 2; ++h) {
-        auto *title = new QLabel(QStringLiteral("<b>%1 hand</b>: the finger asked for (rows) and "
-                                                "the finger that struck (columns)")
-                                     .arg(QLatin1String(HandName[h])),
+        auto *title = new QLabel(tr("<b>%1 hand</b>: the finger asked for (rows) and "
+                                    "the finger that struck (columns)")
+                                     .arg(tr(HandName[h])),
                                  mistakes);
         title->setWordWrap(true);
         mistakesLayout->addWidget(title, 0, h);
@@ -211,26 +215,26 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         mistakesLayout->addWidget(m_confusion[h], 1, h);
     }
-    m_tabs->addTab(mistakes, QStringLiteral("&Mistakes"));
+    m_tabs->addTab(mistakes, tr("&Mistakes"));
 
     // Transitions: one finger to the next.
     auto *transitions = new QWidget(m_tabs);
     auto *transitionsLayout = new QVBoxLayout(transitions);
-    m_noTransitions = explanation(QStringLiteral("Sequential and memory exercises show how long "
-                                                 "each step from one finger to the next takes."),
+    m_noTransitions = explanation(tr("Sequential and memory exercises show how long "
+                                     "each step from one finger to the next takes."),
                                   transitions);
     transitionsLayout->addWidget(m_noTransitions);
     m_transitions = table(QStringLiteral("tblTransitions"), 0, 4, transitions);
-    m_transitions->setHorizontalHeaderLabels({QStringLiteral("Hand"), QStringLiteral("From -> to"),
-                                              QStringLiteral("Median"), QStringLiteral("Steps")});
+    m_transitions->setHorizontalHeaderLabels(
+        {tr("Hand"), tr("From -> to"), tr("Median"), tr("Steps")});
     m_transitions->verticalHeader()->hide();
     transitionsLayout->addWidget(m_transitions, 1);
-    m_tabs->addTab(transitions, QStringLiteral("&Transitions"));
+    m_tabs->addTab(transitions, tr("&Transitions"));
 
     // Progress: each hand's speed and accuracy over time.
     m_progressChart = new QChart;
-    m_progressChart->setTitle(QStringLiteral("Progress"));
-    m_tabs->addTab(chartView(m_progressChart, m_tabs), QStringLiteral("P&rogress"));
+    m_progressChart->setTitle(tr("Progress"));
+    m_tabs->addTab(chartView(m_progressChart, m_tabs), tr("P&rogress"));
 
     // Hands together: how independent the two hands are.
     auto *together = new QWidget(m_tabs);
@@ -238,34 +242,35 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     togetherLayout->setContentsMargins(24, 24, 24, 24);
     togetherLayout->setVerticalSpacing(8);
     m_coupling = bigFigure(QStringLiteral("lblCoupling"), together);
-    togetherLayout->addWidget(new QLabel(QStringLiteral("<b>Coupling</b>"), together), 0, 0);
+    togetherLayout->addWidget(new QLabel(tr("<b>Coupling</b>"), together), 0, 0);
     togetherLayout->addWidget(m_coupling, 1, 0);
     togetherLayout->addWidget(
-        explanation(QStringLiteral("How often the two hands strike within 50 ms of each other, "
-                                   "against chance. 100 means the hands strike together no more "
-                                   "often than chance; 0 means they always strike together."),
+        explanation(tr("How often the two hands strike within 50 ms of each other, "
+                       "against chance. 100 means the hands strike together no more "
+                       "often than chance; 0 means they always strike together."),
                     together),
         2, 0, 1, 2);
     for (int h = 0; h < 2; ++h) {
         m_cost[h] = bigFigure(
             h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"), together);
-        auto *heading = new QLabel(QStringLiteral("<b>Two-hand cost, %1 hand</b>")
-                                       .arg(QString::fromLatin1(HandName[h]).toLower()),
-                                   together);
+        auto *heading = new QLabel(
+            tr("<b>Two-hand cost, %1 hand</b>")
+                .arg(h == 0 ? tr("left", "in a sentence") : tr("right", "in a sentence")),
+            together);
         heading->setContentsMargins(0, 24, 0, 0);
         togetherLayout->addWidget(heading, 3, h);
         togetherLayout->addWidget(m_cost[h], 4, h);
     }
     togetherLayout->addWidget(
-        explanation(QStringLiteral("A hand's median reaction on tasks that come while the other "
-                                   "hand is busy too, against tasks that come while it is idle. "
-                                   "100 % means no cost; 120 % means a fifth slower. It needs at "
-                                   "least ten tasks of each kind, which the preschool game's "
-                                   "pauses give."),
+        explanation(tr("A hand's median reaction on tasks that come while the other "
+                       "hand is busy too, against tasks that come while it is idle. "
+                       "100 % means no cost; 120 % means a fifth slower. It needs at "
+                       "least ten tasks of each kind, which the preschool game's "
+                       "pauses give."),
                     together),
         5, 0, 1, 2);
     togetherLayout->setRowStretch(6, 1);
-    m_tabs->addTab(together, QStringLiteral("&Hands together"));
+    m_tabs->addTab(together, tr("&Hands together"));
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -276,7 +281,7 @@ void StatisticsWindow::setPlayers(const QStringList &players, const QString &cur
     // Filling the list is not a choice of the player's: one refresh afterwards will do.
     m_filling = true;
     m_player->clear();
-    m_player->addItem(QStringLiteral("All players"));
+    m_player->addItem(tr("All players"));
     m_player->addItems(players);
     const int at = int(players.indexOf(current));
     m_player->setCurrentIndex(at < 0 ? 0 : at + 1);
@@ -310,11 +315,10 @@ void StatisticsWindow::display(const StatisticsResult &result)
         m_pages->setCurrentIndex(0);
         return;
     }
-    QString findings =
-        QStringLiteral("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
-            .arg(result.exercises)
-            .arg(result.exercises == 1 ? QStringLiteral("exercise") : QStringLiteral("exercises"))
-            .arg(result.strikes);
+    QString findings = tr("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
+                           .arg(result.exercises)
+                           .arg(result.exercises == 1 ? tr("exercise") : tr("exercises"))
+                           .arg(result.strikes);
     for (const QString &finding : result.findings)
         findings += QStringLiteral("<li>%1</li>").arg(finding.toHtmlEscaped());
     m_findings->setText(findings + QStringLiteral("</ul>"));
@@ -371,7 +375,7 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
     auto *x = new QBarCategoryAxis;
     x->append(categories);
     auto *y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Reaction time (ms)"));
+    y->setTitleText(tr("Reaction time (ms)"));
     y->setRange(0, std::max(100.0, top * 1.05));
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%d"));
@@ -421,10 +425,10 @@ void StatisticsWindow::showTransitions(const StatisticsResult &result)
     m_transitions->setRowCount(int(all.size()));
     for (int r = 0; r < all.size(); ++r) {
         const auto &[h, t] = all[r];
-        m_transitions->setItem(r, 0, cell(QString::fromLatin1(HandName[h])));
+        m_transitions->setItem(r, 0, cell(tr(HandName[h])));
         m_transitions->setItem(
             r, 1, cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from), fingerHeader(t.to))));
-        m_transitions->setItem(r, 2, cell(QStringLiteral("%1 ms").arg(qRound(t.medianMs))));
+        m_transitions->setItem(r, 2, cell(tr("%1 ms").arg(qRound(t.medianMs))));
         m_transitions->setItem(r, 3, cell(QString::number(t.count)));
     }
 }
@@ -433,14 +437,13 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
 {
     clear(m_progressChart);
     auto *x = new QDateTimeAxis;
-    x->setTitleText(result.hands[0].progressByDay ? QStringLiteral("Day")
-                                                  : QStringLiteral("Exercise"));
+    x->setTitleText(result.hands[0].progressByDay ? tr("Day") : tr("Exercise"));
     x->setFormat(QStringLiteral("d MMM"));
     auto *y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Reaction time (ms)"));
+    y->setTitleText(tr("Reaction time (ms)"));
     y->setLabelFormat(QStringLiteral("%d"));
     auto *accuracy = new QValueAxis;
-    accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
+    accuracy->setTitleText(tr("Accuracy (%)"));
     accuracy->setRange(0, 100);
     accuracy->setLabelFormat(QStringLiteral("%d"));
     m_progressChart->addAxis(x, Qt::AlignBottom);
@@ -452,11 +455,11 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
     for (int h = 0; h < 2; ++h) {
         const StatisticsResult::Hand &hand = result.hands[h];
         auto *speed = new QLineSeries;
-        speed->setName(QStringLiteral("%1 hand, median").arg(QLatin1String(HandName[h])));
+        speed->setName(tr("%1 hand, median").arg(tr(HandName[h])));
         speed->setPen(QPen(HandColour[h], 2.5));
         speed->setPointsVisible(true);
         auto *right = new QLineSeries;
-        right->setName(QStringLiteral("%1 hand, accuracy").arg(QLatin1String(HandName[h])));
+        right->setName(tr("%1 hand, accuracy").arg(tr(HandName[h])));
         right->setPen(QPen(HandColour[h].lighter(115), 1.5, Qt::DashLine));
         right->setPointsVisible(true);
         double sx = 0, sy = 0;
@@ -485,7 +488,7 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
             const double perMs = *hand.trendMsPerWeek / (7.0 * 86400000.0);
             const double mx = sx / n, my = sy / n;
             auto *trend = new QLineSeries;
-            trend->setName(QStringLiteral("%1 hand, trend").arg(QLatin1String(HandName[h])));
+            trend->setName(tr("%1 hand, trend").arg(tr(HandName[h])));
             trend->setPen(QPen(HandColour[h].darker(140), 1.5, Qt::DotLine));
             trend->append(double(first), my + (double(first) - mx) * perMs);
             trend->append(double(last), my + (double(last) - mx) * perMs);
@@ -515,7 +518,7 @@ void StatisticsWindow::showTogether(const StatisticsResult &result)
         const auto &cost = result.hands[h].twoHandCost;
         m_cost[h]->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
         m_cost[h]->setToolTip(result.hands[h].twoHandCostFromOneHand
-                                  ? QStringLiteral("Against this hand's one-hand exercises")
-                                  : QStringLiteral("Against tasks while the other hand was idle"));
+                                  ? tr("Against this hand's one-hand exercises")
+                                  : tr("Against tasks while the other hand was idle"));
     }
 }

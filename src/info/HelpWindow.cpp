@@ -9,7 +9,7 @@
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Moravel Help"));
+    setWindowTitle(tr("Moravel Help"));
     resize(720, 600);
 
     auto *layout = new QVBoxLayout(this);
@@ -23,9 +23,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         bar->addWidget(button);
         return button;
     };
-    m_home = makeButton(QStringLiteral("cmdContents"), QStringLiteral("&Contents"));
-    m_back = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
-    m_forward = makeButton(QStringLiteral("cmdForward"), QStringLiteral("&Forward"));
+    m_home = makeButton(QStringLiteral("cmdContents"), tr("&Contents"));
+    m_back = makeButton(QStringLiteral("cmdBack"), tr("&Back"));
+    m_forward = makeButton(QStringLiteral("cmdForward"), tr("&Forward"));
     bar->addStretch();
     layout->addLayout(bar);
 

@@ -8,12 +8,8 @@
 
 PictureWindow::Look PictureWindow::form2()
 {
-    return {QStringLiteral("Key disposition"),
-            keysPicture(false),
-            QStringLiteral("Key disposition :"),
-            24,
-            QSize(511, 469),
-            QColor(0xf1, 0xf4, 0xf8)};
+    return {tr("Key disposition"), keysPicture(false),      tr("Key disposition :"), 24,
+            QSize(511, 469),       QColor(0xf1, 0xf4, 0xf8)};
 }
 
 QString PictureWindow::keysPicture(bool laptop)
@@ -30,9 +26,9 @@ void PictureWindow::setPicture(const QString &picture)
 
 PictureWindow::Look PictureWindow::formDisposition()
 {
-    return {QStringLiteral("Finger disposition"),
+    return {tr("Finger disposition"),
             QStringLiteral(":/pictures/fingers.svg"),
-            QStringLiteral("finger disposition :"),
+            tr("finger disposition :"),
             18,
             QSize(376, 435),
             QColor(Qt::white)};
@@ -47,7 +43,7 @@ PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *canvas = new BackgroundWidget(look.picture, look.background, this);
+    auto *canvas = new BackgroundWidget(look.picture, look.background, look.client, this);
     canvas->setObjectName(QStringLiteral("canvas"));
     layout->addWidget(canvas);
 

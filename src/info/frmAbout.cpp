@@ -60,10 +60,10 @@ frmAbout::frmAbout(Registry &registry, ProcessStarter &processes, QWidget *paren
     QLabel *description =
         addLabel(QStringLiteral("lblDescription"), QRect(62, 64, 322, 76), 9, false, true);
     description->setText(
-        QStringLiteral("A trainer for the independence of the fingers at the piano. Both hands "
-                       "rest on the computer keyboard and answer finger numbers at the same "
-                       "time: random drills, Hanon-type sequences, a memory test and an "
-                       "animal game for the youngest players."));
+        tr("A trainer for the independence of the fingers at the piano. Both hands "
+           "rest on the computer keyboard and answer finger numbers at the same "
+           "time: random drills, Hanon-type sequences, a memory test and an "
+           "animal game for the youngest players."));
 
     // The etched separator: a grey line over a white one.
     auto *line = new QFrame(this);
@@ -75,18 +75,18 @@ frmAbout::frmAbout(Registry &registry, ProcessStarter &processes, QWidget *paren
 
     QLabel *disclaimer =
         addLabel(QStringLiteral("lblDisclaimer"), QRect(12, 158, 262, 70), 8, false, true);
-    disclaimer->setText(QStringLiteral(
-        "Warning: Moravel is free software, distributed under the GNU General Public "
-        "License version 3 or later, in the hope that it will be useful but WITHOUT ANY "
-        "WARRANTY. Practise in short sessions and rest your hands when they tire."));
+    disclaimer->setText(
+        tr("Warning: Moravel is free software, distributed under the GNU General Public "
+           "License version 3 or later, in the hope that it will be useful but WITHOUT ANY "
+           "WARRANTY. Practise in short sessions and rest your hands when they tire."));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setGeometry(282, 162, 104, 28);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    m_sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_sysInfo = new QPushButton(tr("&System Info..."), this);
     m_sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     m_sysInfo->setGeometry(282, 198, 104, 28);
     connect(m_sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -120,7 +120,7 @@ QLabel *frmAbout::addLabel(const QString &name, const QRect &geometry, int point
 QString frmAbout::versionText()
 {
     const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(MORAVEL_VERSION));
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(version.majorVersion())
         .arg(version.minorVersion())
         .arg(version.microVersion());
@@ -128,7 +128,7 @@ QString frmAbout::versionText()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
+    setWindowTitle(tr("About %1").arg(AppTitle));
     findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
     findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(AppTitle);
 }
@@ -151,7 +151,11 @@ void frmAbout::setSysInfo(std::unique_ptr<SysInfo> sysInfo)
 
 void frmAbout::showUnavailable(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    // The message is the system information layer's own text; shown, it is translated.
+    const QString shown = text == SysInfo::UnavailableText
+                              ? tr("System Information Is Unavailable At This Time")
+                              : text;
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("SysInfoMessage"));
     box.exec();
 }

@@ -2,6 +2,7 @@
 #include "input/KeyCheck.h"
 
 #include "input/KeyMap.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -9,18 +10,19 @@ namespace {
 
 QString handName(Hand hand)
 {
-    return hand == Hand::Left ? QStringLiteral("Left hand") : QStringLiteral("Right hand");
+    return hand == Hand::Left ? QCoreApplication::translate("KeyCheck", "Left hand")
+                              : QCoreApplication::translate("KeyCheck", "Right hand");
 }
 
 QString stepName(KeyCheck::Step step)
 {
     switch (step) {
     case KeyCheck::Step::LeftHand:
-        return QStringLiteral("Left hand");
+        return QCoreApplication::translate("KeyCheck", "Left hand");
     case KeyCheck::Step::RightHand:
-        return QStringLiteral("Right hand");
+        return QCoreApplication::translate("KeyCheck", "Right hand");
     case KeyCheck::Step::AllTen:
-        return QStringLiteral("All ten");
+        return QCoreApplication::translate("KeyCheck", "All ten");
     case KeyCheck::Step::Finished:
         break;
     }
@@ -126,7 +128,7 @@ int KeyCheck::keysHeld() const
 void KeyCheck::countStrike(FingerKey finger, const QString &source)
 {
     ++m_strikes;
-    m_lastStrike = QStringLiteral("%1, finger %2 (%3)")
+    m_lastStrike = QCoreApplication::translate("KeyCheck", "%1, finger %2 (%3)")
                        .arg(handName(finger.hand))
                        .arg(finger.finger)
                        .arg(source);
@@ -188,8 +190,8 @@ QString KeyCheck::names(const QList<FingerKey> &fingers) const
 QString KeyCheck::stepCaption() const
 {
     if (m_step == Step::Finished)
-        return QStringLiteral("Done");
-    return QStringLiteral("Step %1 of %2").arg(int(m_step) + 1).arg(Steps);
+        return QCoreApplication::translate("KeyCheck", "Done");
+    return QCoreApplication::translate("KeyCheck", "Step %1 of %2").arg(int(m_step) + 1).arg(Steps);
 }
 
 QString KeyCheck::instruction() const
@@ -197,20 +199,24 @@ QString KeyCheck::instruction() const
     const QString keys = names(expected());
     switch (m_step) {
     case Step::LeftHand:
-        return QStringLiteral("Hold the five keys of your left hand (%1) down together, then "
-                              "let go and press Next step.")
+        return QCoreApplication::translate(
+                   "KeyCheck", "Hold the five keys of your left hand (%1) down together, then "
+                               "let go and press Next step.")
             .arg(keys);
     case Step::RightHand:
-        return QStringLiteral("Hold the five keys of your right hand (%1) down together, then "
-                              "let go and press Next step.")
+        return QCoreApplication::translate(
+                   "KeyCheck", "Hold the five keys of your right hand (%1) down together, then "
+                               "let go and press Next step.")
             .arg(keys);
     case Step::AllTen:
-        return QStringLiteral("Hold all ten keys down together, then let go and press "
-                              "Next step.");
+        return QCoreApplication::translate("KeyCheck",
+                                           "Hold all ten keys down together, then let go and press "
+                                           "Next step.");
     case Step::Finished:
         break;
     }
-    return QStringLiteral("The check is done. Press Start again to check once more.");
+    return QCoreApplication::translate("KeyCheck",
+                                       "The check is done. Press Start again to check once more.");
 }
 
 QString KeyCheck::progress() const
@@ -221,7 +227,8 @@ QString KeyCheck::progress() const
     const QList<FingerKey> keys = expected();
     const auto held = std::count_if(keys.cbegin(), keys.cend(),
                                     [this](const FingerKey &finger) { return isKeyHeld(finger); });
-    return QStringLiteral("Held together now: %1 of %2. Most at once: %3 of %2.")
+    return QCoreApplication::translate("KeyCheck",
+                                       "Held together now: %1 of %2. Most at once: %3 of %2.")
         .arg(held)
         .arg(now.expected)
         .arg(now.peak);
@@ -231,13 +238,16 @@ QString KeyCheck::describe(const StepResult &result) const
 {
     const QString step = stepName(result.step);
     if (result.peak == 0)
-        return QStringLiteral("%1: no keys were held, so nothing was checked.").arg(step);
+        return QCoreApplication::translate("KeyCheck",
+                                           "%1: no keys were held, so nothing was checked.")
+            .arg(step);
     if (result.allTogether())
-        return QStringLiteral("%1: all %2 keys came through together.")
+        return QCoreApplication::translate("KeyCheck", "%1: all %2 keys came through together.")
             .arg(step)
             .arg(result.expected);
-    return QStringLiteral("%1: the keyboard reported at most %2 of %3 keys at once; lost: %4. "
-                          "Keys pressed together may not count in a drill on this keyboard.")
+    return QCoreApplication::translate(
+               "KeyCheck", "%1: the keyboard reported at most %2 of %3 keys at once; lost: %4. "
+                           "Keys pressed together may not count in a drill on this keyboard.")
         .arg(step)
         .arg(result.peak)
         .arg(result.expected)
@@ -256,14 +266,17 @@ QStringList KeyCheck::resultLines() const
     const bool together = std::all_of(m_results.cbegin(), m_results.cend(),
                                       [](const StepResult &r) { return r.allTogether(); });
     if (untried > 0)
-        lines << QStringLiteral("A step without keys held tells nothing: press Start again to "
-                                "try it.");
+        lines << QCoreApplication::translate(
+            "KeyCheck", "A step without keys held tells nothing: press Start again to "
+                        "try it.");
     else if (together)
-        lines << QStringLiteral("This keyboard reports all ten finger keys at once: a drill "
-                                "counts every key you strike.");
+        lines << QCoreApplication::translate(
+            "KeyCheck", "This keyboard reports all ten finger keys at once: a drill "
+                        "counts every key you strike.");
     else
-        lines << QStringLiteral("The other key layout (Options > Keyboard) or another keyboard "
-                                "may report more keys at once; a MIDI keyboard has no such "
-                                "limit.");
+        lines << QCoreApplication::translate(
+            "KeyCheck", "The other key layout (Options > Keyboard) or another keyboard "
+                        "may report more keys at once; a MIDI keyboard has no such "
+                        "limit.");
     return lines;
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -99,7 +100,8 @@ void KeyCheckPicture::paintEvent(QPaintEvent *)
 
     // The hands' captions over their keys.
     const qreal handWidth = 5 * unit + 4 * Space * unit;
-    const QString hands[2] = {QStringLiteral("Left hand"), QStringLiteral("Right hand")};
+    const QString hands[2] = {QCoreApplication::translate("KeyCheckPicture", "Left hand"),
+                              QCoreApplication::translate("KeyCheckPicture", "Right hand")};
     for (int hand = 0; hand < 2; ++hand) {
         const qreal x = origin.x() + hand * (handWidth + HandGap * unit);
         const QRectF caption(x, origin.y(), handWidth, Caption * unit * 0.85);
@@ -148,7 +150,8 @@ void KeyCheckPicture::drawKey(QPainter &painter, const QRectF &key, qreal unit,
     painter.setPen(ink);
     painter.drawText(QRectF(face.left(), face.top(), face.width(), face.height() * 0.62),
                      Qt::AlignHCenter | Qt::AlignBottom, name);
-    const QString number = QStringLiteral("finger %1").arg(finger.finger);
+    const QString number =
+        QCoreApplication::translate("KeyCheckPicture", "finger %1").arg(finger.finger);
     painter.setFont(fitted(font(), number, inner, qRound(unit * 0.14)));
     painter.setPen(held ? QColor(255, 255, 255, 220) : colour.darker(135));
     painter.drawText(
@@ -175,24 +178,25 @@ KeyCheckDialog::KeyCheckDialog(const InputPreferences &preferences, QWidget *par
     : QDialog(parent), m_preferences(preferences), m_check(preferences)
 {
     setObjectName(QStringLiteral("frmCheckKeys"));
-    setWindowTitle(QStringLiteral("Check keys"));
+    setWindowTitle(tr("Check keys"));
 
     // As the exercise windows read keys: the physical key where the platform gives it.
     const QString platform = QGuiApplication::platformName();
     m_x11 = platform == QLatin1String("xcb");
     m_physicalKeys = m_x11 || platform.startsWith(QLatin1String("wayland"));
 
-    auto *intro = new QLabel(
-        QStringLiteral("Press the finger keys (%1): each key lights while the keyboard reports "
-                       "it held. A note from a MIDI keyboard lights its finger too.")
-            .arg(KeyMap::layoutCaption(m_preferences.layout).toLower()),
-        this);
+    auto *intro =
+        new QLabel(tr("Press the finger keys (%1): each key lights while the keyboard reports "
+                      "it held. A note from a MIDI keyboard lights its finger too.")
+                       .arg(m_preferences.layout == KeyLayout::Laptop ? tr("no numeric keypad")
+                                                                      : tr("numeric keypad")),
+                   this);
     intro->setWordWrap(true);
 
     m_picture = new KeyCheckPicture(m_check, m_preferences, this);
     m_picture->setObjectName(QStringLiteral("picKeys"));
 
-    auto *test = new QGroupBox(QStringLiteral("Keys held together"), this);
+    auto *test = new QGroupBox(tr("Keys held together"), this);
     m_stepCaption = new QLabel(test);
     m_stepCaption->setObjectName(QStringLiteral("lblStep"));
     QFont bold = m_stepCaption->font();
@@ -243,7 +247,7 @@ KeyCheckDialog::KeyCheckDialog(const InputPreferences &preferences, QWidget *par
     content->addWidget(test, 1);
     content->addLayout(status);
 
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QVBoxLayout;
@@ -344,12 +348,12 @@ void KeyCheckDialog::refresh()
     m_instruction->setText(m_check.instruction());
     m_progress->setText(m_check.progress());
     m_progress->setVisible(!finished);
-    m_step->setText(finished ? QStringLiteral("&Start again") : QStringLiteral("&Next step"));
+    m_step->setText(finished ? tr("&Start again") : tr("&Next step"));
 
     const QStringList lines = m_check.resultLines();
     if (lines.isEmpty()) {
-        m_results->setText(QStringLiteral("<span style=\"color:#777\">The result of each step "
-                                          "shows here.</span>"));
+        m_results->setText(tr("<span style=\"color:#777\">The result of each step "
+                              "shows here.</span>"));
     } else {
         QString html;
         for (const QString &line : lines) {
@@ -366,16 +370,15 @@ void KeyCheckDialog::refresh()
     }
 
     if (!m_x11)
-        m_numLock->setText(QStringLiteral("Num Lock: unknown"));
+        m_numLock->setText(tr("Num Lock: unknown"));
     else if (!m_numLockSeen)
-        m_numLock->setText(QStringLiteral("Num Lock: press any key to see"));
+        m_numLock->setText(tr("Num Lock: press any key to see"));
     else
-        m_numLock->setText(m_numLockOn ? QStringLiteral("Num Lock: on")
-                                       : QStringLiteral("Num Lock: off"));
+        m_numLock->setText(m_numLockOn ? tr("Num Lock: on") : tr("Num Lock: off"));
 
-    QString strikes = QStringLiteral("Strikes a drill would count: %1").arg(m_check.strikes());
+    QString strikes = tr("Strikes a drill would count: %1").arg(m_check.strikes());
     if (!m_check.lastStrike().isEmpty())
-        strikes += QStringLiteral("; the last: %1").arg(m_check.lastStrike());
+        strikes += tr("; the last: %1").arg(m_check.lastStrike());
     m_strikes->setText(strikes);
     m_picture->update();
 }

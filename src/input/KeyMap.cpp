@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/KeyMap.h"
 
+#include <QCoreApplication>
+
 namespace KeyMap {
 
 namespace {
@@ -171,8 +173,8 @@ std::optional<KeyLayout> layoutFromId(const QString &id)
 
 QString layoutCaption(KeyLayout layout)
 {
-    return layout == KeyLayout::Laptop ? QStringLiteral("No numeric keypad")
-                                       : QStringLiteral("Numeric keypad");
+    return layout == KeyLayout::Laptop ? QCoreApplication::translate("KeyMap", "No numeric keypad")
+                                       : QCoreApplication::translate("KeyMap", "Numeric keypad");
 }
 
 } // namespace KeyMap

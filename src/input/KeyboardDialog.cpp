@@ -2,6 +2,7 @@
 #include "input/KeyboardDialog.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -15,8 +16,10 @@ QString keysOf(KeyLayout layout)
         left << KeyMap::keyName(layout, {Hand::Left, finger});
     for (int finger = 1; finger <= 5; ++finger)
         right << KeyMap::keyName(layout, {Hand::Right, finger});
-    return QStringLiteral("Left hand, little finger to thumb: %1\nRight hand, thumb to little "
-                          "finger: %2")
+    return QCoreApplication::translate(
+               "KeyboardDialog",
+               "Left hand, little finger to thumb: %1\nRight hand, thumb to little "
+               "finger: %2")
         .arg(left.join(QStringLiteral("  ")), right.join(QStringLiteral("  ")));
 }
 
@@ -24,10 +27,10 @@ QString keysOf(KeyLayout layout)
 
 KeyboardDialog::KeyboardDialog(KeyLayout current, std::function<void(KeyLayout)> chosen,
                                QWidget *parent)
-    : OkCancelDialog(QStringLiteral("Keyboard"), parent), m_chosen(std::move(chosen))
+    : OkCancelDialog(tr("Keyboard"), parent), m_chosen(std::move(chosen))
 {
     setObjectName(QStringLiteral("frmKeyboard"));
-    auto *intro = new QLabel(QStringLiteral("Which keys do your fingers play?"), this);
+    auto *intro = new QLabel(tr("Which keys do your fingers play?"), this);
     content()->addWidget(intro);
 
     const struct {
@@ -48,9 +51,9 @@ KeyboardDialog::KeyboardDialog(KeyLayout current, std::function<void(KeyLayout)>
         keys->setContentsMargins(24, 0, 0, 8);
         content()->addWidget(keys);
     }
-    auto *note = new QLabel(QStringLiteral("The keys are found by where they sit, so every "
-                                           "keyboard layout (QWERTZ, AZERTY, Dvorak) plays "
-                                           "the same."),
+    auto *note = new QLabel(tr("The keys are found by where they sit, so every "
+                               "keyboard layout (QWERTZ, AZERTY, Dvorak) plays "
+                               "the same."),
                             this);
     note->setWordWrap(true);
     content()->addWidget(note);

@@ -4,6 +4,7 @@
 #include "input/MidiSource.h"
 #include "ports/MidiPorts.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,14 +17,23 @@
 
 namespace {
 
-const char *const FingerNames[] = {"thumb", "index finger", "middle finger", "ring finger",
-                                   "little finger"};
+const char *const FingerNames[] = {QT_TRANSLATE_NOOP("MidiDialog", "thumb"),
+                                   QT_TRANSLATE_NOOP("MidiDialog", "index finger"),
+                                   QT_TRANSLATE_NOOP("MidiDialog", "middle finger"),
+                                   QT_TRANSLATE_NOOP("MidiDialog", "ring finger"),
+                                   QT_TRANSLATE_NOOP("MidiDialog", "little finger")};
 
-QString fingerText(FingerKey finger)
+// "Left thumb (1)" in a list; inside a sentence, "left thumb (1)".
+QString fingerText(FingerKey finger, bool inSentence = false)
 {
-    return QStringLiteral("%1 %2 (%3)")
-        .arg(finger.hand == Hand::Left ? QStringLiteral("Left") : QStringLiteral("Right"),
-             QString::fromLatin1(FingerNames[finger.finger - 1]))
+    const bool left = finger.hand == Hand::Left;
+    const QString hand =
+        inSentence ? (left ? QCoreApplication::translate("MidiDialog", "left", "in a sentence")
+                           : QCoreApplication::translate("MidiDialog", "right", "in a sentence"))
+                   : (left ? QCoreApplication::translate("MidiDialog", "Left")
+                           : QCoreApplication::translate("MidiDialog", "Right"));
+    return QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
+        .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
         .arg(finger.finger);
 }
 
@@ -34,6 +44,11 @@ QString noteText(int note)
     return QStringLiteral("%1  (%2)").arg(NoteMap::noteName(note)).arg(note);
 }
 
+QString allLearnt()
+{
+    return QCoreApplication::translate("MidiDialog", "All ten notes learnt. OK keeps them.");
+}
+
 } // namespace
 
 MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap &current,
@@ -41,7 +56,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     : QDialog(parent), m_ports(ports), m_source(source), m_notes(current), m_saved(std::move(saved))
 {
     setObjectName(QStringLiteral("frmMidi"));
-    setWindowTitle(QStringLiteral("Piano keyboard (MIDI)"));
+    setWindowTitle(tr("Piano keyboard (MIDI)"));
     auto *layout = new QVBoxLayout(this);
 
     m_system = new QLabel(this);
@@ -51,7 +66,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
 
     m_portList = new QTreeWidget(this);
     m_portList->setObjectName(QStringLiteral("lstPorts"));
-    m_portList->setHeaderLabels({QStringLiteral("Port"), QStringLiteral("State")});
+    m_portList->setHeaderLabels({tr("Port"), tr("State")});
     m_portList->setRootIsDecorated(false);
     m_portList->setMinimumHeight(90);
     m_portList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -59,7 +74,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
 
     m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
     m_noteTable->setObjectName(QStringLiteral("tblNotes"));
-    m_noteTable->setHorizontalHeaderLabels({QStringLiteral("Finger"), QStringLiteral("Note")});
+    m_noteTable->setHorizontalHeaderLabels({tr("Finger"), tr("Note")});
     m_noteTable->verticalHeader()->hide();
     m_noteTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_noteTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -81,10 +96,9 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     layout->addWidget(m_lastNote);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_learn = buttons->addButton(QStringLiteral("&Learn"), QDialogButtonBox::ActionRole);
+    m_learn = buttons->addButton(tr("&Learn"), QDialogButtonBox::ActionRole);
     m_learn->setObjectName(QStringLiteral("cmdLearn"));
-    QPushButton *reset =
-        buttons->addButton(QStringLiteral("&Default"), QDialogButtonBox::ResetRole);
+    QPushButton *reset = buttons->addButton(tr("&Default"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("cmdDefault"));
     QPushButton *ok = buttons->addButton(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -108,14 +122,13 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
 
     const bool available = m_ports && m_ports->available();
     if (available)
-        m_system->setText(QStringLiteral("MIDI through the %1. Every input port is listened "
-                                         "to; other programs can play into the port "
-                                         "\"Moravel\".")
+        m_system->setText(tr("MIDI through the %1. Every input port is listened "
+                             "to; other programs can play into the port "
+                             "\"Moravel\".")
                               .arg(m_ports->systemName()));
     else
-        m_system->setText(
-            QStringLiteral("MIDI is unavailable. %1\nThe computer keyboard plays as always.")
-                .arg(m_ports ? m_ports->unavailableReason() : QString()));
+        m_system->setText(tr("MIDI is unavailable. %1\nThe computer keyboard plays as always.")
+                              .arg(m_ports ? m_ports->unavailableReason() : QString()));
     m_learn->setEnabled(available && m_source);
     m_portList->setEnabled(available);
 
@@ -165,16 +178,15 @@ void MidiDialog::refreshPorts()
     for (const MidiPorts::Port &port : ports) {
         QString state;
         if (port.own)
-            state = QStringLiteral("the program's own port, for other programs");
+            state = tr("the program's own port, for other programs");
         else
-            state = port.open ? QStringLiteral("listening") : QStringLiteral("cannot be opened");
+            state = port.open ? tr("listening") : tr("cannot be opened");
         new QTreeWidgetItem(m_portList, {port.name, state});
     }
     if (ports.size() <= 1)
-        new QTreeWidgetItem(m_portList,
-                            {QStringLiteral("No MIDI keyboard found yet: plug one in, it is "
+        new QTreeWidgetItem(m_portList, {tr("No MIDI keyboard found yet: plug one in, it is "
                                             "picked up within a second."),
-                             QString()});
+                                         QString()});
 }
 
 void MidiDialog::learn()
@@ -184,7 +196,7 @@ void MidiDialog::learn()
     m_learnt = NoteMap();
     m_step = 0;
     m_source->capture(true);
-    m_learn->setText(QStringLiteral("Stop &learning"));
+    m_learn->setText(tr("Stop &learning"));
     showStep();
 }
 
@@ -195,7 +207,7 @@ void MidiDialog::stopLearning()
     m_step = -1;
     if (m_source)
         m_source->capture(false);
-    m_learn->setText(QStringLiteral("&Learn"));
+    m_learn->setText(tr("&Learn"));
     showNotes();
     showStep();
 }
@@ -211,22 +223,21 @@ void MidiDialog::note(int note, int velocity, bool on)
 {
     if (!on)
         return;
-    m_lastNote->setText(
-        QStringLiteral("Last note: %1, velocity %2").arg(noteText(note)).arg(velocity));
+    m_lastNote->setText(tr("Last note: %1, velocity %2").arg(noteText(note)).arg(velocity));
     if (!learning())
         return;
     if (auto taken = m_learnt.finger(note)) {
-        m_prompt->setText(QStringLiteral("%1 is already the %2's note. Play another note for "
-                                         "the %3.")
-                              .arg(NoteMap::noteName(note), fingerText(*taken).toLower(),
-                                   fingerText(NoteMap::learnOrder(m_step)).toLower()));
+        m_prompt->setText(tr("%1 is already the %2's note. Play another note for "
+                             "the %3.")
+                              .arg(NoteMap::noteName(note), fingerText(*taken, true),
+                                   fingerText(NoteMap::learnOrder(m_step), true)));
         return;
     }
     m_learnt.setNote(NoteMap::learnOrder(m_step), note);
     if (++m_step == NoteMap::Fingers) {
         m_notes = m_learnt;
         stopLearning();
-        m_prompt->setText(QStringLiteral("All ten notes learnt. OK keeps them."));
+        m_prompt->setText(allLearnt());
         return;
     }
     showNotes();
@@ -254,11 +265,11 @@ void MidiDialog::showNotes()
 void MidiDialog::showStep()
 {
     if (learning())
-        m_prompt->setText(QStringLiteral("Play the note for the %1 (%2 of 10).")
-                              .arg(fingerText(NoteMap::learnOrder(m_step)).toLower())
+        m_prompt->setText(tr("Play the note for the %1 (%2 of 10).")
+                              .arg(fingerText(NoteMap::learnOrder(m_step), true))
                               .arg(m_step + 1));
-    else if (m_prompt->text().isEmpty() || !m_prompt->text().startsWith(QLatin1String("All")))
-        m_prompt->setText(QStringLiteral("Learn takes the ten notes as you play them: left "
-                                         "hand little finger to thumb, then right hand thumb "
-                                         "to little finger."));
+    else if (m_prompt->text().isEmpty() || m_prompt->text() != allLearnt())
+        m_prompt->setText(tr("Learn takes the ten notes as you play them: left "
+                             "hand little finger to thumb, then right hand thumb "
+                             "to little finger."));
 }

@@ -32,7 +32,7 @@ void FormMemory::installOptions()
     onCommand(Command::mnuTask, [this] { openDialog(new frmNumSeqMem(context().settings, this)); });
     onCommand(Command::mnuLevel, [this] {
         auto *dialog = new LevelDialog(
-            QStringLiteral("Select level for the test"),
+            tr("Select level for the test"),
             [this](int periodMs) {
                 // The memory test keeps a level of its own.
                 Timer1().setInterval(periodMs);
@@ -69,8 +69,7 @@ QString FormMemory::databaseWarning() const
     const QString error = m_logic->databaseError();
     if (error.isEmpty())
         return {};
-    return QStringLiteral("The memory test cannot be used: %1.\n\nThe other exercises still work.")
-        .arg(error);
+    return tr("The memory test cannot be used: %1.\n\nThe other exercises still work.").arg(error);
 }
 
 void FormMemory::showEvent(QShowEvent *event)

@@ -60,7 +60,7 @@ bool MemoryDrill::openTable(const QString &table)
         if (!link.Refresh())
             problem = link.error();
         else if (link.rowCount() == 0)
-            problem = QStringLiteral("the table %1 of the exercise database %2 has no rows")
+            problem = tr("the table %1 of the exercise database %2 has no rows")
                           .arg(table, link.databaseName());
         if (m_error.isEmpty())
             m_error = problem;
@@ -74,7 +74,7 @@ bool MemoryDrill::openTable(const QString &table)
             m_taskColumns.append(column);
     }
     if (m_error.isEmpty() && m_taskColumns.isEmpty())
-        m_error = QStringLiteral("the table %1 of the exercise database %2 has no task columns")
+        m_error = tr("the table %1 of the exercise database %2 has no task columns")
                       .arg(table, m_links[0].databaseName());
     if (!m_error.isEmpty()) {
         goIdle();
@@ -141,7 +141,7 @@ void MemoryDrill::mnuStart_Click()
     // A database that could not be read may have been put back since.
     if (!m_error.isEmpty() && !openTable(QString::fromLatin1(tableFor(m_notes)->name))) {
         emit changed();
-        emit startFailed(QStringLiteral("The memory test cannot start: %1.").arg(m_error));
+        emit startFailed(tr("The memory test cannot start: %1.").arg(m_error));
         return;
     }
     for (Hand h : {Hand::Left, Hand::Right}) {

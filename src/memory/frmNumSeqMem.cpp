@@ -5,9 +5,8 @@
 
 frmNumSeqMem::frmNumSeqMem(PracticeSettings &settings, QWidget *parent)
     : CountDialog(
-          Spec{QStringLiteral("Choose number of memory tasks"),
-               QStringLiteral("Choose number of memory tasks :"), steps(4, 40, 4),
-               QString::fromUtf16(InitialText)},
+          Spec{tr("Choose number of memory tasks"), tr("Choose number of memory tasks :"),
+               steps(4, 40, 4), QString::fromUtf16(InitialText)},
           [&settings](qint16 count) {
               settings.SequenceCountLeft = count;
               settings.SequenceCountRight = count;

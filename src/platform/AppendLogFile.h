@@ -14,7 +14,7 @@ class AppendLogFile : public LogFile {
 public:
     explicit AppendLogFile(QString path, bool createFolder = false);
     bool append(const QByteArray &record) override;
-    QString path() const { return m_path; }
+    QString path() const override { return m_path; }
 
 private:
     QString m_path;

@@ -11,6 +11,7 @@
 #include <QMediaDevices>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -126,7 +127,9 @@ void QtHandPlayer::feed()
     qint64 bytes = m_output ? std::min<qint64>(m_sink->bytesFree(), m_source->soundBytesLeft()) : 0;
     bytes -= bytes % 4;
     if (bytes > 0) {
-        const QByteArray samples = m_source->read(bytes);
+        QByteArray samples = m_source->read(bytes);
+        // Scaled on the way out, so a new volume holds for the sound already playing.
+        applyGain(samples, m_gain);
         m_output->write(samples);
     }
     if (m_output && m_source->isSounding()) {
@@ -150,6 +153,21 @@ void QtHandPlayer::rest()
         return;
     }
     m_sink->suspend();
+}
+
+void QtHandPlayer::setVolume(double gain)
+{
+    m_gain = std::clamp(gain, 0.0, 1.0);
+}
+
+void QtHandPlayer::applyGain(QByteArray &pcm, double gain)
+{
+    if (gain >= 1.0)
+        return;
+    auto *samples = reinterpret_cast<qint16 *>(pcm.data());
+    const qsizetype count = pcm.size() / 2;
+    for (qsizetype i = 0; i < count; ++i)
+        samples[i] = qint16(std::lround(samples[i] * gain));
 }
 
 bool QtHandPlayer::isDecoded(const QString &path) const

@@ -36,6 +36,7 @@ public:
     void play(const QString &path) override;
     void stop() override;
     std::optional<int> lengthMs(const QString &path) override;
+    void setVolume(double gain) override;
 
     // Whether the file's samples are in memory (false for files that cannot be played).
     bool isDecoded(const QString &path) const;
@@ -46,6 +47,8 @@ public:
     // dropped below this level, so a sound is heard the moment it starts.
     static constexpr int SilenceLevel = 32;
     static QByteArray trimLeadingSilence(const QByteArray &pcm);
+    // Scales 16-bit samples by the gain (0..1) in place, rounding to the nearest value.
+    static void applyGain(QByteArray &pcm, double gain);
 
 private:
     bool ensureOutput();
@@ -61,5 +64,6 @@ private:
     QTimer m_rester;
     bool m_noOutput = false;
     qsizetype m_bufferBytes = 0;
+    double m_gain = 1.0;
     QHash<QString, QByteArray> m_sounds;
 };

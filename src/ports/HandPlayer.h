@@ -20,4 +20,7 @@ public:
     // How long the file sounds on this player, readied first if need be; nothing when it
     // would stay silent (a missing or undecodable file, no audio output).
     virtual std::optional<int> lengthMs(const QString &path) = 0;
+    // How loud the sounds play from now on: 0 (silent) to 1 (as recorded). A sound that
+    // plays when this changes follows within the output's short buffer.
+    virtual void setVolume(double gain) = 0;
 };

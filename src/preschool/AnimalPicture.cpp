@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-AnimalPicture::AnimalPicture(const QColor &accent, QWidget *parent)
-    : QWidget(parent), m_accent(accent)
+#include <algorithm>
+
+AnimalPicture::AnimalPicture(const QColor &accent, int designedSide, QWidget *parent)
+    : QWidget(parent), m_accent(accent), m_designedSide(designedSide)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -26,17 +28,19 @@ QPixmap AnimalPicture::renderCard() const
     card.fill(Qt::transparent);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame = QRectF(rect()).adjusted(2, 2, -2, -2);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal scale = qreal(std::min(width(), height())) / m_designedSide;
+    const QRectF frame = QRectF(rect()).adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale);
     QPainterPath outline;
-    outline.addRoundedRect(frame, 22, 22);
+    outline.addRoundedRect(frame, 22 * scale, 22 * scale);
     painter.fillPath(outline, QColor(255, 255, 255, 215));
-    painter.setPen(QPen(m_accent, 4));
+    painter.setPen(QPen(m_accent, 4 * scale));
     painter.drawPath(outline);
     if (!m_picture.isNull()) {
-        const QSizeF picture = m_picture.deviceIndependentSize();
+        const QSizeF picture = m_picture.deviceIndependentSize() * scale;
         const QPointF corner((width() - picture.width()) / 2, (height() - picture.height()) / 2);
         painter.setClipPath(outline);
-        painter.drawPixmap(corner, m_picture);
+        painter.drawPixmap(QRectF(corner, picture), m_picture, QRectF(m_picture.rect()));
     }
     return card;
 }

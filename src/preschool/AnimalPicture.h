@@ -6,14 +6,16 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A hand's picture area: a soft card with the picture drawn at its own size in the
-// middle, never stretched. An empty area shows the card alone. Each card is drawn once
+// A hand's picture area: a soft card with the picture in the middle, at its own size
+// when the area has its designed side and scaled with the area otherwise (the pictures
+// carry more pixels than they take at the designed size, so they stay sharp). An empty
+// area shows the card alone. Each card is drawn once
 // and kept (a few hundred kilobytes for all the animals), so a new task repaints with
 // a single copy.
 class AnimalPicture : public QWidget {
     Q_OBJECT
 public:
-    AnimalPicture(const QColor &accent, QWidget *parent = nullptr);
+    AnimalPicture(const QColor &accent, int designedSide, QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
     const QPixmap &picture() const { return m_picture; }
@@ -25,6 +27,7 @@ private:
     QPixmap renderCard() const;
 
     QColor m_accent;
+    int m_designedSide;
     QPixmap m_picture;
     // Finished cards by picture, for the widget's current size and pixel ratio.
     QHash<qint64, QPixmap> m_cards;

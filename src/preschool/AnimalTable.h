@@ -14,8 +14,11 @@ constexpr int FirstFinger = 1;
 constexpr int LastFinger = 5;
 // The picture a hand shows when its tasks are used up: the background only.
 constexpr int EmptyPicture = 6;
-// Pictures are compiled in as :/pictures/animals/<index>.png, all of this size.
+// Pictures are compiled in as :/pictures/animals/<index>.png. On screen they take
+// PictureSize at the window's default size; the files hold PicturePixelRatio times as many
+// pixels each way, so they stay sharp in a window scaled up to that factor.
 constexpr int PictureSize = 132;
+constexpr int PicturePixelRatio = 2;
 
 // Picture index of a finger (1..5); EmptyPicture for anything else.
 int picture(int finger);

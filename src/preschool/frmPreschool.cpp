@@ -9,9 +9,10 @@
 #include "preschool/AnimalPicture.h"
 #include "preschool/AnimalTable.h"
 #include "preschool/PreschoolDrill.h"
+#include "settings/ComfortSettings.h"
 
-#include <QFrame>
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -30,15 +31,34 @@ QColor fingerColour(const QString &task)
     return finger >= 1 && finger <= 5 ? colours[finger - 1] : Ink;
 }
 
-void addPanel(QWidget *canvas, const QRect &geometry, const QColor &accent)
-{
-    auto *panel = new QFrame(canvas);
-    panel->setGeometry(geometry);
-    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    panel->setStyleSheet(QStringLiteral("QFrame { background: rgba(255, 255, 255, 238);"
-                                        " border: 3px solid %1; border-radius: 18px; }")
-                             .arg(accent.name()));
-}
+// A hand's score panel: a white card with a coloured border, drawn for its size, so it
+// keeps its proportions in a scaled window.
+class ScorePanel : public QWidget {
+public:
+    ScorePanel(const QColor &accent, int designedHeight, QWidget *parent)
+        : QWidget(parent), m_accent(accent), m_designedHeight(designedHeight)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const qreal scale = qreal(height()) / m_designedHeight;
+        const qreal border = 3 * scale;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(m_accent, border));
+        painter.setBrush(QColor(255, 255, 255, 238));
+        const qreal inset = border / 2;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 18 * scale,
+                                18 * scale);
+    }
+
+private:
+    QColor m_accent;
+    int m_designedHeight;
+};
 
 } // namespace
 
@@ -49,32 +69,45 @@ frmPreschool::frmPreschool(Forms &forms, QWidget *parent)
       m_player1(forms.context().makePlayer()), m_player2(forms.context().makePlayer())
 {
     AppContext &ctx = context();
-    for (int i = 1; i <= AnimalTable::EmptyPicture; ++i)
+    for (int i = 1; i <= AnimalTable::EmptyPicture; ++i) {
         m_pictures[i] = QPixmap(AnimalTable::picturePath(i));
+        m_pictures[i].setDevicePixelRatio(AnimalTable::PicturePixelRatio);
+    }
 
     m_logic = std::make_unique<PreschoolDrill>(
         drillPorts(), ctx.random,
         PreschoolPorts{*m_player1, *m_player2, *m_timerLeva, *m_timerDesna}, ctx.folder);
     addLabels();
     attachDrill(m_logic.get());
+    // The calls and answers follow the volume.
+    if (ctx.comfort) {
+        ctx.comfort->attach(*m_player1);
+        ctx.comfort->attach(*m_player2);
+    }
     connect(m_logic.get(), &DrillCore::changed, this, &frmPreschool::renderPictures);
     renderPictures();
 }
 
-frmPreschool::~frmPreschool() = default;
+frmPreschool::~frmPreschool()
+{
+    if (ComfortSettings *comfort = context().comfort) {
+        comfort->detach(*m_player1);
+        comfort->detach(*m_player2);
+    }
+}
 
 void frmPreschool::addLabels()
 {
     const int side = PictureAreaSize;
-    m_image1 = new AnimalPicture(LeftAccent, canvas());
+    m_image1 = new AnimalPicture(LeftAccent, side, canvas());
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setGeometry(14, 12, side, side);
-    m_image2 = new AnimalPicture(RightAccent, canvas());
+    place(m_image1, QRect(14, 12, side, side));
+    m_image2 = new AnimalPicture(RightAccent, side, canvas());
     m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setGeometry(ClientWidth - 14 - side, 12, side, side);
+    place(m_image2, QRect(ClientWidth - 14 - side, 12, side, side));
 
-    addPanel(canvas(), QRect(8, 470, 262, 110), LeftAccent);
-    addPanel(canvas(), QRect(ClientWidth - 8 - 262, 470, 262, 110), RightAccent);
+    place(new ScorePanel(LeftAccent, 110, canvas()), QRect(8, 470, 262, 110));
+    place(new ScorePanel(RightAccent, 110, canvas()), QRect(ClientWidth - 8 - 262, 470, 262, 110));
 
     const auto center = Qt::AlignCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;

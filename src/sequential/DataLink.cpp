@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sequential/DataLink.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -31,10 +32,12 @@ QString unreadable(const QString &path, const QSqlError &error)
 {
     const QString code = error.nativeErrorCode();
     if (code == QLatin1String("26")) // SQLITE_NOTADB
-        return QStringLiteral("%1 is not an exercise database").arg(path);
+        return QCoreApplication::translate("DataLink", "%1 is not an exercise database").arg(path);
     if (code == QLatin1String("11")) // SQLITE_CORRUPT
-        return QStringLiteral("the exercise database %1 is damaged").arg(path);
-    return QStringLiteral("the exercise database %1 cannot be read").arg(path);
+        return QCoreApplication::translate("DataLink", "the exercise database %1 is damaged")
+            .arg(path);
+    return QCoreApplication::translate("DataLink", "the exercise database %1 cannot be read")
+        .arg(path);
 }
 
 } // namespace
@@ -50,11 +53,13 @@ bool DataLink::Refresh()
 
     const QFileInfo file(m_database);
     if (!file.isFile()) {
-        m_error = QStringLiteral("the exercise database %1 is missing").arg(m_database);
+        m_error = QCoreApplication::translate("DataLink", "the exercise database %1 is missing")
+                      .arg(m_database);
         return false;
     }
     if (file.size() == 0) {
-        m_error = QStringLiteral("the exercise database %1 is empty").arg(m_database);
+        m_error = QCoreApplication::translate("DataLink", "the exercise database %1 is empty")
+                      .arg(m_database);
         return false;
     }
     const QString connection = nextConnectionName();
@@ -64,7 +69,9 @@ bool DataLink::Refresh()
         // Read-only, so a missing file fails instead of being created.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
-            m_error = QStringLiteral("the exercise database %1 cannot be opened").arg(m_database);
+            m_error =
+                QCoreApplication::translate("DataLink", "the exercise database %1 cannot be opened")
+                    .arg(m_database);
         } else {
             // SQLite opens any file lazily; a file that is not a database shows here.
             QSqlQuery probe(db);
@@ -73,7 +80,8 @@ bool DataLink::Refresh()
             if (!readable) {
                 m_error = unreadable(m_database, probe.lastError());
             } else if (record.isEmpty()) {
-                m_error = QStringLiteral("the exercise database %1 has no table %2")
+                m_error = QCoreApplication::translate("DataLink",
+                                                      "the exercise database %1 has no table %2")
                               .arg(m_database, m_table);
             } else {
                 for (int i = 0; i < record.count(); ++i)

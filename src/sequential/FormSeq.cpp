@@ -30,7 +30,7 @@ FormSeq::FormSeq(Forms &forms, QWidget *parent)
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(12);
     fixed.setBold(true);
-    name->setFont(fixed);
+    setDesignedFont(name, fixed);
 
     attachDrill(m_logic.get());
 

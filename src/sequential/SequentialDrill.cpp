@@ -48,11 +48,11 @@ QString SequentialDrill::prepareLink(Hand h, const QString &column)
     if (!data.isOpen() && !data.Refresh())
         return data.error();
     if (data.rowCount() == 0) {
-        return QStringLiteral("the table %1 of the exercise database %2 has no rows")
+        return tr("the table %1 of the exercise database %2 has no rows")
             .arg(data.recordSource(), data.databaseName());
     }
     if (!data.chooseColumn(column)) {
-        return QStringLiteral("the table %1 of the exercise database %2 has no column \"%3\"")
+        return tr("the table %1 of the exercise database %2 has no column \"%3\"")
             .arg(data.recordSource(), data.databaseName(), column);
     }
     return QString();
@@ -75,7 +75,7 @@ void SequentialDrill::mnuStart_Click()
             showIdle(h);
             stopTimer(h);
         }
-        m_startFailure = QStringLiteral("The exercise cannot start: %1.").arg(m_startFailure);
+        m_startFailure = tr("The exercise cannot start: %1.").arg(m_startFailure);
         emit changed();
         emit startFailed(m_startFailure);
         return;

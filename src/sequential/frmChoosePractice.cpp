@@ -34,8 +34,7 @@ QStringList frmChoosePractice::entries()
 
 frmChoosePractice::frmChoosePractice(std::function<void(int, const QString &)> onChosen,
                                      QWidget *parent)
-    : OkCancelDialog(QStringLiteral("Choose your exercise"), parent),
-      m_onChosen(std::move(onChosen))
+    : OkCancelDialog(tr("Choose your exercise"), parent), m_onChosen(std::move(onChosen))
 {
     setObjectName(QStringLiteral("frmChoosePractice"));
     setAttribute(Qt::WA_DeleteOnClose);

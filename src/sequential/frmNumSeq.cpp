@@ -5,9 +5,8 @@
 
 frmNumSeq::frmNumSeq(PracticeSettings &settings, QWidget *parent)
     : CountDialog(
-          Spec{QStringLiteral("Choose number of sequences"),
-               QStringLiteral("Choose number of sequences :"), steps(4, 40, 4),
-               QString::fromUtf16(InitialText)},
+          Spec{tr("Choose number of sequences"), tr("Choose number of sequences :"),
+               steps(4, 40, 4), QString::fromUtf16(InitialText)},
           [&settings](qint16 count) {
               settings.SequenceCountLeft = count;
               settings.SequenceCountRight = count;

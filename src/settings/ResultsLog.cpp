@@ -29,6 +29,11 @@ void ResultsLog::WriteLogEntry(const QString &message)
     m_file.append((stamp + crlf + message + crlf).toLocal8Bit());
 }
 
+QString ResultsLog::path() const
+{
+    return m_file.path();
+}
+
 void ResultsLog::WriteLogLine(const QString &message)
 {
     m_file.append((message + crlf).toLocal8Bit());

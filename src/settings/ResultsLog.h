@@ -18,6 +18,8 @@ public:
     void WriteLogEntry(const QString &message);
     // The message, CR LF.
     void WriteLogLine(const QString &message);
+    // Where the records are written.
+    QString path() const;
 
     // The summary every exercise window writes when its second hand ends.
     static QString summary(const QString &player, const QString &kind, qint16 count,

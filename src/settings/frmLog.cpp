@@ -14,11 +14,11 @@
 
 frmLog::frmLog(Forms &forms, QWidget *parent) : QDialog(parent), m_forms(forms)
 {
-    setWindowTitle(QStringLiteral("Enter your name to personify result log"));
+    setWindowTitle(tr("Enter your name to personify result log"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setMinimumWidth(300);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     ok->setAutoDefault(true);
@@ -28,8 +28,7 @@ frmLog::frmLog(Forms &forms, QWidget *parent) : QDialog(parent), m_forms(forms)
     row->addWidget(m_text, 1);
     row->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
-    auto *hint =
-        new QLabel(QStringLiteral("Your name heads your results in the results log."), this);
+    auto *hint = new QLabel(tr("Your name heads your results in the results log."), this);
     hint->setObjectName(QStringLiteral("hint"));
     layout->addWidget(hint);
     layout->addLayout(row);

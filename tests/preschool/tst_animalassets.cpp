@@ -117,7 +117,8 @@ void TestAnimalAssets::picturesHaveTheirSize()
     QFETCH(int, index);
     const QImage picture(AnimalTable::picturePath(index));
     QVERIFY2(!picture.isNull(), qPrintable(AnimalTable::picturePath(index)));
-    QCOMPARE(picture.size(), QSize(AnimalTable::PictureSize, AnimalTable::PictureSize));
+    const int pixels = AnimalTable::PictureSize * AnimalTable::PicturePixelRatio;
+    QCOMPARE(picture.size(), QSize(pixels, pixels));
     const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
     int opaque = 0;
     for (int y = 0; y < rgba.height(); ++y)

@@ -76,6 +76,8 @@ class TestHandPlayer : public QObject {
 private slots:
     void trimDropsOnlyLeadingSilence_data();
     void trimDropsOnlyLeadingSilence();
+    void gainScalesEverySample_data();
+    void gainScalesEverySample();
     void streamPlaysTheSoundThenSilence();
     void newSoundCutsTheOldOne();
     void streamHandsOutWholeFramesOnly();
@@ -274,6 +276,35 @@ void TestHandPlayer::damagedFileSoundsAsFarAsItGoes()
     const QByteArray repaired = Mp3Decoder::decode(damaged);
     QCOMPARE(repaired.size() % 4, 0);
     QVERIFY(repaired.size() / 4 > wholeFrames / 2);
+}
+
+void TestHandPlayer::gainScalesEverySample_data()
+{
+    QTest::addColumn<double>("gain");
+    QTest::addColumn<QList<int>>("samples");
+    QTest::addColumn<QList<int>>("expected");
+    const QList<int> sound = {1000, -1000, 32767, -32768, 3, -3};
+    QTest::newRow("as recorded") << 1.0 << sound << sound;
+    QTest::newRow("half") << 0.5 << sound << QList<int>{500, -500, 16384, -16384, 2, -2};
+    QTest::newRow("a tenth") << 0.1 << sound << QList<int>{100, -100, 3277, -3277, 0, 0};
+    QTest::newRow("muted") << 0.0 << sound << QList<int>{0, 0, 0, 0, 0, 0};
+}
+
+void TestHandPlayer::gainScalesEverySample()
+{
+    QFETCH(double, gain);
+    QFETCH(QList<int>, samples);
+    QFETCH(QList<int>, expected);
+    QByteArray pcm;
+    for (int sample : samples) {
+        const qint16 value = qint16(sample);
+        pcm.append(reinterpret_cast<const char *>(&value), 2);
+    }
+    QtHandPlayer::applyGain(pcm, gain);
+    QCOMPARE(pcm.size(), samples.size() * 2);
+    const auto *out = reinterpret_cast<const qint16 *>(pcm.constData());
+    for (int i = 0; i < samples.size(); ++i)
+        QCOMPARE(int(out[i]), expected[i]);
 }
 
 QTEST_GUILESS_MAIN(TestHandPlayer)

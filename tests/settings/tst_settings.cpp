@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The count parser, the results log writers, where the log is kept and the program folder.
+// The count parser, the results log writers, where the log is kept, the program folder
+// and the remembered comfort settings.
+#include "FakeHandPlayer.h"
 #include "Fakes.h"
 #include "platform/AppendLogFile.h"
+#include "settings/ComfortSettings.h"
 #include "settings/NumberParser.h"
 #include "settings/PlayerName.h"
 #include "settings/ProgramFolder.h"
@@ -12,6 +15,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +44,8 @@ private slots:
     void logBelongsBesideTheProgram();
     void logMovesWhenItsPlaceFails_data();
     void logMovesWhenItsPlaceFails();
+    void comfortIsRemembered_data();
+    void comfortIsRemembered();
 };
 
 void TestSettings::countParser_data()
@@ -415,6 +421,58 @@ void TestSettings::logMovesWhenItsPlaceFails()
         QCOMPARE(lostRecords.first(), QByteArray("one\r\n"));
     if (inSecond)
         QCOMPARE(second.bytes(), QByteArray("one\r\ntwo\r\n"));
+}
+
+void TestSettings::comfortIsRemembered_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<double>("gain");
+    QTest::newRow("as kept") << QVariant(35) << false << 35 << 0.35;
+    QTest::newRow("muted") << QVariant(35) << true << 35 << 0.0;
+    QTest::newRow("above the top") << QVariant(250) << false << 100 << 1.0;
+    QTest::newRow("below silence") << QVariant(-4) << false << 0 << 0.0;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("loud")) << false << 100 << 1.0;
+    QTest::newRow("none yet") << QVariant() << false << 100 << 1.0;
+}
+
+void TestSettings::comfortIsRemembered()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, muted);
+    QFETCH(int, volume);
+    QFETCH(double, gain);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Moravel.ini"));
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        if (stored.isValid())
+            settings.setValue(QStringLiteral("sound/volume"), stored);
+        settings.setValue(QStringLiteral("sound/muted"), muted);
+    }
+    ComfortSettings comfort;
+    FakeHandPlayer player;
+    comfort.attach(player);
+    QSettings settings(file, QSettings::IniFormat);
+    comfort.load(settings);
+    QCOMPARE(comfort.volume(), volume);
+    QCOMPARE(comfort.gain(), gain);
+    // A player attached before the settings were read follows them.
+    QCOMPARE(player.volume, gain);
+
+    // And what is kept comes back the same in the next run.
+    comfort.windowGeometry = QByteArray("\x01\xd9\xd0\xcb", 4);
+    comfort.fullScreen = true;
+    comfort.save(settings);
+    settings.sync();
+    ComfortSettings next;
+    QSettings again(file, QSettings::IniFormat);
+    next.load(again);
+    QCOMPARE(next.volume(), volume);
+    QCOMPARE(next.muted(), muted);
+    QCOMPARE(next.windowGeometry, comfort.windowGeometry);
+    QVERIFY(next.fullScreen);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -12,6 +12,7 @@ public:
     void prepare(const QString &path) override { prepared << path; }
     void play(const QString &path) override { played << path; }
     void stop() override { ++stops; }
+    void setVolume(double gain) override { volume = gain; }
     std::optional<int> lengthMs(const QString &path) override
     {
         prepare(path);
@@ -23,6 +24,7 @@ public:
     QStringList prepared;
     QStringList played;
     int stops = 0;
+    double volume = 1.0;
     // What every sound lasts; nothing plays a silent player.
     std::optional<int> length = 300;
 };

@@ -90,6 +90,8 @@ public:
         records << record;
         return true;
     }
+    QString path() const override { return location; }
+    QString location = QStringLiteral("Results Log.TXT");
     QByteArray bytes() const
     {
         QByteArray all;

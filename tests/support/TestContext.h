@@ -7,6 +7,7 @@
 #include "app/WindowCatalog.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
 
 #include <QTemporaryDir>
@@ -30,6 +31,8 @@ struct TestContext {
     RecordingObserver events;
     std::vector<FakeTicker *> tickers;
     std::vector<FakeHandPlayer *> players;
+    ComfortSettings comfort;
+    int comfortSaves = 0;
     AppContext context{settings,
                        ProgramFolder(dir.path()),
                        log,
@@ -51,5 +54,11 @@ struct TestContext {
                        }};
     Forms forms{context};
 
-    TestContext() { WindowCatalog::registerAll(forms); }
+    TestContext()
+    {
+        logFile.location = dir.filePath(QString::fromLatin1(ResultsLog::FileName));
+        context.comfort = &comfort;
+        context.saveComfort = [this] { ++comfortSaves; };
+        WindowCatalog::registerAll(forms);
+    }
 };

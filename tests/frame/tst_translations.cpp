@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The translations: the menu and label tables are all marked for the translators, the
+// compiled-in German and Spanish translations cover them, and a window in German still
+// writes the results log in English.
+#include "TestContext.h"
+#include "drill/FormRand.h"
+#include "drill/Labels.h"
+#include "drill/RandomDrill.h"
+#include "frame/ScreenTexts.h"
+#include "memory/MemoryDrill.h"
+#include "sequential/SequentialDrill.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTranslator>
+
+#include <functional>
+
+namespace {
+
+using Window = MenuLayout::Window;
+
+void eachCaption(const QList<MenuItemSpec> &items, const std::function<void(const QString &)> &f)
+{
+    for (const MenuItemSpec &item : items) {
+        if (!item.isSeparator())
+            f(item.caption);
+        eachCaption(item.submenu, f);
+    }
+}
+
+// The texts of the menus and labels that are words (not digits or a hand's letter).
+QStringList tableTexts(bool menus)
+{
+    QStringList texts;
+    const auto add = [&texts](const QString &text) {
+        if (text.size() > 1 && !texts.contains(text))
+            texts << text;
+    };
+    if (menus) {
+        for (Window window : {Window::Random, Window::Sequential, Window::Memory, Window::Preschool,
+                              Window::Adaptive}) {
+            for (const MenuSpec &menu : MenuLayout::forWindow(window)) {
+                add(menu.caption);
+                eachCaption(menu.items, add);
+            }
+        }
+    } else {
+        for (std::size_t i = 0; i < std::size_t(Label::Count); ++i)
+            add(Labels::firstText(Label(i)));
+        add(QString::fromUtf16(SequentialDrill::EndMessage));
+        add(MemoryDrill::Memorize);
+        add(MemoryDrill::Repeat);
+    }
+    return texts;
+}
+
+QStringList marked(const QList<const char *> &list)
+{
+    QStringList texts;
+    for (const char *text : list)
+        texts << QString::fromUtf8(text);
+    return texts;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTableTextIsMarked_data();
+    void everyTableTextIsMarked();
+    void bothLanguagesCoverTheTables_data();
+    void bothLanguagesCoverTheTables();
+    void germanWindowWritesTheEnglishLog();
+};
+
+void TestTranslations::everyTableTextIsMarked_data()
+{
+    QTest::addColumn<bool>("menus");
+    QTest::newRow("menu captions") << true;
+    QTest::newRow("label texts") << false;
+}
+
+void TestTranslations::everyTableTextIsMarked()
+{
+    QFETCH(bool, menus);
+    const QStringList listed =
+        marked(menus ? ScreenTexts::menuCaptions() : ScreenTexts::labelTexts());
+    for (const QString &text : tableTexts(menus))
+        QVERIFY2(listed.contains(text), qPrintable(QStringLiteral("not in ScreenTexts: ") + text));
+}
+
+void TestTranslations::bothLanguagesCoverTheTables_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << QStringLiteral("de");
+    QTest::newRow("Spanish") << QStringLiteral("es");
+}
+
+void TestTranslations::bothLanguagesCoverTheTables()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)));
+    for (const char *caption : ScreenTexts::menuCaptions())
+        QVERIFY2(!translator.translate("MenuLayout", caption).isEmpty(), caption);
+    for (const char *text : ScreenTexts::labelTexts())
+        QVERIFY2(!translator.translate("Labels", text).isEmpty(), text);
+    QVERIFY(!translator
+                 .translate("ExerciseWindow", "Press Del or Test > Start, then play the "
+                                              "finger shown for each hand")
+                 .isEmpty());
+}
+
+void TestTranslations::germanWindowWritesTheEnglishLog()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/moravel_de.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+    TestContext t;
+    t.settings.PlayerName = QStringLiteral("Mira");
+    auto *form = t.forms.get<FormRand>(QStringLiteral("FormRand"));
+    QVERIFY(form);
+    QCOMPARE(form->menuBar()->findChild<QMenu *>(QStringLiteral("mnuTest"))->title(),
+             QStringLiteral("&Training"));
+    QCOMPARE(form->action(Command::mnuFullScreen)->text(), QStringLiteral("&Vollbild"));
+    QCOMPARE(form->label(Label::Label3)->text(), QStringLiteral("linke Hand :"));
+    QVERIFY(form->guide()->text().startsWith(QStringLiteral("Drücke Entf")));
+
+    form->trigger(Command::mnuStart);
+    t.settings.TaskCountLeft = 1;
+    t.settings.TaskCountRight = 1;
+    RandomDrill *drill = form->logic();
+    drill->keyUp({Hand::Left, drill->Leva().toInt()});
+    drill->keyUp({Hand::Right, drill->Desna().toInt()});
+    QVERIFY(drill->summaryWritten());
+    const QByteArray log = t.logFile.bytes();
+    const QByteArray record = "\r\nMira\r\nRandom 1 tasks\r\n" +
+                              QByteArray::number(drill->TotalScore()) + "  points\r\n\r\n";
+    QVERIFY2(log.endsWith(record), log.constData());
+    QVERIFY2(form->guide()->text().startsWith(
+                 QStringLiteral("Ergebnis: %1 Punkte").arg(drill->TotalScore())),
+             qPrintable(form->guide()->text()));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
