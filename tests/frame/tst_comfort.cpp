@@ -95,7 +95,7 @@ private slots:
 void TestComfort::windows_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"FormRand", "FormSeq", "FormMemory", "frmPreschool"})
+    for (const char *name : {"FormRand", "FormSeq", "FormMemory", "frmPreschool", "FormAdaptive"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
