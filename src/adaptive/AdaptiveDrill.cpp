@@ -168,10 +168,14 @@ void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
 bool AdaptiveDrill::placing() const
 {
     for (Hand h : {Hand::Left, Hand::Right}) {
-        for (int f = 1; inPlay(h) && f <= 5; ++f) {
-            if (m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes)
-                return true;
+        int total = 0;
+        bool few = false;
+        for (int f = 1; f <= 5; ++f) {
+            total += m_model.strikes(index(h), f);
+            few = few || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
         }
+        if (inPlay(h) && few && total < 5 * WeaknessModel::PlacementStrikes)
+            return true;
     }
     return false;
 }
@@ -208,7 +212,8 @@ QString AdaptiveDrill::whatChanged() const
         }
     }
     const auto name = [](const Pick &p) {
-        return (p.hand == Hand::Left ? text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1")) : text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
+        return (p.hand == Hand::Left ? text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1"))
+                                     : text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
             .arg(Statistics::fingerName(p.finger));
     };
     QStringList lines;

@@ -20,9 +20,14 @@ QList<double> FingerChooser::chances(const WeaknessModel &model, int hand, const
     }
 
     QList<double> result(5, 0.0);
-    // Placement: the candidates with the fewest strikes, while any has too few.
+    // Placement, for a hand that has hardly played yet: the candidates with the fewest
+    // strikes, while any has too few. A hand with some history is judged by it, even if
+    // a finger came only once or twice.
+    int played = 0;
+    for (int f = 1; f <= 5; ++f)
+        played += model.strikes(hand, f);
     int fewest = WeaknessModel::PlacementStrikes;
-    for (int f = 1; f <= 5; ++f) {
+    for (int f = 1; f <= 5 && played < 5 * WeaknessModel::PlacementStrikes; ++f) {
         if (candidate[f - 1])
             fewest = std::min(fewest, model.strikes(hand, f));
     }

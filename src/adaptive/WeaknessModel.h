@@ -22,7 +22,8 @@ class WeaknessModel {
 public:
     static constexpr int HalfLifeStrikes = 20;
     static constexpr double WrongCostMs = 2000;
-    // Fingers with fewer strikes than this are still being placed.
+    // While a hand has fewer than five times this many strikes, its fingers with fewer
+    // than this are still being placed.
     static constexpr int PlacementStrikes = 3;
     // Transitions with fewer strikes than this say nothing yet.
     static constexpr int TransitionSamples = 3;

@@ -113,6 +113,19 @@ void TestAdaptive::placementGivesEveryFingerFirst()
         model.observe(1, 0, f, true, 500);
     }
     QCOMPARE(count, (std::array<int, 5>{3, 3, 3, 3, 3}));
+
+    // A hand with a history is judged by it: a quick ring finger struck right only once
+    // is not placed first, it gets its floor.
+    WeaknessModel played;
+    for (int i = 0; i < 10; ++i) {
+        for (int f : {1, 2, 3, 5})
+            played.observe(0, 0, f, false, 300);
+    }
+    played.observe(0, 0, 4, true, 300);
+    const QList<double> p = FingerChooser::chances(played, 0, {});
+    QVERIFY2(p[3] < FingerChooser::Floor + 0.01, qPrintable(QString::number(p[3])));
+    for (int f : {0, 1, 2, 4})
+        QVERIFY(p[f] > 0.2);
 }
 
 void TestAdaptive::wrongStrikesNeverStrengthen_data()
