@@ -14,7 +14,12 @@ PULSE_STARTED=""
 
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  # The display is gone before the next test looks for a free one: a server still on its
+  # way out removes its socket, which by then may be the next server's.
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   if [ -n "$PULSE_STARTED" ]; then pulseaudio --kill 2>/dev/null || true; fi
   if [ -z "${KEEP_E2E:-}" ]; then rm -rf "$WORK"; else echo "kept $WORK" >&2; fi
 }
@@ -39,7 +44,14 @@ start_display() {
       XVFB_PID=$!
       export DISPLAY=":$n"
       for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+        # Our own server, not one that still held the number when ours began (ours
+        # would then have given up at once).
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        if xdpyinfo >/dev/null 2>&1; then
+          sleep 0.2
+          kill -0 "$XVFB_PID" 2>/dev/null && return 0
+          break
+        fi
         sleep 0.1
       done
       kill "$XVFB_PID" 2>/dev/null || true
