@@ -42,8 +42,15 @@ start_display
 APP_PID=$!
 wait_window "Enter your name to personify result log"
 # Every window carries the program's icon.
+# The property may follow the window's mapping by a moment.
 has_icon() {
-  xprop -id "$WINDOW" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' || fail "window '$1' has no icon"
+  local _
+  for _ in $(seq 30); do
+    xprop -id "$WINDOW" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (' && return 0
+    sleep 0.1
+  done
+  xprop -id "$WINDOW" >"$WORK/xprop.out" 2>&1 || true
+  fail "window '$1' has no icon: $(head -c 600 "$WORK/xprop.out")"
 }
 has_icon "name prompt"
 type_text "Installed Ivo"
