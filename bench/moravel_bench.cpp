@@ -202,23 +202,9 @@ public:
     // strike reaches the program (armOnTick with that moment).
     double sampleBy(const std::function<void()> &send, int waitMs)
     {
-        m_before.clear();
-        for (QLabel *label : m_window->findChildren<QLabel *>())
-            m_before.insert(label, label->text());
-        m_waitForTick = true;
-        m_started = false;
-        m_newTextPainted = false;
-        m_done = false;
+        arm(true);
         send();
-        bool late = false;
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [&late] { late = true; });
-        guard.start(waitMs);
-        while (!m_done && !late)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        m_waitForTick = false;
-        return m_done ? m_end - m_start : -1.0;
+        return awaitPaint(waitMs);
     }
 
     // One sample: press and release the finger key that answers the hand's task. Returns
@@ -237,6 +223,14 @@ public:
         QCoreApplication::sendEvent(m_window, &press);
         QCoreApplication::processEvents();
 
+        arm(waitForTick);
+        QCoreApplication::postEvent(m_window, new QKeyEvent(QEvent::KeyRelease, key, mods));
+        return awaitPaint(waitMs);
+    }
+
+    // Notes what the labels show now, so that a new text can be told.
+    void arm(bool waitForTick)
+    {
         m_before.clear();
         for (QLabel *label : m_window->findChildren<QLabel *>())
             m_before.insert(label, label->text());
@@ -244,7 +238,11 @@ public:
         m_started = false;
         m_newTextPainted = false;
         m_done = false;
-        QCoreApplication::postEvent(m_window, new QKeyEvent(QEvent::KeyRelease, key, mods));
+    }
+
+    // Until a new text was painted, or the wait is over: the time in ms, or -1.
+    double awaitPaint(int waitMs)
+    {
         // Sleeps between events: a busy wait would compete with the program for the CPU.
         bool late = false;
         QTimer guard;
