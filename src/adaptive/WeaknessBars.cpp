@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adaptive/WeaknessBars.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -16,7 +18,8 @@ const QColor FingerColour[5] = {QColor(0xd9, 0x48, 0x4a), QColor(0xe0, 0x8a, 0x1
 
 WeaknessBars::WeaknessBars(bool leftHand, QWidget *parent) : QWidget(parent), m_left(leftHand)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The mouse reaches the bars for their tool tip; a click does nothing here.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void WeaknessBars::setValues(const std::array<std::optional<double>, 5> &values, double full)
@@ -25,14 +28,25 @@ void WeaknessBars::setValues(const std::array<std::optional<double>, 5> &values,
         return;
     m_values = values;
     m_full = full > 0 ? full : 1;
-    QStringList tip;
-    for (int f = 1; f <= 5; ++f) {
-        const auto &v = m_values[f - 1];
-        tip << (v ? tr("%1: %2 ms").arg(f).arg(qRound(*v)) : tr("%1: not measured yet").arg(f));
-    }
-    setToolTip(tr("How weak each finger is (what a strike costs on average)") + u'\n' +
-               tip.join(u'\n'));
     update();
+}
+
+bool WeaknessBars::event(QEvent *event)
+{
+    // The figures are put in words only when the player asks, not on every strike.
+    if (event->type() == QEvent::ToolTip) {
+        QStringList tip;
+        for (int f = 1; f <= 5; ++f) {
+            const auto &v = m_values[f - 1];
+            tip << (v ? tr("%1: %2 ms").arg(f).arg(qRound(*v)) : tr("%1: not measured yet").arg(f));
+        }
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           tr("How weak each finger is (what a strike costs on average)") + u'\n' +
+                               tip.join(u'\n'),
+                           this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void WeaknessBars::paintEvent(QPaintEvent *)

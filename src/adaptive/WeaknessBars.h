@@ -20,6 +20,7 @@ public:
     const std::array<std::optional<double>, 5> &values() const { return m_values; }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
