@@ -112,10 +112,11 @@ void AdaptiveDrill::mnuStart_Click()
         showPace(h);
     labelModel().setText(Label::lblAdaptiveMessage, placing() ? text(PlacementText) : QString());
     m_startNs = nowNs();
-    playSoundPath();
-    guarded([&] { nextTask(Hand::Left); });
-    guarded([&] { nextTask(Hand::Right); });
-    emit changed();
+    playSoundPath([this] {
+        guarded([&] { nextTask(Hand::Left); });
+        guarded([&] { nextTask(Hand::Right); });
+        emit changed();
+    });
 }
 
 bool AdaptiveDrill::timeIsUp() const

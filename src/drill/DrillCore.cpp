@@ -67,17 +67,32 @@ void DrillCore::abandon(const QString &reason)
 
 void DrillCore::keyUp(const FingerStrike &strike)
 {
+    // While a sound holds the drill the strike waits its turn, keys and MIDI alike.
+    const bool arrivedHeld = m_hold.isHeld();
+    m_hold.dispatch(this, [this, strike, arrivedHeld] { handleStrike(strike, arrivedHeld); });
+}
+
+void DrillCore::handleStrike(const FingerStrike &strike, bool arrivedHeld)
+{
     const Hand h = strike.hand;
     if (!inPlay(h) || !acceptsStrikes(h))
         return;
     const qint64 at = strike.timeNs >= 0 ? strike.timeNs : nowNs();
+    // An ended hand answers a key with its end tune again, but a finger mashing on or a
+    // stuck MIDI controller must not pile tunes up: what was struck before the hand's last
+    // tune ended, or came while a sound played, is dropped.
+    if (m_ended[index(h)] && (arrivedHeld || at < m_tuneEndedNs[index(h)]))
+        return;
+    const Shown &shown = m_shown[index(h)];
+    // Only a strike that answers a task is one: keys of an ended hand, or before its first
+    // task, are not practice.
+    const bool answersTask = running() && !m_ended[index(h)] && shown.number > 0;
     const bool right = taskIs(h, strike.finger);
     const qint16 ticks = hand(h).ticks;
     const qint16 before = hand(h).score;
     guarded([&] { scoreStrike(h, right); });
 
-    if (running()) {
-        const Shown &shown = m_shown[index(h)];
+    if (answersTask) {
         PracticeEvent event;
         event.type = PracticeEvent::Type::Strike;
         event.timeNs = at;
@@ -87,8 +102,8 @@ void DrillCore::keyUp(const FingerStrike &strike)
         event.expected = shown.expected;
         event.memorize = shown.memorize;
         event.right = right;
-        event.anticipated = shown.number > 0 && at < shown.atNs;
-        if (shown.number > 0 && !event.anticipated)
+        event.anticipated = at < shown.atNs;
+        if (!event.anticipated)
             event.reactionMs = double(at - shown.atNs) / 1e6;
         event.ticks = ticks;
         event.points = hand(h).score - before;
@@ -271,7 +286,12 @@ void DrillCore::setTask(Hand h, const QString &task, bool memorize)
 void DrillCore::endHand(Hand h)
 {
     showEnd(h);
-    playSoundPath();
+    playSoundPath([this, h] { handEnded(h); });
+}
+
+void DrillCore::handEnded(Hand h)
+{
+    m_tuneEndedNs[index(h)] = nowNs();
     if (!m_ended[index(h)]) {
         m_ended[index(h)] = true;
         if (running()) {
@@ -296,6 +316,7 @@ void DrillCore::endHand(Hand h)
         event.totalScore = m_total;
         report(event);
     }
+    emit changed();
 }
 
 void DrillCore::showIdle(Hand h)
@@ -303,8 +324,14 @@ void DrillCore::showIdle(Hand h)
     m_labels.setText(taskLabel(h), Labels::firstText(taskLabel(h)));
 }
 
-void DrillCore::playSoundPath()
+void DrillCore::playSoundPath(std::function<void()> then)
 {
     emit changed();
+    // Held by the core as well while the sound starts, so that what follows the sound is
+    // kept ahead of whatever arrives while it plays, even from a sound that ends at once.
+    m_hold.hold();
     m_ports.sound.playSync(m_ports.settings.SoundPath);
+    if (then)
+        m_hold.dispatchFirst(this, [then = std::move(then)] { guarded(then); });
+    m_hold.release();
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <functional>
+
 class Clock;
 class DrillHold;
 class PracticeObserver;
@@ -56,7 +58,8 @@ public:
     // An exercise still running when the drill goes (the program is closed) is abandoned.
     ~DrillCore() override;
 
-    // Form_KeyUp for a finger strike, from whichever input source.
+    // Form_KeyUp for a finger strike, from whichever input source; kept while a sound
+    // holds the drill.
     void keyUp(const FingerStrike &strike);
     // Test > Start.
     virtual void mnuStart_Click() = 0;
@@ -161,8 +164,9 @@ protected:
     bool taskIs(Hand h, int finger) const;
     // The hand's task display as the window opened: "L" or "R", no task yet.
     void showIdle(Hand h);
-    // Plays the start or end sound; the screen is brought up to date first.
-    void playSoundPath();
+    // Plays the start or end sound and holds the drill while it plays; `then` runs when it
+    // has ended, before anything that arrived meanwhile.
+    void playSoundPath(std::function<void()> then = {});
     qint64 nowNs() const;
 
     // Runs a step of a handler; a failing step is skipped. A 16-bit sum leaving its range
@@ -192,6 +196,9 @@ private:
     // The task display of a hand that does not play stays empty.
     void showHandsInPlay();
     void report(PracticeEvent event) const;
+    void handleStrike(const FingerStrike &strike, bool arrivedHeld);
+    // After the end tune: the hand has ended, and with both the exercise.
+    void handEnded(Hand h);
     void abandon(const QString &reason);
     void onTimer(Hand h);
 
@@ -204,6 +211,8 @@ private:
     bool m_finished = false;
     quint64 m_exercise = 0;
     Shown m_shown[2];
+    // When each hand's last end tune stopped, on the monotonic clock.
+    qint64 m_tuneEndedNs[2] = {0, 0};
     quint64 m_timerRuns[2] = {0, 0};
     LabelModel m_labels;
     Hands m_handsChosen = Hands::Both;

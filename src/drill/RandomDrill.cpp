@@ -34,10 +34,11 @@ void RandomDrill::Form_Load(const QString &taskCountText, const QString &soundPa
 void RandomDrill::mnuStart_Click()
 {
     beginExercise();
-    playSoundPath();
-    guarded([&] { zadajlevu(); });
-    guarded([&] { zadajdesnu(); });
-    emit changed();
+    playSoundPath([this] {
+        guarded([&] { zadajlevu(); });
+        guarded([&] { zadajdesnu(); });
+        emit changed();
+    });
 }
 
 QVariantMap RandomDrill::parameters() const

@@ -2,12 +2,14 @@
 #include "frame/ExerciseWindow.h"
 
 #include "drill/DrillCore.h"
+#include "drill/DrillHold.h"
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
 #include "frame/VolumeDialog.h"
 #include "input/InputPreferences.h"
 #include "ports/ProcessStarter.h"
+#include "ports/SyncSound.h"
 #include "ports/Ticker.h"
 #include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
@@ -136,6 +138,7 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
 
 ExerciseWindow::~ExerciseWindow()
 {
+    context().sound.hold().forget(this);
     qApp->removeEventFilter(this);
 }
 
@@ -215,10 +218,12 @@ void ExerciseWindow::trigger(Command command)
         item->setChecked(true);
         return;
     }
-    // A copy: the command may replace itself, or the window may go while it runs.
+    // A copy: the command may replace itself, or the window may go while it runs. While a
+    // start or end sound holds the drill, the command waits for its end, after the strikes
+    // that came before it.
     const std::function<void()> run = m_commands[Commands::index(command)];
     if (run)
-        run();
+        context().sound.hold().dispatch(this, run);
 }
 
 void ExerciseWindow::onCommand(Command command, std::function<void()> run)

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Forms.h"
 
-#include "drill/DrillHold.h"
 #include "frame/AppContext.h"
 #include "frame/ExerciseWindow.h"
-#include "ports/SyncSound.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -101,8 +99,7 @@ void Forms::switchTo(const QString &target, QWidget *from)
 
 bool Forms::insideNestedLoop() const
 {
-    return m_context.sound.hold().isHeld() ||
-           QThread::currentThread()->loopLevel() > m_baseLoopLevel;
+    return QThread::currentThread()->loopLevel() > m_baseLoopLevel;
 }
 
 void Forms::unloadAll(QWidget *closing)

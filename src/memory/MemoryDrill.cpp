@@ -154,12 +154,13 @@ void MemoryDrill::mnuStart_Click()
         showRow(h);
     }
     beginExercise();
-    playSoundPath();
-    for (Hand h : {Hand::Left, Hand::Right}) {
-        linkOf(h).MoveFirst();
-        showNote(h);
-    }
-    emit changed();
+    playSoundPath([this] {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            linkOf(h).MoveFirst();
+            showNote(h);
+        }
+        emit changed();
+    });
 }
 
 QVariantMap MemoryDrill::parameters() const

@@ -3,24 +3,13 @@
 
 #include "ports/HandPlayer.h"
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-#include <QWidget>
-
-namespace {
-
-void repaintWindows()
+QtSyncSound::QtSyncSound(HandPlayer &output, std::function<void()> beep, QObject *parent)
+    : QObject(parent), m_output(output), m_beep(std::move(beep))
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            w->repaint();
-    }
+    m_end.setSingleShot(true);
+    m_end.setTimerType(Qt::PreciseTimer);
+    connect(&m_end, &QTimer::timeout, this, [this] { m_hold.release(); });
 }
-
-} // namespace
-
-QtSyncSound::QtSyncSound(HandPlayer &output, QObject *parent) : QObject(parent), m_output(output) {}
 
 void QtSyncSound::prepare(const QString &path)
 {
@@ -31,20 +20,15 @@ void QtSyncSound::playSync(const QString &path)
 {
     const std::optional<int> length = m_output.lengthMs(path);
     if (!length) {
-        QApplication::beep();
+        if (m_beep)
+            m_beep();
         return;
     }
-    repaintWindows();
-    m_hold.hold();
+    // One hold however often the sound is asked for while it plays.
+    if (!m_end.isActive())
+        m_hold.hold();
     // The samples go to the output at once, so the sound starts now and the hold ends
     // with its last sample.
     m_output.play(path);
-    QEventLoop loop;
-    QTimer end;
-    end.setSingleShot(true);
-    end.setTimerType(Qt::PreciseTimer);
-    connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
-    end.start(*length);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    m_hold.release();
+    m_end.start(*length);
 }

@@ -84,15 +84,16 @@ void SequentialDrill::mnuStart_Click()
     beginExercise();
     handState(Hand::Left).ticks = 0;
     handState(Hand::Right).ticks = 0;
-    playSoundPath();
-    for (Hand h : {Hand::Left, Hand::Right}) {
-        linkOf(h).MoveFirst();
-        setTask(h, link(h).currentValue());
-    }
-    startTimer(Hand::Left);
-    startTimer(Hand::Right);
-    m_running = true;
-    emit changed();
+    playSoundPath([this] {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            linkOf(h).MoveFirst();
+            setTask(h, link(h).currentValue());
+        }
+        startTimer(Hand::Left);
+        startTimer(Hand::Right);
+        m_running = true;
+        emit changed();
+    });
 }
 
 QVariantMap SequentialDrill::parameters() const

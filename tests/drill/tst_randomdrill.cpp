@@ -57,6 +57,8 @@ private slots:
     void everyTaskGetsAFullFirstPeriod();
     void ticksDuringASoundComeAfterIt();
     void keptTickOfARestartedTimerIsDropped();
+    void keysOfAnEndedHand_data();
+    void keysOfAnEndedHand();
 };
 
 void TestRandomDrill::loadSetsCountsRangesAndSound()
@@ -427,6 +429,52 @@ void TestRandomDrill::keptTickOfARestartedTimerIsDropped()
     rig.sound.playSync(QStringLiteral("XYL.WAV"));
     QCOMPARE(rig.drill->LeftTicks(), qint16(0));
     QCOMPARE(rig.drill->RightTicks(), qint16(1));
+}
+
+void TestRandomDrill::keysOfAnEndedHand_data()
+{
+    QTest::addColumn<int>("during"); // keys struck while its end tune plays
+    QTest::addColumn<int>("stale");  // keys stamped during the tune, handled after it
+    QTest::addColumn<int>("after");  // keys struck once the tune has ended
+    QTest::addColumn<int>("tunes");  // end tunes played in all
+    QTest::newRow("mashed during the tune") << 10 << 0 << 0 << 1;
+    QTest::newRow("late from a busy MIDI queue") << 0 << 5 << 0 << 1;
+    QTest::newRow("one after the tune") << 0 << 0 << 1 << 2;
+    QTest::newRow("mashed, then one after") << 10 << 5 << 1 << 2;
+}
+
+// Every key of an ended hand answers with the end tune, but what came during a tune never
+// starts another, and none of them is a strike of the exercise.
+void TestRandomDrill::keysOfAnEndedHand()
+{
+    QFETCH(int, during);
+    QFETCH(int, stale);
+    QFETCH(int, after);
+    QFETCH(int, tunes);
+    Rig rig(7, 1);
+    rig.drill->mnuStart_Click();
+    const qint64 tuneStart = rig.clock.monotonic;
+    rig.sound.onPlay = [&] {
+        for (int i = 0; i < during; ++i)
+            rig.drill->keyUp({Hand::Left, 1 + i % 5, rig.clock.monotonic});
+        rig.clock.advanceMs(900);
+    };
+    rig.answer(Hand::Left);
+    QVERIFY(rig.drill->hasEnded(Hand::Left));
+    const qsizetype startTune = 1;
+    rig.sound.onPlay = [&] { rig.clock.advanceMs(900); };
+    for (int i = 0; i < stale; ++i)
+        rig.drill->keyUp({Hand::Left, 2, tuneStart + 100000000});
+    for (int i = 0; i < after; ++i)
+        rig.drill->keyUp({Hand::Left, 3, rig.clock.monotonic + 1});
+    QCOMPARE(rig.sound.played.size() - startTune, qsizetype(tunes));
+    const auto strikes =
+        std::count_if(rig.events.events.begin(), rig.events.events.end(),
+                      [](const PracticeEvent &e) { return e.type == PracticeEvent::Type::Strike; });
+    QCOMPARE(strikes, 1);
+    // The other hand plays on.
+    rig.answer(Hand::Right);
+    QVERIFY(rig.file.records.size() > 0);
 }
 
 QTEST_GUILESS_MAIN(TestRandomDrill)
