@@ -71,6 +71,10 @@ struct Options {
         QStringLiteral("Play on the computer keyboard with <layout> in this run: keypad (the "
                        "numeric keypad for the right hand) or laptop (M , . / and right Alt)."),
         QStringLiteral("layout")};
+    QCommandLineOption verbose{
+        QStringLiteral("verbose"),
+        QStringLiteral("Show what the MIDI libraries (ALSA, JACK, RtMidi) report on standard "
+                       "error; without it a machine without MIDI starts quietly.")};
     QCommandLineOption player{
         QStringLiteral("player"),
         QStringLiteral("With --export-history or --report: only this player's practice."),
@@ -82,8 +86,8 @@ struct Options {
             QStringLiteral("A trainer for piano finger independence."));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions(
-            {traceEvents, history, keyboard, exportHistory, importHistory, report, player});
+        parser.addOptions({traceEvents, history, keyboard, exportHistory, importHistory, report,
+                           player, verbose});
     }
 };
 
@@ -238,7 +242,7 @@ int main(int argc, char *argv[])
     ResultsLog log(logFile, clock);
     SystemRandom random;
     QtHandPlayer startAndEndSound(QtHandPlayer::SyncBufferMs);
-    QtSyncSound sound(startAndEndSound);
+    QtSyncSound sound(startAndEndSound, [] { QApplication::beep(); });
     comfort.attach(startAndEndSound);
     QtProcessStarter processes;
     ToolRegistry registry;
@@ -321,6 +325,7 @@ int main(int argc, char *argv[])
         if (ExerciseWindow *window = forms.currentExercise())
             window->strike(strike);
     });
+    RtMidiPorts::setVerbose(parser.isSet(options.verbose));
     QTimer::singleShot(0, &app, [&] {
         midi = std::make_unique<RtMidiPorts>(clock);
         midi->setMessageSink(

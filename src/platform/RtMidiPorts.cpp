@@ -6,6 +6,11 @@
 #include <QPointer>
 
 #include <RtMidi.h>
+#include <alsa/asoundlib.h>
+#include <jack/jack.h>
+
+#include <cstdarg>
+#include <cstdio>
 
 struct RtMidiPorts::Open {
     RtMidiPorts *owner = nullptr;
@@ -16,12 +21,64 @@ struct RtMidiPorts::Open {
 
 namespace {
 
+// The MIDI libraries' own complaints ("no sequencer", "cannot connect to server") are
+// shown only when asked for: a machine without MIDI is nothing to warn about, and the
+// MIDI dialog says it in the program's own words.
+bool verboseMidi = false;
+
+void alsaMessage(const char *file, int line, const char *function, int err, const char *format, ...)
+{
+    if (!verboseMidi)
+        return;
+    std::fprintf(stderr, "ALSA lib %s:%i:(%s) ", file, line, function);
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    if (err)
+        std::fprintf(stderr, ": %s", snd_strerror(err));
+    std::fputc('\n', stderr);
+}
+
+void jackMessage(const char *message)
+{
+    if (verboseMidi)
+        std::fprintf(stderr, "JACK: %s\n", message);
+}
+
 // RtMidi reports its problems here instead of printing or throwing them: a failed step
 // is marked in the flag handed over, and the program says what it needs in its own words.
-void quietError(RtMidiError::Type type, const std::string &, void *failed)
+void quietError(RtMidiError::Type type, const std::string &text, void *failed)
 {
-    if (failed && type != RtMidiError::WARNING && type != RtMidiError::DEBUG_WARNING)
+    if (verboseMidi)
+        std::fprintf(stderr, "RtMidi: %s\n", text.c_str());
+    if (failed && type != RtMidiError::DEBUG_WARNING)
         *static_cast<bool *>(failed) = true;
+}
+
+// Whether the ALSA sequencer can be opened; without it (no /dev/snd/seq, as in containers
+// and many virtual machines) RtMidi is not asked at all.
+bool alsaSequencerOpens()
+{
+    snd_seq_t *sequencer = nullptr;
+    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0)
+        return false;
+    snd_seq_close(sequencer);
+    return true;
+}
+
+// Whether a JACK server answers a client. RtMidi's JACK input is made even when none does
+// and then hands a null client to the JACK library, which some JACK libraries do not
+// survive; so a server is asked first, never started, and the client closed at once.
+bool jackServerAnswers()
+{
+    jack_status_t status{};
+    jack_client_t *client =
+        jack_client_open(RtMidiPorts::ClientName, JackOptions(JackNoStartServer), &status);
+    if (!client)
+        return false;
+    jack_client_close(client);
+    return true;
 }
 
 void received(double, std::vector<unsigned char> *message, void *data)
@@ -53,23 +110,41 @@ RtMidiPorts::~RtMidiPorts()
     m_open.clear();
 }
 
+void RtMidiPorts::setVerbose(bool verbose)
+{
+    verboseMidi = verbose;
+}
+
 void RtMidiPorts::openSystem()
 {
     // A JACK client never starts a server of its own behind the player's back.
     qputenv("JACK_NO_START_SERVER", "1");
+    snd_lib_error_set_handler(alsaMessage);
+    jack_set_error_function(jackMessage);
+    jack_set_info_function(jackMessage);
     const struct {
         RtMidi::Api api;
         const char *name;
-    } systems[] = {{RtMidi::LINUX_ALSA, "ALSA sequencer"}, {RtMidi::UNIX_JACK, "JACK"}};
+        bool (*present)();
+    } systems[] = {{RtMidi::LINUX_ALSA, "ALSA sequencer", alsaSequencerOpens},
+                   {RtMidi::UNIX_JACK, "JACK", jackServerAnswers}};
     for (const auto &system : systems) {
+        if (!system.present())
+            continue;
         try {
             auto scanner = std::make_unique<RtMidiIn>(system.api, ClientName);
+            // From here on RtMidi tells its problems to the program, not to the terminal.
+            bool failed = false;
+            scanner->setErrorCallback(quietError, &failed);
             // RtMidi falls back to a dummy when the system is not compiled in.
             if (scanner->getCurrentApi() != system.api)
                 continue;
-            // A JACK client without a server is made all the same; opening a port tells.
-            bool failed = false;
-            scanner->setErrorCallback(quietError, &failed);
+            // Asking for the ports connects the client; a server that went away or refused
+            // it since it answered leaves the client unconnected, and no port is opened on
+            // it.
+            scanner->getPortCount();
+            if (failed)
+                continue;
             scanner->openVirtualPort(ClientName);
             scanner->setErrorCallback(quietError, nullptr);
             if (failed)
@@ -107,6 +182,10 @@ std::unique_ptr<RtMidiPorts::Open> RtMidiPorts::openPort(unsigned index, const Q
     try {
         open->in = std::make_unique<RtMidiIn>(RtMidi::Api(m_api), ClientName);
         open->in->setErrorCallback(quietError, &failed);
+        // Connects the client first, so a server that has gone is noticed here.
+        open->in->getPortCount();
+        if (failed)
+            return nullptr;
         // Notes are what counts; system exclusive, clock and active sensing are dropped
         // before they reach the program.
         open->in->ignoreTypes(true, true, true);

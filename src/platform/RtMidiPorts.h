@@ -32,6 +32,10 @@ public:
     void setMessageSink(MessageSink sink) override { m_sink = std::move(sink); }
     void setPortSink(PortSink sink) override { m_portSink = std::move(sink); }
 
+    // Whether the MIDI libraries' own messages go to standard error (they are kept quiet
+    // otherwise). Set before the ports are made.
+    static void setVerbose(bool verbose);
+
     // Looks at the system's ports now (the timer does it every second).
     void rescan();
 

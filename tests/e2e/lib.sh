@@ -158,3 +158,35 @@ type_text() { xdotool type --delay 40 "$1"; }
 log_bytes() { if [ -f "$LOG" ]; then cat "$LOG"; fi; }
 
 screenshot() { import -window root "$1"; }
+
+# Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW).
+close_window() {
+  /usr/bin/python3 - "$1" <<'PY'
+import ctypes, sys
+x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                           ctypes.c_void_p]
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit('no display')
+class ClientMessage(ctypes.Structure):
+    _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong), ('send_event', ctypes.c_int),
+                ('display', ctypes.c_void_p), ('window', ctypes.c_ulong),
+                ('message_type', ctypes.c_ulong), ('format', ctypes.c_int),
+                ('data', ctypes.c_long * 5)]
+class Event(ctypes.Union):
+    _fields_ = [('xclient', ClientMessage), ('pad', ctypes.c_long * 24)]
+event = Event()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = int(sys.argv[1])
+event.xclient.message_type = x11.XInternAtom(display, b'WM_PROTOCOLS', 0)
+event.xclient.format = 32
+event.xclient.data[0] = x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0)
+x11.XSendEvent(display, int(sys.argv[1]), 0, 0, ctypes.byref(event))
+x11.XFlush(display)
+x11.XCloseDisplay(display)
+PY
+}
