@@ -56,6 +56,12 @@ deb: deps
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)
 
+# The README's commands on a fresh Debian 12 (a debootstrap chroot with only git and make):
+# make run, make test, make run again. Needs root and about half an hour; not part of test.
+.PHONY: fresh-check
+fresh-check:
+	scripts/fresh-check
+
 # Benchmarks, not tests: a release build in its own folder, then one table of figures.
 .PHONY: bench
 bench: test-deps
