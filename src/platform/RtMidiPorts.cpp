@@ -11,6 +11,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <unistd.h>
 
 struct RtMidiPorts::Open {
     RtMidiPorts *owner = nullptr;
@@ -54,6 +55,36 @@ void quietError(RtMidiError::Type type, const std::string &text, void *failed)
         std::fprintf(stderr, "RtMidi: %s\n", text.c_str());
     if (failed && type != RtMidiError::DEBUG_WARNING)
         *static_cast<bool *>(failed) = true;
+}
+
+// Runs a probe with standard error caught: some libraries print beside their error
+// functions (JACK1's asks a server program for its folder through the shell, and the shell
+// complains when there is none). What was caught is shown only when asked for.
+template <typename Probe> bool quietly(Probe probe)
+{
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    std::FILE *caught = std::tmpfile();
+    if (saved < 0 || !caught) {
+        if (saved >= 0)
+            close(saved);
+        if (caught)
+            std::fclose(caught);
+        return probe();
+    }
+    dup2(fileno(caught), STDERR_FILENO);
+    const bool answer = probe();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    if (verboseMidi) {
+        std::rewind(caught);
+        char buffer[512];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, caught)) > 0;)
+            std::fwrite(buffer, 1, n, stderr);
+    }
+    std::fclose(caught);
+    return answer;
 }
 
 // Whether the ALSA sequencer can be opened; without it (no /dev/snd/seq, as in containers
@@ -129,7 +160,7 @@ void RtMidiPorts::openSystem()
     } systems[] = {{RtMidi::LINUX_ALSA, "ALSA sequencer", alsaSequencerOpens},
                    {RtMidi::UNIX_JACK, "JACK", jackServerAnswers}};
     for (const auto &system : systems) {
-        if (!system.present())
+        if (!quietly(system.present))
             continue;
         try {
             auto scanner = std::make_unique<RtMidiIn>(system.api, ClientName);
