@@ -4,8 +4,10 @@
 class DrillHold;
 class QString;
 
-// Plays a WAV file to its end before returning; no key and no tick of a drill is
-// handled meanwhile. A file that cannot be played sounds the system beep instead.
+// Plays a WAV file and holds the drill until it has ended: no strike, tick or command of a
+// drill is handled meanwhile, and what came is handled afterwards, in order. It returns at
+// once; the hold is the state that waits. A file that cannot be played sounds the system
+// beep instead and holds nothing.
 class SyncSound {
 public:
     virtual ~SyncSound() = default;
