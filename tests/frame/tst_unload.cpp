@@ -16,6 +16,7 @@ class TestUnload : public QObject {
 private slots:
     void closeDuringTheStartSound_data();
     void closeDuringTheStartSound();
+    void closeWhileHeldWithStrikesWaiting();
 };
 
 void TestUnload::closeDuringTheStartSound_data()
@@ -61,6 +62,30 @@ void TestUnload::closeDuringTheStartSound()
     // The exercise that was running is reported abandoned as the program closes.
     QCOMPARE(t.events.events.last().type, PracticeEvent::Type::ExerciseAbandoned);
     QCOMPARE(t.events.events.last().reason, QStringLiteral("closed"));
+}
+
+// The sound as a state: the window closes while its start sound holds the drill and MIDI
+// strikes wait in the hold; it just closes, and the sound's end finds nothing of it.
+void TestUnload::closeWhileHeldWithStrikesWaiting()
+{
+    TestContext t;
+    t.sound.keepPlaying = true;
+    QPointer<ExerciseWindow> window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
+    QVERIFY(window);
+    window->show();
+    window->trigger(Command::mnuStart);
+    QVERIFY(t.sound.hold().isHeld());
+    for (int i = 0; i < 1000; ++i)
+        window->strike(
+            FingerStrike{i % 2 ? Hand::Left : Hand::Right, 1 + i % 5, -1, QStringLiteral("piano")});
+    window->trigger(Command::mnuStart);
+    QVERIFY(t.sound.hold().kept() > 1000);
+    window->close();
+    QTRY_VERIFY(!window);
+    QCOMPARE(t.sound.hold().kept(), 0);
+    t.sound.end();
+    QVERIFY(!t.sound.hold().isHeld());
+    QCOMPARE(t.events.events.last().type, PracticeEvent::Type::ExerciseAbandoned);
 }
 
 QTEST_MAIN(TestUnload)

@@ -59,18 +59,30 @@ private:
 };
 
 // Records every start and end sound instead of playing it; while onPlay runs (a test's
-// stand-in for the sound), the drill is held as the real sound holds it.
+// stand-in for the sound), the drill is held as the real sound holds it. With keepPlaying
+// set, the sound goes on after playSync has returned, as the real one does, until end().
 class FakeSyncSound : public SyncSound {
 public:
     void prepare(const QString &path) override { prepared << path; }
     void playSync(const QString &path) override
     {
         played << path;
-        m_hold.hold();
+        if (!m_playing)
+            m_hold.hold();
+        m_playing = true;
         if (onPlay)
             onPlay();
+        if (!keepPlaying)
+            end();
+    }
+    void end()
+    {
+        if (!m_playing)
+            return;
+        m_playing = false;
         m_hold.release();
     }
+    bool keepPlaying = false;
     DrillHold &hold() override { return m_hold; }
     QStringList prepared;
     QStringList played;
@@ -78,6 +90,7 @@ public:
 
 private:
     DrillHold m_hold;
+    bool m_playing = false;
 };
 
 // Keeps the records in memory, in order; can be told to fail.
