@@ -72,11 +72,10 @@ void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind)
                                                        : QStringLiteral("Form2"));
     if (!picture)
         return;
-    if (!preschool) {
-        const InputPreferences *input = forms.context().input;
-        picture->setPicture(
-            PictureWindow::keysPicture(input && input->layout == KeyLayout::Laptop));
-    }
+    const InputPreferences *input = forms.context().input;
+    const bool laptop = input && input->layout == KeyLayout::Laptop;
+    picture->setPicture(preschool ? PictureWindow::fingersPicture(laptop)
+                                  : PictureWindow::keysPicture(laptop));
     // The random drill and preschool windows wait for the picture to close; the
     // sequential and memory windows go on under it.
     const bool modal = kind == MenuLayout::Window::Random || preschool;

@@ -24,14 +24,16 @@ void PictureWindow::setPicture(const QString &picture)
         canvas->setPicture(picture);
 }
 
+QString PictureWindow::fingersPicture(bool laptop)
+{
+    return laptop ? QStringLiteral(":/pictures/fingers-laptop.svg")
+                  : QStringLiteral(":/pictures/fingers.svg");
+}
+
 PictureWindow::Look PictureWindow::formDisposition()
 {
-    return {tr("Finger disposition"),
-            QStringLiteral(":/pictures/fingers.svg"),
-            tr("finger disposition :"),
-            18,
-            QSize(376, 435),
-            QColor(Qt::white)};
+    return {tr("Finger disposition"), fingersPicture(false), tr("finger disposition :"), 18,
+            QSize(376, 435),          QColor(Qt::white)};
 }
 
 PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent)

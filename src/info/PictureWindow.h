@@ -22,6 +22,8 @@ public:
     // The key disposition picture of a computer keyboard layout.
     static QString keysPicture(bool laptop);
     static Look formDisposition();
+    // The preschool game's animals on the fingers, joined to the keys of a layout.
+    static QString fingersPicture(bool laptop);
 
     explicit PictureWindow(const Look &look, QWidget *parent = nullptr);
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../support/FakeRegistry.h"
 #include "../support/TestContext.h"
+#include "frame/BackgroundWidget.h"
 #include "frame/ExerciseWindow.h"
 #include "info/HelpWindow.h"
 #include "info/InfoCommands.h"
 #include "info/SysInfo.h"
 #include "info/frmAbout.h"
+#include "input/InputPreferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +85,8 @@ private slots:
     void f1OpensHelp();
     void layoutPicture_data();
     void layoutPicture();
+    void pictureFollowsTheLayout_data();
+    void pictureFollowsTheLayout();
     void modalForm2WhileOpen();
     void helpBookLinks_data();
     void helpBookLinks();
@@ -315,6 +319,38 @@ void TestInfoWindows::layoutPicture_data()
         << Kind::Memory << QStringLiteral("Form2") << false;
     QTest::newRow("preschool: animals, modal")
         << Kind::Preschool << QStringLiteral("FormDisposition") << true;
+}
+
+void TestInfoWindows::pictureFollowsTheLayout_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("laptop");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("random, keypad") << Kind::Random << "Form2" << false << ":/pictures/keys.svg";
+    QTest::newRow("random, laptop")
+        << Kind::Random << "Form2" << true << ":/pictures/keys-laptop.svg";
+    QTest::newRow("preschool, keypad")
+        << Kind::Preschool << "FormDisposition" << false << ":/pictures/fingers.svg";
+    QTest::newRow("preschool, laptop")
+        << Kind::Preschool << "FormDisposition" << true << ":/pictures/fingers-laptop.svg";
+}
+
+void TestInfoWindows::pictureFollowsTheLayout()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, window);
+    QFETCH(bool, laptop);
+    QFETCH(QString, picture);
+    TestContext t;
+    InputPreferences input;
+    input.layout = laptop ? KeyLayout::Laptop : KeyLayout::Keypad;
+    t.context.input = &input;
+    runAndCloseModal([&] { InfoCommands::mnuRaspored_Click(t.forms, kind); });
+    auto *canvas = t.forms.form(window)->findChild<BackgroundWidget *>(QStringLiteral("canvas"));
+    QVERIFY(canvas);
+    QCOMPARE(canvas->picture(), picture);
+    QVERIFY(QFile::exists(picture));
 }
 
 void TestInfoWindows::layoutPicture()
