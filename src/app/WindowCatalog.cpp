@@ -7,6 +7,7 @@
 #include "drill/RandomOptions.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "frame/ScreenFit.h"
 #include "history/HistoryStore.h"
 #include "history/Statistics.h"
 #include "history/StatisticsWindow.h"
@@ -29,6 +30,7 @@ void showStatistics(Forms &forms)
     window->setPlayers(history ? history->players() : QStringList(),
                        forms.context().settings.PlayerName);
     window->refresh();
+    ScreenFit::fit(window);
     window->show();
     window->raise();
     window->activateWindow();

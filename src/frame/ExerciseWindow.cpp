@@ -6,6 +6,7 @@
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
+#include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
 #include "input/InputPreferences.h"
 #include "ports/ProcessStarter.h"
@@ -92,6 +93,8 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
         if (settings->fullScreen)
             goFullScreen(geometry());
     }
+    // A small screen shows the whole window, scaled down.
+    ScreenFit::fit(this);
 
     // X11 and Wayland report the physical key; elsewhere the Qt key decides.
     const QString platform = QGuiApplication::platformName();
@@ -429,6 +432,7 @@ void ExerciseWindow::changeEvent(QEvent *event)
 
 void ExerciseWindow::openDialog(QDialog *dialog)
 {
+    ScreenFit::fit(dialog);
     if (dialogsModal()) {
         dialog->setWindowModality(Qt::ApplicationModal);
         dialog->exec();

@@ -3,6 +3,7 @@
 
 #include "frame/AppContext.h"
 #include "frame/ExerciseWindow.h"
+#include "frame/ScreenFit.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -83,6 +84,7 @@ QWidget *Forms::show(const QString &name)
     QWidget *widget = form(name);
     if (!widget)
         return nullptr;
+    ScreenFit::fit(widget);
     widget->show();
     widget->raise();
     widget->activateWindow();

@@ -5,6 +5,7 @@
 #include "TestContext.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
+#include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
 #include "preschool/frmPreschool.h"
 
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +92,8 @@ private slots:
     void guidanceUntilStart_data() { windows_data(); }
     void guidanceUntilStart();
     void resultAndWhereItWasSaved();
+    void windowsFitTheScreen_data();
+    void windowsFitTheScreen();
 };
 
 void TestComfort::windows_data()
@@ -277,6 +281,45 @@ void TestComfort::resultAndWhereItWasSaved()
     // The next Start hides it again.
     form->trigger(Command::mnuStart);
     QVERIFY(!form->guide()->isVisible());
+}
+
+void TestComfort::windowsFitTheScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("taller and wider than the screen")
+        << QSize(1400, 900) << QSize(0, 0) << QPoint(0, 0);
+    QTest::newRow("small, but standing out")
+        << QSize(300, 200) << QSize(0, 0) << QPoint(5000, 5000);
+    QTest::newRow("content that cannot shrink so far")
+        << QSize(1400, 900) << QSize(5000, 5000) << QPoint(0, 0);
+}
+
+// Whatever the window wants, it opens inside the screen's available area, as small as its
+// content allows.
+void TestComfort::windowsFitTheScreen()
+{
+    QFETCH(QSize, size);
+    QFETCH(QSize, minimum);
+    QFETCH(QPoint, place);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    window.setMinimumSize(minimum);
+    window.resize(size);
+    window.move(place);
+    ScreenFit::fit(&window);
+    const QSize expected = size.boundedTo(area.size()).expandedTo(minimum);
+    QCOMPARE(window.size(), expected);
+    if (expected.width() <= area.width() && expected.height() <= area.height())
+        QVERIFY(area.contains(QRect(window.pos(), window.size())));
+    else
+        QCOMPARE(window.pos(), area.topLeft());
+
+    // The exercise window itself, at the designed size, on the same screen.
+    TestContext t;
+    auto *form = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
+    QVERIFY(form->width() <= area.width() && form->height() <= area.height());
 }
 
 QTEST_MAIN(TestComfort)
