@@ -10,6 +10,7 @@
 //   moravel_bench make-history FILE [strikes]   a synthetic history for --report
 //   moravel_bench midi [samples]   MIDI note-on (as it reaches the program) to the new task
 //                                  painted; needs a running JACK server
+#include "Fakes.h"
 #include "adaptive/FingerChooser.h"
 #include "adaptive/WeaknessModel.h"
 #include "app/WindowCatalog.h"
@@ -78,17 +79,6 @@ void row(const QString &figure, const QString &value, const QString &target, boo
     std::fflush(stdout);
 }
 
-// The start and end sounds hold the drill; here they are silent and return at once.
-class SilentSound : public SyncSound {
-public:
-    void prepare(const QString &) override {}
-    void playSync(const QString &) override {}
-    DrillHold &hold() override { return m_hold; }
-
-private:
-    DrillHold m_hold;
-};
-
 // A real hand timer whose ticks are time-stamped; a timer marked `quick` runs its period
 // at a twentieth, so the preschool feedback delay does not dominate the run.
 class StampedTicker : public Ticker {
@@ -126,7 +116,8 @@ struct Rig {
     SystemClock clock;
     ResultsLog log{logFile, clock};
     SystemRandom random;
-    SilentSound sound;
+    // The start and end sounds are silent here and hold the drill for no time.
+    FakeSyncSound sound;
     QtProcessStarter processes;
     ToolRegistry registry;
     // Every practice event goes to a trace file, as with --trace-events, and, as in the
