@@ -6,6 +6,7 @@
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/LevelDialog.h"
+#include "frame/Palette.h"
 #include "history/HistoryStore.h"
 
 #include <QLabel>
@@ -32,13 +33,13 @@ FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
       m_logic(std::make_unique<AdaptiveDrill>(drillPorts(), context().random, historyOf(context())))
 {
     addDrillLabels();
-    const QColor ink(0x1c, 0x24, 0x3a);
+    const QColor ink = Palette::Ink;
     addLabel(Label::Label7Adaptive, 12, true, QRect(280, 420, 200, 28), Qt::AlignCenter,
-             QColor(0xe0, 0x70, 0x00));
+             Palette::Caption);
     addLabel(Label::lblLeftPace, 10, false, QRect(110, 410, 160, 20), Qt::AlignCenter, ink);
     addLabel(Label::lblRightPace, 10, false, QRect(490, 410, 160, 20), Qt::AlignCenter, ink);
     QLabel *message = addLabel(Label::lblAdaptiveMessage, 10, true, QRect(40, 262, 680, 38),
-                               Qt::AlignCenter, QColor(0x2a, 0x4a, 0x8a));
+                               Qt::AlignCenter, Palette::Message);
     message->setWordWrap(true);
     m_leftBars = new WeaknessBars(true, canvas());
     m_leftBars->setObjectName(QStringLiteral("barsLeft"));

@@ -4,6 +4,7 @@
 #include "drill/RandomDrill.h"
 #include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
+#include "frame/Palette.h"
 
 #include <QLabel>
 
@@ -14,7 +15,7 @@ FormRand::FormRand(Forms &forms, QWidget *parent)
 {
     addDrillLabels();
     addLabel(Label::Label7Random, 12, true, QRect(300, 420, 160, 28), Qt::AlignCenter,
-             QColor(0xe0, 0x70, 0x00));
+             Palette::Caption);
     attachDrill(m_logic.get());
     offerHandsChoice();
 }

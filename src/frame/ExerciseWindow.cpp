@@ -6,6 +6,7 @@
 #include "frame/AppContext.h"
 #include "frame/BackgroundWidget.h"
 #include "frame/Forms.h"
+#include "frame/Palette.h"
 #include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
 #include "input/InputPreferences.h"
@@ -51,8 +52,8 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
       m_timer2(forms.context().makeTicker()), m_keyboard(forms.context().clock)
 {
     setWindowTitle(QStringLiteral("Moravel"));
-    m_canvas = new BackgroundWidget(background, QColor(0xf4, 0xf1, 0xea),
-                                    QSize(ClientWidth, ClientHeight), this);
+    m_canvas =
+        new BackgroundWidget(background, Palette::Page, QSize(ClientWidth, ClientHeight), this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
     // Down to half the designed size; up to whatever the screen has.
     m_canvas->setMinimumSize(ClientWidth / 2, ClientHeight / 2);
@@ -300,8 +301,8 @@ QLabel *ExerciseWindow::addLabel(Label name, int pointSize, bool bold, const QRe
 
 void ExerciseWindow::addDrillLabels()
 {
-    const QColor ink(0x1c, 0x24, 0x3a);
-    const QColor points(0x1f, 0x7a, 0x3a);
+    const QColor ink = Palette::Ink;
+    const QColor points = Palette::Points;
     const auto center = Qt::AlignCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

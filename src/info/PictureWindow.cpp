@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/PictureWindow.h"
 
+#include "frame/Palette.h"
+
 #include "frame/BackgroundWidget.h"
 
 #include <QLabel>
@@ -55,7 +57,7 @@ PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent
     font.setPointSize(look.labelPointSize);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x3a));
+    palette.setColor(QPalette::WindowText, Palette::Ink);
     label->setPalette(palette);
     const int height = label->sizeHint().height();
     label->setGeometry(12, look.client.height() - height - 4, look.client.width() - 24, height);

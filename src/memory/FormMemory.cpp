@@ -4,6 +4,7 @@
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
+#include "frame/Palette.h"
 #include "memory/MemoryDrill.h"
 #include "memory/frmNumSeqMem.h"
 #include "ports/Ticker.h"
@@ -17,8 +18,8 @@ FormMemory::FormMemory(Forms &forms, QWidget *parent)
 {
     addDrillLabels();
     addLabel(Label::Label7Memory, 12, true, QRect(300, 420, 160, 28), Qt::AlignCenter,
-             QColor(0xe0, 0x70, 0x00));
-    const QColor status(0xb0, 0x24, 0x30);
+             Palette::Caption);
+    const QColor status = Palette::Status;
     addLabel(Label::Label9, 13, true, QRect(90, 268, 200, 30), Qt::AlignCenter, status);
     addLabel(Label::Label11, 13, true, QRect(470, 268, 200, 30), Qt::AlignCenter, status);
     attachDrill(m_logic.get());

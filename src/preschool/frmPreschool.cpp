@@ -4,6 +4,7 @@
 #include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
+#include "frame/Palette.h"
 #include "ports/HandPlayer.h"
 #include "ports/Ticker.h"
 #include "preschool/AnimalPicture.h"
@@ -16,9 +17,9 @@
 
 namespace {
 
-const QColor Ink(0x1c, 0x24, 0x3a);
-const QColor LeftAccent(0xf2, 0x8c, 0x28);
-const QColor RightAccent(0x3a, 0x8f, 0xd8);
+const QColor Ink = Palette::Ink;
+const QColor LeftAccent = Palette::LeftAccent;
+const QColor RightAccent = Palette::RightAccent;
 
 // The colours of the numbered fingertips in the background picture, so the digit on
 // screen matches the finger it names.
@@ -112,12 +113,12 @@ void frmPreschool::addLabels()
     const auto center = Qt::AlignCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    const QColor points(0x1f, 0x7a, 0x3a);
+    const QColor points = Palette::Points;
 
     addLabel(Label::Label8, 14, true, QRect(245, 10, 170, 40), right, Ink);
     addLabel(Label::lblRezultat, 24, true, QRect(421, 4, 140, 52), left, Ink);
-    addLabel(Label::Label1, 48, true, QRect(190, 56, 150, 100), center, LeftAccent);
-    addLabel(Label::Label2, 48, true, QRect(420, 56, 150, 100), center, RightAccent);
+    addLabel(Label::Label1, 48, true, QRect(190, 56, 150, 100), center, Palette::LeftInk);
+    addLabel(Label::Label2, 48, true, QRect(420, 56, 150, 100), center, Palette::RightInk);
 
     struct Row {
         Label caption, score, plus, worth;

@@ -5,6 +5,7 @@
 #include "TestContext.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
+#include "frame/Palette.h"
 #include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
 #include "preschool/frmPreschool.h"
@@ -94,6 +95,7 @@ private slots:
     void resultAndWhereItWasSaved();
     void windowsFitTheScreen_data();
     void windowsFitTheScreen();
+    void textContrast();
 };
 
 void TestComfort::windows_data()
@@ -320,6 +322,22 @@ void TestComfort::windowsFitTheScreen()
     TestContext t;
     auto *form = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
     QVERIFY(form->width() <= area.width() && form->height() <= area.height());
+}
+
+// Every text colour of ours reads against everything it is drawn on: 4.5:1, 3:1 for the
+// large digits. The contrast formula itself is checked on black and white and on a pair
+// that fails.
+void TestComfort::textContrast()
+{
+    QCOMPARE(qRound(Palette::contrast(Qt::black, Qt::white) * 10), 210);
+    QVERIFY(Palette::contrast(Palette::LeftAccent, Palette::Sky) < 3.0);
+    for (const Palette::TextOn &pair : Palette::textPairs()) {
+        const double ratio = Palette::contrast(pair.text, pair.ground);
+        QVERIFY2(ratio >= (pair.large ? 3.0 : 4.5),
+                 qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                .arg(QLatin1String(pair.what), pair.ground.name())
+                                .arg(ratio, 0, 'f', 2)));
+    }
 }
 
 QTEST_MAIN(TestComfort)
