@@ -22,6 +22,10 @@ VolumeDialog::VolumeDialog(ComfortSettings &comfort, std::function<void()> keep,
     m_slider->setPageStep(10);
     m_slider->setValue(comfort.volume());
     m_slider->setMinimumWidth(200);
+    // The style draws no focus on a slider; a frame in the highlight colour shows it.
+    m_slider->setStyleSheet(
+        QStringLiteral("QSlider { border: 1px solid transparent; }"
+                       "QSlider:focus { border: 1px dotted palette(highlight); }"));
     caption->setBuddy(m_slider);
     m_value = new QLabel(this);
     m_value->setObjectName(QStringLiteral("lblVolume"));

@@ -31,6 +31,9 @@ frmLog::frmLog(Forms &forms, QWidget *parent) : QDialog(parent), m_forms(forms)
     auto *hint = new QLabel(tr("Your name heads your results in the results log."), this);
     hint->setObjectName(QStringLiteral("hint"));
     layout->addWidget(hint);
+    // A screen reader announces the field by what the prompt asks, and what the name is for.
+    m_text->setAccessibleName(windowTitle());
+    m_text->setAccessibleDescription(hint->text());
     layout->addLayout(row);
     setSizeGripEnabled(false);
 }
