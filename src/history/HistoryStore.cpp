@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 
@@ -66,6 +67,40 @@ QVariant optional(const std::optional<double> &value)
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
 }
 
+// SQLite's primary result code behind a failed statement.
+int sqliteCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+// SQLITE_CORRUPT, SQLITE_NOTADB: the only failures that make a file one to set aside.
+bool isCorrupt(int code)
+{
+    return code == 11 || code == 26;
+}
+
+// SQLITE_BUSY, SQLITE_LOCKED: another connection holds the file.
+bool isBusy(int code)
+{
+    return code == 5 || code == 6;
+}
+
+// Whether the user may write the file (and its folder, where SQLite keeps the -wal and
+// -shm): empty when so, else why not. A file whose mode says read-only is taken at its
+// word even where the system would let the user write it (root).
+QString cannotWrite(const QString &path)
+{
+    const auto writable = [](const QFileInfo &info) {
+        return info.isWritable() && info.permission(QFileDevice::WriteOwner);
+    };
+    const QFileInfo file(path);
+    if (!writable(file))
+        return QCoreApplication::translate("HistoryStore", "the file is read-only");
+    if (!writable(QFileInfo(file.absolutePath())))
+        return QCoreApplication::translate("HistoryStore", "its folder is read-only");
+    return {};
+}
+
 QVariant fingerOrNull(int finger)
 {
     return finger >= 1 && finger <= 5 ? QVariant(finger) : QVariant(QMetaType(QMetaType::Int));
@@ -86,26 +121,16 @@ qint64 periodLengthMs(HistoryFilter::Period period)
 } // namespace
 
 HistoryStore::HistoryStore(const QString &path, bool check)
+    : HistoryStore(path, Mode::Record, check)
+{}
+
+HistoryStore::HistoryStore(const QString &path, Mode mode, bool check)
     : m_path(path), m_connection(nextConnectionName())
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!openFile(false)) {
-        // A file that does not even open is set aside as a damaged one would be.
-        if (QFileInfo::exists(path)) {
-            setAside();
-            openFile(false);
-        }
-        if (!m_open)
-            return;
-    }
-    if (check && looksDamaged()) {
-        closeFile();
-        setAside();
-        if (!openFile(false))
-            return;
-    }
-    if (!prepareSchema())
-        closeFile();
+    if (mode == Mode::Read)
+        openForReading();
+    else
+        openForRecording(check);
 }
 
 HistoryStore::~HistoryStore()
@@ -118,19 +143,31 @@ QSqlDatabase HistoryStore::db() const
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool HistoryStore::openFile(bool readOnly)
+bool HistoryStore::openFile(Access access)
 {
     closeFile();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_path);
         // Two copies of the program may write at once: wait for the other's transaction.
-        db.setConnectOptions(readOnly
-                                 ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
-                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+        if (access == Access::Immutable) {
+            // Nobody can write the file, so SQLite may read it without a -shm beside it
+            // (which a read-only folder could not hold anyway).
+            db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath())
+                                   .toString(QUrl::FullyEncoded) +
+                               QStringLiteral("?immutable=1"));
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+        } else {
+            db.setDatabaseName(m_path);
+            if (access == Access::ReadOnly)
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        }
+        db.setConnectOptions(options);
         m_open = db.open();
+        if (!m_open)
+            m_lastText = db.lastError().databaseText();
     }
-    m_readOnly = readOnly;
+    m_readOnly = access != Access::ReadWrite;
     if (!m_open)
         QSqlDatabase::removeDatabase(m_connection);
     return m_open;
@@ -150,17 +187,131 @@ bool HistoryStore::exec(const QString &sql) const
     QSqlQuery query(db());
     if (query.exec(sql))
         return true;
+    m_lastCode = sqliteCode(query.lastError());
+    m_lastText = query.lastError().databaseText();
     std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
                  qPrintable(query.lastError().text()));
     return false;
 }
 
-bool HistoryStore::looksDamaged()
+void HistoryStore::failed(Failure failure, const QString &detail)
+{
+    closeFile();
+    m_failure = failure;
+    m_failureDetail = detail;
+}
+
+void HistoryStore::openForRecording(bool check)
+{
+    const QFileInfo file(m_path);
+    QDir().mkpath(file.absolutePath());
+    if (file.exists()) {
+        const QString why = cannotWrite(m_path);
+        if (!why.isEmpty()) {
+            // Shown as it is, and the player told that nothing is added.
+            openForReading();
+            if (m_failure == Failure::None || m_failure == Failure::Missing) {
+                m_failure = Failure::ReadOnly;
+                m_notice = QCoreApplication::translate(
+                               "HistoryStore", "The practice history %1 can only be read (%2). It "
+                                               "is shown, but practice is not being recorded.")
+                               .arg(m_path, why);
+                return;
+            }
+        }
+    }
+    if (m_failure == Failure::None && !openFile(Access::ReadWrite))
+        failed(Failure::Unreadable, m_lastText);
+    if (m_failure == Failure::None && check) {
+        switch (checkFile()) {
+        case Check::Healthy:
+            break;
+        case Check::Damaged:
+            closeFile();
+            setAside();
+            if (!openFile(Access::ReadWrite))
+                return;
+            break;
+        case Check::Busy:
+            failed(Failure::Busy, QString());
+            break;
+        case Check::Failed:
+            failed(Failure::Unreadable, m_failureDetail);
+            break;
+        }
+    }
+    if (m_failure == Failure::None && !prepareSchema()) {
+        failed(isBusy(m_lastCode) ? Failure::Busy : Failure::Unreadable, m_lastText);
+    }
+    if (m_failure == Failure::Busy) {
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore", "The practice history %1 is in use by another program. "
+                                       "Practice is not being recorded; close the other program "
+                                       "and start Moravel again.")
+                       .arg(m_path);
+    } else if (m_failure != Failure::None && m_notice.isEmpty()) {
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore",
+                       "The practice history %1 cannot be opened (%2). Practice is not being "
+                       "recorded.")
+                       .arg(m_path, m_failureDetail);
+    }
+}
+
+void HistoryStore::openForReading()
+{
+    const QFileInfo file(m_path);
+    if (!file.exists()) {
+        m_failure = Failure::Missing;
+        return;
+    }
+    // A -wal beside the file means a writer has it open (or was killed): read through the
+    // files it keeps. Without one, a connection that may write removes the -wal and -shm
+    // it makes when it closes, as the last one; where nobody may write, nothing changes
+    // the file while it is read.
+    Access access = Access::Immutable;
+    if (QFileInfo::exists(m_path + QStringLiteral("-wal")))
+        access = Access::ReadOnly;
+    else if (cannotWrite(m_path).isEmpty())
+        access = Access::ReadWrite;
+    if (!openFile(access)) {
+        failed(Failure::Unreadable, m_lastText);
+        return;
+    }
+    m_readOnly = true;
+    QSqlQuery query(db());
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        const int code = sqliteCode(query.lastError());
+        const QString detail = query.lastError().databaseText();
+        query.finish();
+        failed(isBusy(code)      ? Failure::Busy
+               : isCorrupt(code) ? Failure::Damaged
+                                 : Failure::Unreadable,
+               detail);
+        return;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version == 0)
+        failed(Failure::Missing, QString()); // created, but nothing recorded in it
+    else if (version < SchemaVersion)
+        failed(Failure::OlderVersion, QString());
+    else if (version > SchemaVersion)
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore", "The practice history %1 was written by a newer version of "
+                                       "Moravel. It is shown, but nothing is added to it.")
+                       .arg(m_path);
+}
+
+HistoryStore::Check HistoryStore::checkFile()
 {
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
-        return true;
-    return query.value(0).toString() != QLatin1String("ok");
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        const int code = sqliteCode(query.lastError());
+        m_failureDetail = query.lastError().databaseText();
+        return isCorrupt(code) ? Check::Damaged : isBusy(code) ? Check::Busy : Check::Failed;
+    }
+    return query.value(0).toString() == QLatin1String("ok") ? Check::Healthy : Check::Damaged;
 }
 
 void HistoryStore::setAside()
@@ -194,8 +345,11 @@ void HistoryStore::setAside()
 bool HistoryStore::prepareSchema()
 {
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        m_lastCode = sqliteCode(query.lastError());
+        m_lastText = query.lastError().databaseText();
         return false;
+    }
     const int version = query.value(0).toInt();
     query.finish();
     if (version > SchemaVersion) {
@@ -203,7 +357,9 @@ bool HistoryStore::prepareSchema()
                        "HistoryStore", "The practice history %1 was written by a newer version of "
                                        "Moravel. It is shown, but nothing is added to it.")
                        .arg(m_path);
-        return openFile(true);
+        // Nothing is written through this connection from now on.
+        m_readOnly = true;
+        return true;
     }
     if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return false;
@@ -364,6 +520,7 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                                       bool lastOnly) const
 {
     HistoryData data;
+    m_readError.clear();
     if (!m_open)
         return data;
     // The exercises first; tasks and strikes then come by exercise, in one pass each.
@@ -391,8 +548,9 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                               lastOnly ? QStringLiteral("LIMIT 1") : QString()));
     bind(sessions);
     if (!sessions.exec()) {
+        m_readError = sessions.lastError().text();
         std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
-                     qPrintable(sessions.lastError().text()));
+                     qPrintable(m_readError));
         return data;
     }
     while (sessions.next()) {
@@ -408,6 +566,8 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
         s.totalScore = sessions.value(8).toInt();
         data.sessions << s;
     }
+    if (sessions.lastError().isValid())
+        m_readError = sessions.lastError().text();
     if (data.sessions.isEmpty())
         return data;
 
@@ -435,6 +595,8 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             data.tasks << t;
         }
     }
+    if (tasks.lastError().isValid())
+        m_readError = tasks.lastError().text();
     QSqlQuery strikes(db());
     strikes.setForwardOnly(true);
     strikes.prepare(
@@ -462,12 +624,17 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             data.strikes << s;
         }
     }
+    if (strikes.lastError().isValid())
+        m_readError = strikes.lastError().text();
     return data;
 }
 
 bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const
 {
     if (!m_open) {
+        // A history not yet begun exports as its header alone.
+        if (m_failure == Failure::Missing)
+            return out.write(HistoryCsv::record(HistoryCsv::columns())) > 0;
         if (error)
             *error = QStringLiteral("the practice history %1 cannot be read").arg(m_path);
         return false;

@@ -26,6 +26,14 @@ kill -9 "$APP_PID"
 APP_PID=""
 
 [ -f "$HISTORY" ] || fail "no practice history at $HISTORY"
+# The files beside the history, with their contents (the -shm is shared memory, where
+# every reader marks what it reads): the export and the report only read.
+history_folder() {
+  (cd "$(dirname "$HISTORY")" && for f in *; do
+    case $f in *-shm) echo "$f" ;; *) echo "$f $(sha256sum <"$f")" ;; esac
+  done)
+}
+killed_state=$(history_folder)
 "$APP_DIR/moravel" --export-history "$WORK/history.csv" || fail "the export failed"
 python3 - "$WORK/history.csv" "${played[@]}" <<'PY'
 import csv, sys
@@ -46,4 +54,5 @@ PY
 # The report runs without a display.
 DISPLAY= "$APP_DIR/moravel" --report >"$WORK/report.txt" || fail "the report failed"
 grep -q "1 exercise, ${#played[@]} strikes" "$WORK/report.txt" || fail "unexpected report: $(cat "$WORK/report.txt")"
+[ "$(history_folder)" = "$killed_state" ] || fail "reading the history changed its files"
 echo "PASS"

@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,6 +16,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +77,27 @@ QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
+// The folder's files with their contents' hashes: what a reader must leave as it was.
+// The -shm is the connections' shared memory, where every reader marks what it reads.
+QStringList folderState(const QString &folder)
+{
+    QStringList state;
+    for (const QFileInfo &f : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+        state << (f.fileName().endsWith(QLatin1String("-shm"))
+                      ? f.fileName()
+                      : f.fileName() + u' ' + QString::fromLatin1(fileHash(f.filePath()).toHex()));
+    }
+    return state;
+}
+
+// A history of `exercises` exercises of 5 strikes a hand, closed again.
+void makeHistory(const QString &path, int exercises)
+{
+    HistoryStore store(path);
+    for (int n = 1; n <= exercises; ++n)
+        store.record(exercise(quint64(n), 5));
+}
+
 QByteArray exported(const HistoryStore &store)
 {
     QBuffer out;
@@ -113,6 +137,8 @@ private:
 
 } // namespace
 
+Q_DECLARE_METATYPE(HistoryStore::Mode)
+
 class TestHistoryStore : public QObject {
     Q_OBJECT
 private slots:
@@ -121,6 +147,10 @@ private slots:
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
     void newerFileIsLeftUntouched();
+    void lockedFileIsWaitedForNeverSetAside_data();
+    void lockedFileIsWaitedForNeverSetAside();
+    void readOnlyOpeningLeavesTheFolderAsItWas_data();
+    void readOnlyOpeningLeavesTheFolderAsItWas();
     void recorderCommitsAndUnfinishedStaysAbandoned();
     void importTwiceAddsNothing();
     void malformedImportChangesNothing_data();
@@ -275,6 +305,114 @@ void TestHistoryStore::newerFileIsLeftUntouched()
         QVERIFY(!store.record(exercise(2, 2)));
     }
     QCOMPARE(fileHash(path), before);
+}
+
+void TestHistoryStore::lockedFileIsWaitedForNeverSetAside_data()
+{
+    QTest::addColumn<HistoryStore::Mode>("mode");
+    QTest::newRow("program start") << HistoryStore::Mode::Record;
+    QTest::newRow("report or export") << HistoryStore::Mode::Read;
+}
+
+void TestHistoryStore::lockedFileIsWaitedForNeverSetAside()
+{
+    QFETCH(HistoryStore::Mode, mode);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    makeHistory(path, 2);
+    int pipeFds[2];
+    QCOMPARE(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Another program holds the file for itself, as a long import or backup would.
+        ::close(pipeFds[0]);
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        const bool held = db.open() && q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) &&
+                          q.exec(QStringLiteral("BEGIN EXCLUSIVE")) &&
+                          q.exec(QStringLiteral("DELETE FROM strikes"));
+        const char said = held ? 'y' : 'n';
+        ::write(pipeFds[1], &said, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    char said = 0;
+    QCOMPARE(::read(pipeFds[0], &said, 1), 1);
+    ::close(pipeFds[0]);
+    const QStringList before = folderState(dir.path());
+    QElapsedTimer waited;
+    waited.start();
+    {
+        HistoryStore store(path, mode);
+        QVERIFY(!store.isOpen());
+        QCOMPARE(store.failure(), HistoryStore::Failure::Busy);
+        QVERIFY(store.setAsidePath().isEmpty());
+        if (mode == HistoryStore::Mode::Record)
+            QVERIFY(store.notice().contains(QStringLiteral("in use by another program")));
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    QCOMPARE(said, 'y');
+    // It waited for the other program before giving up.
+    QVERIFY(waited.elapsed() >= 4000);
+    QCOMPARE(folderState(dir.path()), before);
+    // Once the other program is gone, every strike is still there.
+    QCOMPARE(
+        HistoryStore(path, HistoryStore::Mode::Read).load({}, Started.addDays(1)).strikes.size(),
+        20);
+}
+
+void TestHistoryStore::readOnlyOpeningLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<HistoryStore::Mode>("mode");
+    QTest::addColumn<bool>("fileReadOnly");
+    QTest::addColumn<bool>("folderReadOnly");
+    QTest::addColumn<bool>("writerOpen");
+    const auto read = HistoryStore::Mode::Read, record = HistoryStore::Mode::Record;
+    QTest::newRow("read") << read << false << false << false;
+    QTest::newRow("read, the program recording") << read << false << false << true;
+    QTest::newRow("read, file read-only") << read << true << false << false;
+    QTest::newRow("read, folder read-only") << read << false << true << false;
+    QTest::newRow("start, file read-only") << record << true << false << false;
+    QTest::newRow("start, folder read-only") << record << false << true << false;
+}
+
+void TestHistoryStore::readOnlyOpeningLeavesTheFolderAsItWas()
+{
+    QFETCH(HistoryStore::Mode, mode);
+    QFETCH(bool, fileReadOnly);
+    QFETCH(bool, folderReadOnly);
+    QFETCH(bool, writerOpen);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    makeHistory(path, 3);
+    std::optional<HistoryStore> writer;
+    if (writerOpen) {
+        writer.emplace(path);
+        QVERIFY(writer->record(exercise(4, 5)));
+    }
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (fileReadOnly)
+        QFile::setPermissions(path, readOnly);
+    if (folderReadOnly)
+        QFile::setPermissions(dir.path(), readOnly | QFileDevice::ExeOwner);
+    const QStringList before = folderState(dir.path());
+    {
+        HistoryStore store(path, mode);
+        QVERIFY(store.isOpen());
+        QVERIFY(!store.isWritable());
+        QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), writerOpen ? 40 : 30);
+        QVERIFY(!store.record(exercise(9, 1)));
+        // The program says why it records nothing; a command that only reads says nothing.
+        QCOMPARE(store.notice().contains(QStringLiteral("not being recorded")),
+                 mode == HistoryStore::Mode::Record);
+    }
+    const QStringList after = folderState(dir.path());
+    QFile::setPermissions(dir.path(), readOnly | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(after, before);
 }
 
 void TestHistoryStore::recorderCommitsAndUnfinishedStaysAbandoned()
