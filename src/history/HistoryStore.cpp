@@ -2,6 +2,7 @@
 #include "history/HistoryStore.h"
 
 #include "history/HistoryCsv.h"
+#include "settings/PlayerName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -631,39 +633,63 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
 
 bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const
 {
+    const QStringList header = HistoryCsv::header(HistoryCsv::LatestFormat);
     if (!m_open) {
         // A history not yet begun exports as its header alone.
         if (m_failure == Failure::Missing)
-            return out.write(HistoryCsv::record(HistoryCsv::columns())) > 0;
+            return out.write(HistoryCsv::record(header)) > 0;
         if (error)
             *error = QStringLiteral("the practice history %1 cannot be read").arg(m_path);
         return false;
     }
+    // Exercise by exercise: its strikes in the order they came, then the tasks that no
+    // strike answered (they tell when the other hand was busy).
     QSqlQuery query(db());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT x.uid, x.player, x.kind, x.started, s.hand, s.task, s.expected, s.struck,"
-        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity"
+        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity, 'strike',"
+        " s.memorize, s.at_ms, t.shown_ms, x.started_epoch_ms AS o1, x.id AS o2, 0 AS o3,"
+        " s.id AS o4, 0 AS o5"
         " FROM strikes s JOIN sessions x ON x.id = s.session"
+        " LEFT JOIN tasks t ON t.session = s.session AND t.hand = s.hand AND t.task = s.task"
         " WHERE (COALESCE(:player1, '') = '' OR x.player = :player2)"
-        " ORDER BY x.started_epoch_ms, x.id, s.id"));
-    query.bindValue(QStringLiteral(":player1"), player);
-    query.bindValue(QStringLiteral(":player2"), player);
+        " UNION ALL"
+        " SELECT x.uid, x.player, x.kind, x.started, t.hand, t.task, t.expected, NULL, NULL,"
+        " NULL, NULL, NULL, NULL, NULL, 'task', t.memorize, NULL, t.shown_ms,"
+        " x.started_epoch_ms, x.id, 1, t.hand, t.task"
+        " FROM tasks t JOIN sessions x ON x.id = t.session"
+        " WHERE (COALESCE(:player3, '') = '' OR x.player = :player4)"
+        " AND NOT EXISTS (SELECT 1 FROM strikes s WHERE s.session = t.session"
+        " AND s.hand = t.hand AND s.task = t.task)"
+        " ORDER BY o1, o2, o3, o4, o5"));
+    for (const char *name : {":player1", ":player2", ":player3", ":player4"})
+        query.bindValue(QLatin1String(name), player);
     if (!query.exec()) {
         if (error)
             *error = query.lastError().text();
         return false;
     }
-    bool ok = out.write(HistoryCsv::record(HistoryCsv::columns())) > 0;
+    bool ok = out.write(HistoryCsv::record(header)) > 0;
     const auto text = [&](int column) {
         const QVariant v = query.value(column);
         return v.isNull() ? QString() : v.toString();
     };
+    QStringList fields;
     while (ok && query.next()) {
-        ok = out.write(HistoryCsv::record(
-                 {text(0), text(1), text(2), text(3),
-                  query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R"), text(5),
-                  text(6), text(7), text(8), text(9), text(10), text(11), text(12), text(13)})) > 0;
+        fields.clear();
+        for (int c = 0; c < header.size(); ++c)
+            fields << text(c);
+        fields[4] = query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R");
+        // The texts a player or another computer chose never run as spreadsheet formulas.
+        for (int c : {0, 1, 12})
+            fields[c] = HistoryCsv::neutralised(fields[c]);
+        ok = out.write(HistoryCsv::record(fields)) > 0;
+    }
+    if (ok && query.lastError().isValid()) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
     }
     if (!ok && error)
         *error = out.errorString();
@@ -678,8 +704,10 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         return result;
     }
     struct Row {
-        int hand, task, expected, struck, correct, anticipated, points;
-        std::optional<double> reaction;
+        bool taskOnly = false; // a task that no strike answered
+        int hand = 0, task = 0, expected = 0, struck = 0, correct = 0, anticipated = 0, points = 0;
+        bool memorize = false;
+        std::optional<double> reaction, atMs, shownMs;
         QString device;
         std::optional<int> velocity;
     };
@@ -693,12 +721,15 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
 
     HistoryCsv::Reader reader(in);
     QStringList fields;
-    if (!reader.next(fields) || fields != HistoryCsv::columns()) {
-        result.error = reader.error().isEmpty() ? QStringLiteral("line 1: the header is not %1")
-                                                      .arg(HistoryCsv::columns().join(u','))
-                                                : reader.error();
+    const int format = reader.next(fields) ? HistoryCsv::formatOf(fields) : 0;
+    if (!format) {
+        result.error = reader.error().isEmpty()
+                           ? QStringLiteral("line 1: the header is not %1")
+                                 .arg(HistoryCsv::header(HistoryCsv::LatestFormat).join(u','))
+                           : reader.error();
         return result;
     }
+    const QStringList header = HistoryCsv::header(format);
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
                                       QStringLiteral("memory"), QStringLiteral("preschool"),
                                       QStringLiteral("adaptive")};
@@ -708,10 +739,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         };
         if (fields.size() == 1 && fields.first().isEmpty())
             continue; // a blank line
-        if (fields.size() != HistoryCsv::columns().size()) {
-            refuse(QStringLiteral("%1 columns instead of %2")
-                       .arg(fields.size())
-                       .arg(HistoryCsv::columns().size()));
+        if (fields.size() != header.size()) {
+            refuse(
+                QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(header.size()));
             return result;
         }
         const auto integer = [&](int column, int low, int high, bool blankAllowed,
@@ -726,18 +756,36 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             out = value;
             return true;
         };
-        Row row{};
-        std::optional<int> task, expected, struck, correct, anticipated, points, velocity;
+        // A time in milliseconds, blank or within an hour of the exercise's start.
+        const auto milliseconds = [&](int column, bool negativeAllowed,
+                                      std::optional<double> &out) {
+            const QString &f = fields[column];
+            if (f.isEmpty())
+                return true;
+            bool ok = false;
+            const double value = f.toDouble(&ok);
+            if (!ok || !std::isfinite(value) || value >= 3.6e6 ||
+                value < (negativeAllowed ? -3.6e6 : 0))
+                return false;
+            out = value;
+            return true;
+        };
+        Row row;
+        std::optional<int> task, expected, struck, correct, anticipated, points, velocity, memorize;
         bool good = true;
         const auto check = [&](bool valid, const char *column) {
             if (good && !valid) {
-                refuse(QStringLiteral("%1 \"%2\" is not valid")
-                           .arg(QLatin1String(column),
-                                fields[HistoryCsv::columns().indexOf(QLatin1String(column))]));
+                const QString name = QLatin1String(column);
+                refuse(QStringLiteral("%1 %2 is not valid")
+                           .arg(name, HistoryCsv::quoted(fields[header.indexOf(name)])));
                 good = false;
             }
         };
-        const QString &uid = fields[0];
+        const QString uid = HistoryCsv::restored(fields[0]);
+        // A name gets the name prompt's rule: no line breaks or other control characters.
+        QString player = HistoryCsv::restored(fields[1]);
+        if (!player.isEmpty())
+            player = PlayerName::fromTyped(player);
         check(!uid.isEmpty(), "session");
         check(kinds.contains(fields[2]), "exercise");
         const QDateTime when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
@@ -745,39 +793,52 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         check(fields[4] == u"L" || fields[4] == u"R", "hand");
         check(integer(5, 1, 1000000, false, task), "task");
         check(integer(6, 1, 5, true, expected), "expected");
-        check(integer(7, 1, 5, false, struck), "struck");
-        check(integer(8, 0, 1, false, correct), "correct");
-        check(integer(9, 0, 1, false, anticipated), "anticipated");
-        bool reactionOk = true;
-        if (!fields[10].isEmpty()) {
-            row.reaction = fields[10].toDouble(&reactionOk);
-            reactionOk = reactionOk && *row.reaction >= 0 && *row.reaction < 3.6e6;
+        if (format >= 2) {
+            row.taskOnly = fields[14] == u"task";
+            check(row.taskOnly || fields[14] == u"strike", "record");
+            check(integer(15, 0, 1, false, memorize), "memorize");
+            check(milliseconds(16, true, row.atMs), "at_ms");
+            check(milliseconds(17, true, row.shownMs), "shown_ms");
         }
-        check(reactionOk, "reaction_ms");
-        check(integer(11, 0, 5, false, points), "points");
-        check(!fields[12].isEmpty(), "device");
-        check(integer(13, 0, 127, true, velocity), "velocity");
+        if (row.taskOnly) {
+            // A task row has nothing of a strike.
+            for (int c = 7; c <= 13; ++c)
+                check(fields[c].isEmpty(), qPrintable(header[c]));
+            check(fields[16].isEmpty(), "at_ms");
+            check(row.shownMs.has_value(), "shown_ms");
+        } else {
+            check(integer(7, 1, 5, false, struck), "struck");
+            check(integer(8, 0, 1, false, correct), "correct");
+            check(integer(9, 0, 1, false, anticipated), "anticipated");
+            check(milliseconds(10, false, row.reaction), "reaction_ms");
+            check(integer(11, 0, 5, false, points), "points");
+            check(!fields[12].isEmpty(), "device");
+            check(integer(13, 0, 127, true, velocity), "velocity");
+        }
         if (!good)
             return result;
         auto it = sessions.find(uid);
         if (it == sessions.end()) {
-            it = sessions.insert(uid, Session{fields[1], fields[2], fields[3], when, {}});
+            it = sessions.insert(uid, Session{player, fields[2], fields[3], when, {}});
             order << uid;
-        } else if (it->player != fields[1] || it->kind != fields[2] || it->started != fields[3]) {
+        } else if (it->player != player || it->kind != fields[2] || it->started != fields[3]) {
             refuse(
                 QStringLiteral("the exercise %1 has other player, kind or start in an earlier row")
-                    .arg(uid));
+                    .arg(HistoryCsv::escaped(uid)));
             return result;
         }
         row.hand = fields[4] == u"L" ? 0 : 1;
         row.task = *task;
         row.expected = expected.value_or(0);
-        row.struck = *struck;
-        row.correct = *correct;
-        row.anticipated = *anticipated;
-        row.points = *points;
-        row.device = fields[12];
-        row.velocity = velocity;
+        row.memorize = memorize.value_or(0) != 0;
+        if (!row.taskOnly) {
+            row.struck = *struck;
+            row.correct = *correct;
+            row.anticipated = *anticipated;
+            row.points = *points;
+            row.device = HistoryCsv::restored(fields[12]);
+            row.velocity = velocity;
+        }
         it->rows << row;
     }
     if (!reader.error().isEmpty()) {
@@ -790,14 +851,18 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         result.error = database.lastError().text();
         return result;
     }
-    QSqlQuery known(database), session(database), strike(database);
+    QSqlQuery known(database), session(database), strike(database), shown(database);
     known.prepare(QStringLiteral("SELECT 1 FROM sessions WHERE uid = ?"));
     session.prepare(QStringLiteral(
         "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
         " VALUES (?, ?, ?, '{}', ?, ?, 'imported')"));
     strike.prepare(QStringLiteral(
         "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
-        " reaction_ms, points, device, velocity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " reaction_ms, points, device, velocity, memorize, at_ms)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    // A task answered by several strikes comes with each of them: the first one counts.
+    shown.prepare(QStringLiteral("INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
+                                 " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)"));
     bool ok = true;
     for (const QString &uid : std::as_const(order)) {
         known.addBindValue(uid);
@@ -814,6 +879,17 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         ok = ok && session.exec();
         const qint64 id = session.lastInsertId().toLongLong();
         for (const Row &r : s.rows) {
+            if (r.shownMs) {
+                shown.addBindValue(id);
+                shown.addBindValue(r.hand);
+                shown.addBindValue(r.task);
+                shown.addBindValue(fingerOrNull(r.expected));
+                shown.addBindValue(r.memorize ? 1 : 0);
+                shown.addBindValue(*r.shownMs);
+                ok = ok && shown.exec();
+            }
+            if (r.taskOnly)
+                continue;
             strike.addBindValue(id);
             strike.addBindValue(r.hand);
             strike.addBindValue(r.task);
@@ -826,6 +902,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             strike.addBindValue(r.device);
             strike.addBindValue(r.velocity ? QVariant(*r.velocity)
                                            : QVariant(QMetaType(QMetaType::Int)));
+            strike.addBindValue(r.memorize ? 1 : 0);
+            strike.addBindValue(optional(r.atMs));
             ok = ok && strike.exec();
             ++result.strikes;
         }
@@ -834,7 +912,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     if (!ok) {
         database.rollback();
         result = Imported{};
-        result.error = strike.lastError().text() + session.lastError().text();
+        result.error =
+            strike.lastError().text() + session.lastError().text() + shown.lastError().text();
         return result;
     }
     result.ok = database.commit();

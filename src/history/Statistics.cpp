@@ -474,9 +474,13 @@ Result computeWith(const HistoryData &data, const HistoryData &previous,
     Result result;
     QHash<qint64, SessionView> sessions = bySession(data);
     result.exercises = int(data.sessions.size());
-    result.strikes = int(data.strikes.size());
     result.empty = data.strikes.isEmpty();
     fillFingers(data, result.hands, sessions);
+    // What the finger tables count: strikes played for points, not notes being memorized.
+    for (const Result::Hand &hand : result.hands) {
+        for (const Result::Finger &finger : hand.fingers)
+            result.strikes += finger.strikes;
+    }
     fillTransitions(result.hands, sessions);
     fillProgress(data, result.hands, sessions);
     fillTwoHandCost(result.hands, sessions);
