@@ -41,7 +41,8 @@ keys = {"z": ("L", "5"), "x": ("L", "4"), "c": ("L", "3"), "v": ("L", "2"), "spa
         "KP_Subtract": ("R", "5"), "KP_Multiply": ("R", "4"), "KP_Divide": ("R", "3"),
         "Num_Lock": ("R", "2"), "Next": ("R", "1")}
 with open(sys.argv[1], newline="", encoding="utf-8") as f:
-    rows = list(csv.DictReader(f))
+    # Tasks no strike answered have rows of their own.
+    rows = [r for r in csv.DictReader(f) if r["record"] == "strike"]
 want = [keys[k] for k in sys.argv[2:]]
 got = [(r["hand"], r["struck"]) for r in rows]
 if got != want:
