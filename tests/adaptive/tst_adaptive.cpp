@@ -9,6 +9,7 @@
 #include "drill/RandomDrill.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -49,6 +50,8 @@ private slots:
     void paceFollowsTheHand();
     void oneHandLeavesTheOtherUntouched_data();
     void oneHandLeavesTheOtherUntouched();
+    void endMessageSaysWhatImproved_data();
+    void endMessageSaysWhatImproved();
 };
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
@@ -248,6 +251,63 @@ void TestAdaptive::oneHandLeavesTheOtherUntouched()
     QVERIFY2(
         QString::fromLatin1(fakes.file.bytes()).contains(kind + QStringLiteral(" 12 tasks\r\n")),
         fakes.file.bytes().constData());
+}
+
+void TestAdaptive::endMessageSaysWhatImproved_data()
+{
+    // The left ring finger's strikes before the exercise and in it: how many, how fast,
+    // how many of them wrong (the first ones).
+    QTest::addColumn<QList<int>>("before"); // strikes, ms, wrong
+    QTest::addColumn<QList<int>>("during");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("lowMs"); // the speed-up said lies in [lowMs, highMs]
+    QTest::addColumn<int>("highMs");
+    QTest::newRow("never right before")
+        << QList<int>{10, 600, 10} << QList<int>{10, 600, 0}
+        << "Most improved: the left ring finger, fewer wrong strikes." << 0 << 0;
+    QTest::newRow("faster") << QList<int>{20, 800, 0} << QList<int>{20, 500, 0}
+                            << "Most improved: the left ring finger, %1 ms faster on right strikes."
+                            << 100 << 200;
+    QTest::newRow("faster and fewer wrong")
+        << QList<int>{20, 800, 10} << QList<int>{20, 500, 0}
+        << "Most improved: the left ring finger, %1 ms faster on right strikes and fewer wrong "
+           "strikes."
+        << 100 << 300;
+    QTest::newRow("no better") << QList<int>{20, 500, 0} << QList<int>{20, 500, 0} << "" << 0 << 0;
+}
+
+void TestAdaptive::endMessageSaysWhatImproved()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QList<int>, during);
+    QFETCH(QString, said);
+    QFETCH(int, lowMs);
+    QFETCH(int, highMs);
+    WeaknessModel model;
+    const auto play = [&model](const QList<int> &strikes) {
+        for (int i = 0; i < strikes[0]; ++i)
+            model.observe(0, 3, 4, i >= strikes[2], strikes[1]);
+    };
+    play(before);
+    const WeaknessModel was = model;
+    play(during);
+    const QString message = AdaptiveDrill::endMessage(was, model, true, false);
+    QVERIFY2(message.endsWith(QStringLiteral("Weakest now: the left ring finger.")),
+             qPrintable(message));
+    if (said.isEmpty()) {
+        QVERIFY2(!message.contains(QStringLiteral("improved")), qPrintable(message));
+        return;
+    }
+    // The one number said is the speed-up of the right strikes, in range.
+    const QRegularExpression number(QStringLiteral("(\\d+) ms"));
+    const QRegularExpressionMatch m = number.match(message);
+    QCOMPARE(m.hasMatch(), highMs > 0);
+    if (m.hasMatch()) {
+        const int ms = m.captured(1).toInt();
+        QVERIFY2(ms >= lowMs && ms <= highMs, qPrintable(message));
+        said = said.arg(ms);
+    }
+    QVERIFY2(message.startsWith(said), qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(TestAdaptive)
