@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -50,6 +51,8 @@ private slots:
     void paceFollowsTheHand();
     void oneHandLeavesTheOtherUntouched_data();
     void oneHandLeavesTheOtherUntouched();
+    void chancesAddUpToOne_data();
+    void chancesAddUpToOne();
     void endMessageSaysWhatImproved_data();
     void endMessageSaysWhatImproved();
 };
@@ -251,6 +254,30 @@ void TestAdaptive::oneHandLeavesTheOtherUntouched()
     QVERIFY2(
         QString::fromLatin1(fakes.file.bytes()).contains(kind + QStringLiteral(" 12 tasks\r\n")),
         fakes.file.bytes().constData());
+}
+
+void TestAdaptive::chancesAddUpToOne_data()
+{
+    QTest::addColumn<Profile>("ring"); // the left ring finger; the others 500 ms, never wrong
+    QTest::addColumn<QList<int>>("recent");
+    QTest::newRow("even, nothing shown") << Profile{500, 0} << QList<int>{};
+    QTest::newRow("slow ring, thumb shown") << Profile{1200, 0} << QList<int>{1};
+    QTest::newRow("wrong ring, ring shown") << Profile{500, 6} << QList<int>{2, 4};
+    QTest::newRow("two fingers out") << Profile{900, 2} << QList<int>{3, 2, 3, 2, 3, 2};
+}
+
+void TestAdaptive::chancesAddUpToOne()
+{
+    QFETCH(Profile, ring);
+    QFETCH(QList<int>, recent);
+    const WeaknessModel model = modelOf(0, {Profile{500, 0}, {500, 0}, {500, 0}, ring, {500, 0}});
+    const QList<double> p = FingerChooser::chances(model, 0, recent);
+    QCOMPARE(std::accumulate(p.begin(), p.end(), 0.0), 1.0);
+    // Every finger that may come has at least the floor.
+    for (int f = 1; f <= 5; ++f) {
+        if (p[f - 1] > 0)
+            QVERIFY(p[f - 1] >= FingerChooser::Floor - 1e-12);
+    }
 }
 
 void TestAdaptive::endMessageSaysWhatImproved_data()
