@@ -1156,6 +1156,10 @@ Die Computertastatur spielt wie immer.</translation>
         <source>Against tasks while the other hand was idle</source>
         <translation>Verglichen mit Aufgaben, während die andere Hand ruhte</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Für diese Auswahl gibt es nichts zu zeigen&lt;/h2&gt;&lt;p&gt;Spieler, Zeitraum und Übung, die du oben gewählt hast, enthalten keine Anschläge. Wähle einen anderen Spieler, einen längeren Zeitraum oder alle Übungen.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>

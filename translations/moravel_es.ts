@@ -1156,6 +1156,10 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>Against tasks while the other hand was idle</source>
         <translation>Comparado con las tareas mientras la otra mano descansaba</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;No hay nada que mostrar para esta selección&lt;/h2&gt;&lt;p&gt;El jugador, el periodo y el ejercicio que elegiste arriba no contienen pulsaciones. Elige otro jugador, un periodo más largo o todos los ejercicios.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>
