@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -643,53 +644,99 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
         return false;
     }
     // Exercise by exercise: its strikes in the order they came, then the tasks that no
-    // strike answered (they tell when the other hand was busy).
-    QSqlQuery query(db());
+    // strike answered (they tell when the other hand was busy). An exercise's tasks are
+    // read when its first strike comes, off their primary key.
+    QSqlQuery query(db()), tasks(db());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT x.uid, x.player, x.kind, x.started, s.hand, s.task, s.expected, s.struck,"
-        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity, 'strike',"
-        " s.memorize, s.at_ms, t.shown_ms, x.started_epoch_ms AS o1, x.id AS o2, 0 AS o3,"
-        " s.id AS o4, 0 AS o5"
-        " FROM strikes s JOIN sessions x ON x.id = s.session"
-        " LEFT JOIN tasks t ON t.session = s.session AND t.hand = s.hand AND t.task = s.task"
+        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity, s.memorize,"
+        " s.at_ms, x.id FROM strikes s JOIN sessions x ON x.id = s.session"
         " WHERE (COALESCE(:player1, '') = '' OR x.player = :player2)"
-        " UNION ALL"
-        " SELECT x.uid, x.player, x.kind, x.started, t.hand, t.task, t.expected, NULL, NULL,"
-        " NULL, NULL, NULL, NULL, NULL, 'task', t.memorize, NULL, t.shown_ms,"
-        " x.started_epoch_ms, x.id, 1, t.hand, t.task"
-        " FROM tasks t JOIN sessions x ON x.id = t.session"
-        " WHERE (COALESCE(:player3, '') = '' OR x.player = :player4)"
-        " AND NOT EXISTS (SELECT 1 FROM strikes s WHERE s.session = t.session"
-        " AND s.hand = t.hand AND s.task = t.task)"
-        " ORDER BY o1, o2, o3, o4, o5"));
-    for (const char *name : {":player1", ":player2", ":player3", ":player4"})
-        query.bindValue(QLatin1String(name), player);
+        " ORDER BY x.started_epoch_ms, x.id, s.id"));
+    query.bindValue(QStringLiteral(":player1"), player);
+    query.bindValue(QStringLiteral(":player2"), player);
+    tasks.setForwardOnly(true);
+    tasks.prepare(QStringLiteral("SELECT hand, task, expected, memorize, shown_ms FROM tasks"
+                                 " WHERE session = ? ORDER BY hand, task"));
     if (!query.exec()) {
         if (error)
             *error = query.lastError().text();
         return false;
     }
+    struct Task {
+        QString expected, memorize, shownMs;
+        bool answered = false;
+    };
+    QMap<QPair<int, int>, Task> shown; // of the current exercise, by hand and task
+    QStringList exercise;              // its uid, player, kind and start, as written
+    qint64 current = -1;
+    const auto text = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
+    const auto hand = [](int h) { return h == 0 ? QStringLiteral("L") : QStringLiteral("R"); };
     bool ok = out.write(HistoryCsv::record(header)) > 0;
-    const auto text = [&](int column) {
-        const QVariant v = query.value(column);
-        return v.isNull() ? QString() : v.toString();
+    const auto unanswered = [&] {
+        for (auto it = shown.cbegin(); ok && it != shown.cend(); ++it) {
+            if (it->answered)
+                continue;
+            ok = out.write(
+                     HistoryCsv::record(exercise + QStringList{hand(it.key().first),
+                                                               QString::number(it.key().second),
+                                                               it->expected,
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               QStringLiteral("task"),
+                                                               it->memorize,
+                                                               {},
+                                                               it->shownMs})) > 0;
+        }
     };
     QStringList fields;
     while (ok && query.next()) {
-        fields.clear();
-        for (int c = 0; c < header.size(); ++c)
-            fields << text(c);
-        fields[4] = query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R");
-        // The texts a player or another computer chose never run as spreadsheet formulas.
-        for (int c : {0, 1, 12})
-            fields[c] = HistoryCsv::neutralised(fields[c]);
+        if (const qint64 id = query.value(16).toLongLong(); id != current) {
+            unanswered();
+            current = id;
+            shown.clear();
+            tasks.addBindValue(id);
+            if (!tasks.exec())
+                break;
+            while (tasks.next()) {
+                shown.insert(
+                    {tasks.value(0).toInt(), tasks.value(1).toInt()},
+                    Task{text(tasks.value(2)), text(tasks.value(3)), text(tasks.value(4))});
+            }
+            // The texts a player or another computer chose never run as spreadsheet
+            // formulas.
+            exercise = {HistoryCsv::neutralised(text(query.value(0))),
+                        HistoryCsv::neutralised(text(query.value(1))), text(query.value(2)),
+                        text(query.value(3))};
+        }
+        const int h = query.value(4).toInt();
+        const int number = query.value(5).toInt();
+        const auto task = shown.find({h, number});
+        if (task != shown.end())
+            task->answered = true;
+        fields = exercise;
+        fields << hand(h) << QString::number(number);
+        for (int c = 6; c <= 13; ++c)
+            fields << text(query.value(c));
+        fields[12] = HistoryCsv::neutralised(fields[12]);
+        fields << QStringLiteral("strike") << text(query.value(14)) << text(query.value(15))
+               << (task != shown.end() ? task->shownMs : QString());
         ok = out.write(HistoryCsv::record(fields)) > 0;
     }
-    if (ok && query.lastError().isValid()) {
-        if (error)
-            *error = query.lastError().text();
-        return false;
+    if (ok)
+        unanswered();
+    for (const QSqlQuery *q : {&query, &tasks}) {
+        if (ok && q->lastError().isValid()) {
+            if (error)
+                *error = q->lastError().text();
+            return false;
+        }
     }
     if (!ok && error)
         *error = out.errorString();
