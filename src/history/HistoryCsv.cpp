@@ -2,7 +2,7 @@
 #include "history/HistoryCsv.h"
 
 #include <QIODevice>
-#include <QStringDecoder>
+#include <QUtf8StringView>
 
 namespace HistoryCsv {
 
@@ -136,10 +136,8 @@ bool Reader::next(QStringList &fields)
     bool notUtf8 = false;
     // Each field is decoded whole, so a character is never split between two reads.
     const auto text = [&notUtf8](const QByteArray &bytes) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString decoded = utf8(bytes);
-        notUtf8 = notUtf8 || utf8.hasError();
-        return decoded;
+        notUtf8 = notUtf8 || !QUtf8StringView(bytes).isValidUtf8();
+        return QString::fromUtf8(bytes);
     };
     const auto done = [&] {
         return notUtf8 ? fail(QStringLiteral("the text is not UTF-8 (save the file as UTF-8)"))
