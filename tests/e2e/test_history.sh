@@ -56,4 +56,23 @@ PY
 DISPLAY= "$APP_DIR/moravel" --report >"$WORK/report.txt" || fail "the report failed"
 grep -q "1 exercise, ${#played[@]} strikes" "$WORK/report.txt" || fail "unexpected report: $(cat "$WORK/report.txt")"
 [ "$(history_folder)" = "$killed_state" ] || fail "reading the history changed its files"
+# Another program holding the file for itself: the report waits, says it is busy, and
+# leaves the file where it is.
+/usr/bin/python3 - "$HISTORY" <<'PY' &
+import sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("PRAGMA locking_mode=EXCLUSIVE")
+db.execute("BEGIN EXCLUSIVE")
+db.execute("DELETE FROM strikes")
+open(sys.argv[1] + ".held", "w").close()
+time.sleep(8)
+db.execute("ROLLBACK")
+PY
+holder=$!
+for _ in $(seq 50); do [ -f "$HISTORY.held" ] && break; sleep 0.1; done
+rm -f "$HISTORY.held"
+if DISPLAY= "$APP_DIR/moravel" --report >"$WORK/busy.txt" 2>&1; then fail "a busy history was reported"; fi
+grep -q "in use by another program" "$WORK/busy.txt" || fail "unexpected: $(cat "$WORK/busy.txt")"
+ls "$(dirname "$HISTORY")" | grep -q damaged && fail "a busy history was set aside"
+wait "$holder"
 echo "PASS"

@@ -241,6 +241,7 @@ private slots:
     void formulaCellsRoundTrip_data();
     void formulaCellsRoundTrip();
     void importedNamesLoseControlCharacters();
+    void byteOrderMarkIsSkipped();
     void textNotUtf8IsRefused_data();
     void textNotUtf8IsRefused();
     void malformedImportChangesNothing_data();
@@ -636,6 +637,21 @@ void TestHistoryStore::importedNamesLoseControlCharacters()
     const HistoryStore::Imported imported = store.importCsv(in);
     QVERIFY2(imported.ok, qPrintable(imported.error));
     QCOMPARE(store.players(), QStringList{QStringLiteral("Ana  Bo [2J")});
+}
+
+void TestHistoryStore::byteOrderMarkIsSkipped()
+{
+    // As a spreadsheet saves "CSV UTF-8".
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QBuffer in;
+    in.setData("\xef\xbb\xbf" + HistoryCsv::record(HistoryCsv::columns()) +
+               "s1,\xc3\xa9t\xc3\xa9,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,"
+               "keyboard,\r\n");
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY2(imported.ok, qPrintable(imported.error));
+    QCOMPARE(store.players(), QStringList{QStringLiteral("\u00e9t\u00e9")});
 }
 
 void TestHistoryStore::textNotUtf8IsRefused_data()
