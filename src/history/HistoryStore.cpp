@@ -221,6 +221,9 @@ void HistoryStore::openForRecording(bool check)
                                .arg(m_path, why);
                 return;
             }
+            // Too old to be read as it is, and it may not be brought forward.
+            if (m_failure == Failure::OlderVersion)
+                m_failureDetail = why;
         }
     }
     if (m_failure == Failure::None && !openFile(Access::ReadWrite))
