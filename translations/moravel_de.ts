@@ -24,12 +24,20 @@
         <translation>der rechte %1</translation>
     </message>
     <message>
-        <source>Most improved: %1, %2 ms better.</source>
-        <translation>Am meisten verbessert: %1, %2 ms besser.</translation>
-    </message>
-    <message>
         <source>Weakest now: %1.</source>
         <translation>Jetzt am schwächsten: %1.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes and fewer wrong strikes.</source>
+        <translation>Am meisten verbessert: %1, %2 ms schneller bei richtigen Anschlägen und weniger falsche Anschläge.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes.</source>
+        <translation>Am meisten verbessert: %1, %2 ms schneller bei richtigen Anschlägen.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, fewer wrong strikes.</source>
+        <translation>Am meisten verbessert: %1, weniger falsche Anschläge.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +163,26 @@ Die anderen Übungen funktionieren weiterhin.</translation>
     <message>
         <source>The practice history %1 was written by a newer version of Moravel. It is shown, but nothing is added to it.</source>
         <translation>Der Übungsverlauf %1 stammt von einer neueren Version von Moravel. Er wird angezeigt, aber nichts wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can only be read (%2). It is shown, but practice is not being recorded.</source>
+        <translation>Der Übungsverlauf %1 kann nur gelesen werden (%2). Er wird angezeigt, aber dein Üben wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 is in use by another program. Practice is not being recorded; close the other program and start Moravel again.</source>
+        <translation>Der Übungsverlauf %1 wird gerade von einem anderen Programm benutzt. Dein Üben wird nicht aufgezeichnet; schließe das andere Programm und starte Moravel neu.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
+        <translation>Der Übungsverlauf %1 kann nicht geöffnet werden (%2). Dein Üben wird nicht aufgezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1155,10 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Against tasks while the other hand was idle</source>
         <translation>Verglichen mit Aufgaben, während die andere Hand ruhte</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Für diese Auswahl gibt es nichts zu zeigen&lt;/h2&gt;&lt;p&gt;Spieler, Zeitraum und Übung, die du oben gewählt hast, enthalten keine Anschläge. Wähle einen anderen Spieler, einen längeren Zeitraum oder alle Übungen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -24,12 +24,20 @@
         <translation>el %1 derecho</translation>
     </message>
     <message>
-        <source>Most improved: %1, %2 ms better.</source>
-        <translation>Lo que más mejoró: %1, %2 ms mejor.</translation>
-    </message>
-    <message>
         <source>Weakest now: %1.</source>
         <translation>Ahora el más débil: %1.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes and fewer wrong strikes.</source>
+        <translation>Lo que más mejoró: %1, %2 ms más rápido en las pulsaciones correctas y menos pulsaciones equivocadas.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes.</source>
+        <translation>Lo que más mejoró: %1, %2 ms más rápido en las pulsaciones correctas.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, fewer wrong strikes.</source>
+        <translation>Lo que más mejoró: %1, menos pulsaciones equivocadas.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +163,26 @@ Los demás ejercicios siguen funcionando.</translation>
     <message>
         <source>The practice history %1 was written by a newer version of Moravel. It is shown, but nothing is added to it.</source>
         <translation>El historial de práctica %1 lo escribió una versión más reciente de Moravel. Se muestra, pero no se le añade nada.</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can only be read (%2). It is shown, but practice is not being recorded.</source>
+        <translation>El historial de práctica %1 solo se puede leer (%2). Se muestra, pero tu práctica no se está registrando.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 is in use by another program. Practice is not being recorded; close the other program and start Moravel again.</source>
+        <translation>Otro programa está usando el historial de práctica %1. Tu práctica no se está registrando; cierra el otro programa y vuelve a abrir Moravel.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
+        <translation>El historial de práctica %1 no se puede abrir (%2). Tu práctica no se está registrando.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1155,10 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>Against tasks while the other hand was idle</source>
         <translation>Comparado con las tareas mientras la otra mano descansaba</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;No hay nada que mostrar para esta selección&lt;/h2&gt;&lt;p&gt;El jugador, el periodo y el ejercicio que elegiste arriba no contienen pulsaciones. Elige otro jugador, un periodo más largo o todos los ejercicios.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -192,40 +192,69 @@ void AdaptiveDrill::showPace(Hand h)
 
 QString AdaptiveDrill::whatChanged() const
 {
+    QString text = endMessage(m_before, m_model, inPlay(Hand::Left), inPlay(Hand::Right));
+    if (m_breakSuggested)
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + ::text(BreakText);
+    return text;
+}
+
+QString AdaptiveDrill::endMessage(const WeaknessModel &before, const WeaknessModel &now, bool left,
+                                  bool right)
+{
     struct Pick {
         Hand hand = Hand::Left;
         int finger = 0;
         double value = 0;
+        int fasterMs = 0;
+        bool fewerWrong = false;
     };
     Pick improved, weakest;
     for (Hand h : {Hand::Left, Hand::Right}) {
-        if (!inPlay(h))
+        if (!(h == Hand::Left ? left : right))
             continue;
+        const int hi = index(h);
         for (int f = 1; f <= 5; ++f) {
-            const auto now = m_model.weakness(index(h), f);
-            if (!now)
+            const auto weakness = now.weakness(hi, f);
+            if (!weakness)
                 continue;
-            if (*now > weakest.value)
-                weakest = {h, f, *now};
-            const auto was = m_before.weakness(index(h), f);
-            if (was && *was - *now > improved.value)
-                improved = {h, f, *was - *now};
+            if (*weakness > weakest.value)
+                weakest = {h, f, *weakness};
+            // The weakness counts a wrong strike as a slow one, so its drop is no speed:
+            // it only picks the finger, and what changed is said in the two measures.
+            const auto was = before.weakness(hi, f);
+            if (!was || *was - *weakness <= improved.value)
+                continue;
+            const auto wasMs = before.smoothedTimeMs(hi, f);
+            const auto nowMs = now.smoothedTimeMs(hi, f);
+            const int faster = wasMs && nowMs ? qRound(*wasMs - *nowMs) : 0;
+            const bool fewerWrong = now.errorRate(hi, f) < before.errorRate(hi, f) - 0.005;
+            if (faster >= 1 || fewerWrong)
+                improved = {h, f, *was - *weakness, faster, fewerWrong};
         }
     }
     const auto name = [](const Pick &p) {
-        return (p.hand == Hand::Left ? text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1"))
-                                     : text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
+        return (p.hand == Hand::Left ? ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1"))
+                                     : ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
             .arg(Statistics::fingerName(p.finger));
     };
     QStringList lines;
-    if (improved.finger)
-        lines << text(QT_TRANSLATE_NOOP("AdaptiveDrill", "Most improved: %1, %2 ms better."))
+    if (improved.finger && improved.fasterMs >= 1) {
+        lines << ::text(
+                     improved.fewerWrong
+                         ? QT_TRANSLATE_NOOP("AdaptiveDrill",
+                                             "Most improved: %1, %2 ms faster on right "
+                                             "strikes and fewer wrong strikes.")
+                         : QT_TRANSLATE_NOOP("AdaptiveDrill",
+                                             "Most improved: %1, %2 ms faster on right strikes."))
                      .arg(name(improved))
-                     .arg(qRound(improved.value));
+                     .arg(improved.fasterMs);
+    } else if (improved.finger) {
+        lines << ::text(
+                     QT_TRANSLATE_NOOP("AdaptiveDrill", "Most improved: %1, fewer wrong strikes."))
+                     .arg(name(improved));
+    }
     if (weakest.finger)
-        lines << text(QT_TRANSLATE_NOOP("AdaptiveDrill", "Weakest now: %1.")).arg(name(weakest));
-    if (m_breakSuggested)
-        lines << text(BreakText);
+        lines << ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "Weakest now: %1.")).arg(name(weakest));
     return lines.join(u' ');
 }
 

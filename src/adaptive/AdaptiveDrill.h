@@ -42,6 +42,11 @@ public:
     void setStartIntervalMs(int ms);
 
     const WeaknessModel &model() const { return m_model; }
+    // What the exercise's end says of the hands in play: the finger that improved most,
+    // in the measures that improved (faster right strikes, fewer wrong ones), and the
+    // weakest finger now.
+    static QString endMessage(const WeaknessModel &before, const WeaknessModel &now, bool left,
+                              bool right);
     int intervalMs(Hand h) const { return m_pace[index(h)].intervalMs(); }
 
 protected:

@@ -18,15 +18,43 @@ int problem(const QString &text)
     return 1;
 }
 
+// Why a history opened only to read cannot be read; empty when it can (a missing file
+// reads as a history with nothing in it).
+QString unreadable(const HistoryStore &store)
+{
+    const QString path = store.path();
+    switch (store.failure()) {
+    case HistoryStore::Failure::None:
+    case HistoryStore::Failure::Missing:
+    case HistoryStore::Failure::ReadOnly:
+        return {};
+    case HistoryStore::Failure::Busy:
+        return QStringLiteral("the practice history %1 is in use by another program (busy); "
+                              "nothing was read, try again when it is done")
+            .arg(path);
+    case HistoryStore::Failure::OlderVersion:
+        return QStringLiteral("the practice history %1 is of an older version; start Moravel "
+                              "once to bring it up to date")
+            .arg(path);
+    case HistoryStore::Failure::Damaged:
+        return QStringLiteral("the practice history %1 is damaged: %2")
+            .arg(path, store.failureDetail());
+    case HistoryStore::Failure::Unreadable:
+        break;
+    }
+    return QStringLiteral("the practice history %1 cannot be read: %2")
+        .arg(path, store.failureDetail());
+}
+
 } // namespace
 
 namespace HistoryCommands {
 
 int exportHistory(const QString &historyPath, const QString &csvPath, const QString &player)
 {
-    const HistoryStore store(historyPath);
-    if (!store.isOpen())
-        return problem(QStringLiteral("the practice history %1 cannot be read").arg(historyPath));
+    const HistoryStore store(historyPath, HistoryStore::Mode::Read);
+    if (const QString why = unreadable(store); !why.isEmpty())
+        return problem(why);
     // Written whole or not at all: an export that stops half way leaves no half file.
     QSaveFile out(csvPath);
     if (!out.open(QIODevice::WriteOnly))
@@ -58,14 +86,18 @@ int importHistory(const QString &historyPath, const QString &csvPath)
 
 int report(const QString &historyPath, const QString &player)
 {
-    const HistoryStore store(historyPath);
-    if (!store.isOpen())
-        return problem(QStringLiteral("the practice history %1 cannot be read").arg(historyPath));
+    const HistoryStore store(historyPath, HistoryStore::Mode::Read);
+    if (const QString why = unreadable(store); !why.isEmpty())
+        return problem(why);
     HistoryFilter filter;
     filter.player = player;
     const QDateTime now = QDateTime::currentDateTime();
-    const StatisticsResult result =
-        Statistics::compute(store.load(filter, now), store.loadPrevious(filter, now), filter);
+    const HistoryData data = store.load(filter, now);
+    if (!store.readError().isEmpty())
+        return problem(QStringLiteral("the practice history %1 cannot be read: %2")
+                           .arg(historyPath, store.readError()));
+    const HistoryData previous = store.loadPrevious(filter, now);
+    const StatisticsResult result = Statistics::compute(data, previous, filter);
     const QString heading = player.isEmpty()
                                 ? QStringLiteral("Moravel practice report, all players")
                                 : QStringLiteral("Moravel practice report for %1").arg(player);

@@ -56,8 +56,8 @@ struct Options {
         QStringLiteral("file")};
     QCommandLineOption exportHistory{
         QStringLiteral("export-history"),
-        QStringLiteral("Write the practice history to <file> as CSV, one row per strike, and "
-                       "quit."),
+        QStringLiteral("Write the practice history to <file> as CSV, one row per strike and one "
+                       "per task left unanswered, and quit."),
         QStringLiteral("file")};
     QCommandLineOption importHistory{
         QStringLiteral("import-history"),

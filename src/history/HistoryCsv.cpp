@@ -2,6 +2,7 @@
 #include "history/HistoryCsv.h"
 
 #include <QIODevice>
+#include <QUtf8StringView>
 
 namespace HistoryCsv {
 
@@ -14,6 +15,34 @@ const QStringList &columns()
         QStringLiteral("anticipated"), QStringLiteral("reaction_ms"), QStringLiteral("points"),
         QStringLiteral("device"),      QStringLiteral("velocity")};
     return names;
+}
+
+const QStringList &addedColumns()
+{
+    static const QStringList names = {QStringLiteral("record"), QStringLiteral("memorize"),
+                                      QStringLiteral("at_ms"), QStringLiteral("shown_ms")};
+    return names;
+}
+
+QStringList header(int format)
+{
+    switch (format) {
+    case 1:
+        return columns();
+    case 2:
+        return columns() + addedColumns();
+    default:
+        return {};
+    }
+}
+
+int formatOf(const QStringList &names)
+{
+    for (int format = 1; format <= LatestFormat; ++format) {
+        if (names == header(format))
+            return format;
+    }
+    return 0;
 }
 
 QByteArray record(const QStringList &fields)
@@ -35,6 +64,59 @@ QByteArray record(const QStringList &fields)
     return out + "\r\n";
 }
 
+namespace {
+
+bool formulaStart(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// Whether the text is some 's (at least `quotes`) and then a character a formula begins with.
+bool quotesThenFormula(const QString &text, qsizetype quotes)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'\'')
+        ++at;
+    return at >= quotes && at < text.size() && formulaStart(text[at]);
+}
+
+} // namespace
+
+QString neutralised(const QString &text)
+{
+    return quotesThenFormula(text, 0) ? u'\'' + text : text;
+}
+
+QString restored(const QString &cell)
+{
+    return quotesThenFormula(cell, 1) ? cell.mid(1) : cell;
+}
+
+QString quoted(const QString &field)
+{
+    return u'"' + escaped(field) + u'"';
+}
+
+QString escaped(const QString &field)
+{
+    QString out;
+    for (const QChar c : field) {
+        if (c == u'"' || c == u'\\')
+            out += u'\\' + QString(c);
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool Reader::fail(const QString &what)
 {
     m_error = QStringLiteral("line %1: %2").arg(m_recordLine).arg(what);
@@ -45,6 +127,22 @@ bool Reader::next(QStringList &fields)
 {
     fields.clear();
     m_recordLine = m_line;
+    if (!m_started) {
+        m_started = true;
+        char bom[3];
+        if (m_in.peek(bom, 3) == 3 && QByteArray(bom, 3) == "\xef\xbb\xbf")
+            m_in.skip(3);
+    }
+    bool notUtf8 = false;
+    // Each field is decoded whole, so a character is never split between two reads.
+    const auto text = [&notUtf8](const QByteArray &bytes) {
+        notUtf8 = notUtf8 || !QUtf8StringView(bytes).isValidUtf8();
+        return QString::fromUtf8(bytes);
+    };
+    const auto done = [&] {
+        return notUtf8 ? fail(QStringLiteral("the text is not UTF-8 (save the file as UTF-8)"))
+                       : true;
+    };
     QByteArray field;
     qsizetype size = 0;
     bool quoted = false;    // inside a quoted field
@@ -76,7 +174,7 @@ bool Reader::next(QStringList &fields)
                 return fail(QStringLiteral("a quote inside a field that is not quoted"));
             quoted = wasQuoted = true;
         } else if (c == ',') {
-            fields << QString::fromUtf8(field);
+            fields << text(field);
             field.clear();
             wasQuoted = false;
         } else if (c == '\r' || c == '\n') {
@@ -86,8 +184,8 @@ bool Reader::next(QStringList &fields)
                     m_in.getChar(&after);
             }
             ++m_line;
-            fields << QString::fromUtf8(field);
-            return true;
+            fields << text(field);
+            return done();
         } else {
             if (wasQuoted)
                 return fail(QStringLiteral("text after the closing quote of a field"));
@@ -98,8 +196,8 @@ bool Reader::next(QStringList &fields)
         return fail(QStringLiteral("a quoted field is not closed"));
     if (!any)
         return false;
-    fields << QString::fromUtf8(field);
-    return true;
+    fields << text(field);
+    return done();
 }
 
 } // namespace HistoryCsv

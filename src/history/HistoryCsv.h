@@ -11,10 +11,32 @@ class QIODevice;
 // break are quoted, quotes inside doubled; records end with CR LF; UTF-8.
 namespace HistoryCsv {
 
-// The columns of an export, in order.
+// The format is known by its header. Format 1 has one row per strike with the columns of
+// `columns()`. Format 2 (what the program writes) keeps them, with the same meaning, and
+// adds `addedColumns()`: record ("strike", or "task" for a task no strike answered, whose
+// strike columns are empty), memorize (0/1), at_ms (the strike's time from the exercise's
+// start) and shown_ms (when its task was shown). Both are read.
+inline constexpr int LatestFormat = 2;
 const QStringList &columns();
+const QStringList &addedColumns();
+// The header of a format, or empty when there is no such format.
+QStringList header(int format);
+// The format whose header this is, or 0.
+int formatOf(const QStringList &header);
 
 QByteArray record(const QStringList &fields);
+
+// A text cell a spreadsheet would run as a formula (beginning with =, +, -, @, tab or CR)
+// gets a leading ', as spreadsheets expect; so does one that already begins with 's and
+// then such a character, so that `restored` gives every text back exactly.
+QString neutralised(const QString &text);
+QString restored(const QString &cell);
+
+// A field as an error message shows it: in quotes, with quotes, backslashes and control
+// characters (a NUL byte too) written as escapes, so a message is never cut short.
+QString quoted(const QString &field);
+// The same without the quotes around it.
+QString escaped(const QString &field);
 
 // Reads records one by one, counting lines so a fault can be named.
 class Reader {
@@ -23,7 +45,8 @@ public:
     static constexpr qsizetype MaxRecordBytes = 1 << 20;
 
     explicit Reader(QIODevice &in) : m_in(in) {}
-    // The next record; false at the end or on a fault (then error() says which).
+    // The next record; false at the end or on a fault (then error() says which). Text
+    // that is not UTF-8 is a fault; a byte order mark at the start is skipped.
     bool next(QStringList &fields);
     QString error() const { return m_error; }
     // The line the last record began on, from 1.
@@ -36,6 +59,7 @@ private:
     QString m_error;
     int m_line = 1;
     int m_recordLine = 1;
+    bool m_started = false;
 };
 
 } // namespace HistoryCsv

@@ -2,6 +2,7 @@
 #include "history/HistoryStore.h"
 
 #include "history/HistoryCsv.h"
+#include "settings/PlayerName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,14 +10,17 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -66,6 +70,40 @@ QVariant optional(const std::optional<double> &value)
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
 }
 
+// SQLite's primary result code behind a failed statement.
+int sqliteCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+// SQLITE_CORRUPT, SQLITE_NOTADB: the only failures that make a file one to set aside.
+bool isCorrupt(int code)
+{
+    return code == 11 || code == 26;
+}
+
+// SQLITE_BUSY, SQLITE_LOCKED: another connection holds the file.
+bool isBusy(int code)
+{
+    return code == 5 || code == 6;
+}
+
+// Whether the user may write the file (and its folder, where SQLite keeps the -wal and
+// -shm): empty when so, else why not. A file whose mode says read-only is taken at its
+// word even where the system would let the user write it (root).
+QString cannotWrite(const QString &path)
+{
+    const auto writable = [](const QFileInfo &info) {
+        return info.isWritable() && info.permission(QFileDevice::WriteOwner);
+    };
+    const QFileInfo file(path);
+    if (!writable(file))
+        return QCoreApplication::translate("HistoryStore", "the file is read-only");
+    if (!writable(QFileInfo(file.absolutePath())))
+        return QCoreApplication::translate("HistoryStore", "its folder is read-only");
+    return {};
+}
+
 QVariant fingerOrNull(int finger)
 {
     return finger >= 1 && finger <= 5 ? QVariant(finger) : QVariant(QMetaType(QMetaType::Int));
@@ -86,26 +124,16 @@ qint64 periodLengthMs(HistoryFilter::Period period)
 } // namespace
 
 HistoryStore::HistoryStore(const QString &path, bool check)
+    : HistoryStore(path, Mode::Record, check)
+{}
+
+HistoryStore::HistoryStore(const QString &path, Mode mode, bool check)
     : m_path(path), m_connection(nextConnectionName())
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!openFile(false)) {
-        // A file that does not even open is set aside as a damaged one would be.
-        if (QFileInfo::exists(path)) {
-            setAside();
-            openFile(false);
-        }
-        if (!m_open)
-            return;
-    }
-    if (check && looksDamaged()) {
-        closeFile();
-        setAside();
-        if (!openFile(false))
-            return;
-    }
-    if (!prepareSchema())
-        closeFile();
+    if (mode == Mode::Read)
+        openForReading();
+    else
+        openForRecording(check);
 }
 
 HistoryStore::~HistoryStore()
@@ -118,19 +146,31 @@ QSqlDatabase HistoryStore::db() const
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool HistoryStore::openFile(bool readOnly)
+bool HistoryStore::openFile(Access access)
 {
     closeFile();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_path);
         // Two copies of the program may write at once: wait for the other's transaction.
-        db.setConnectOptions(readOnly
-                                 ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
-                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+        if (access == Access::Immutable) {
+            // Nobody can write the file, so SQLite may read it without a -shm beside it
+            // (which a read-only folder could not hold anyway).
+            db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath())
+                                   .toString(QUrl::FullyEncoded) +
+                               QStringLiteral("?immutable=1"));
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+        } else {
+            db.setDatabaseName(m_path);
+            if (access == Access::ReadOnly)
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        }
+        db.setConnectOptions(options);
         m_open = db.open();
+        if (!m_open)
+            m_lastText = db.lastError().databaseText();
     }
-    m_readOnly = readOnly;
+    m_readOnly = access != Access::ReadWrite;
     if (!m_open)
         QSqlDatabase::removeDatabase(m_connection);
     return m_open;
@@ -150,17 +190,134 @@ bool HistoryStore::exec(const QString &sql) const
     QSqlQuery query(db());
     if (query.exec(sql))
         return true;
+    m_lastCode = sqliteCode(query.lastError());
+    m_lastText = query.lastError().databaseText();
     std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
                  qPrintable(query.lastError().text()));
     return false;
 }
 
-bool HistoryStore::looksDamaged()
+void HistoryStore::failed(Failure failure, const QString &detail)
+{
+    closeFile();
+    m_failure = failure;
+    m_failureDetail = detail;
+}
+
+void HistoryStore::openForRecording(bool check)
+{
+    const QFileInfo file(m_path);
+    QDir().mkpath(file.absolutePath());
+    if (file.exists()) {
+        const QString why = cannotWrite(m_path);
+        if (!why.isEmpty()) {
+            // Shown as it is, and the player told that nothing is added.
+            openForReading();
+            if (m_failure == Failure::None || m_failure == Failure::Missing) {
+                m_failure = Failure::ReadOnly;
+                m_notice = QCoreApplication::translate(
+                               "HistoryStore", "The practice history %1 can only be read (%2). It "
+                                               "is shown, but practice is not being recorded.")
+                               .arg(m_path, why);
+                return;
+            }
+            // Too old to be read as it is, and it may not be brought forward.
+            if (m_failure == Failure::OlderVersion)
+                m_failureDetail = why;
+        }
+    }
+    if (m_failure == Failure::None && !openFile(Access::ReadWrite))
+        failed(Failure::Unreadable, m_lastText);
+    if (m_failure == Failure::None && check) {
+        switch (checkFile()) {
+        case Check::Healthy:
+            break;
+        case Check::Damaged:
+            closeFile();
+            setAside();
+            if (!openFile(Access::ReadWrite))
+                return;
+            break;
+        case Check::Busy:
+            failed(Failure::Busy, QString());
+            break;
+        case Check::Failed:
+            failed(Failure::Unreadable, m_failureDetail);
+            break;
+        }
+    }
+    if (m_failure == Failure::None && !prepareSchema()) {
+        failed(isBusy(m_lastCode) ? Failure::Busy : Failure::Unreadable, m_lastText);
+    }
+    if (m_failure == Failure::Busy) {
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore", "The practice history %1 is in use by another program. "
+                                       "Practice is not being recorded; close the other program "
+                                       "and start Moravel again.")
+                       .arg(m_path);
+    } else if (m_failure != Failure::None && m_notice.isEmpty()) {
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore",
+                       "The practice history %1 cannot be opened (%2). Practice is not being "
+                       "recorded.")
+                       .arg(m_path, m_failureDetail);
+    }
+}
+
+void HistoryStore::openForReading()
+{
+    const QFileInfo file(m_path);
+    if (!file.exists()) {
+        m_failure = Failure::Missing;
+        return;
+    }
+    // A -wal beside the file means a writer has it open (or was killed): read through the
+    // files it keeps. Without one, a connection that may write removes the -wal and -shm
+    // it makes when it closes, as the last one; where nobody may write, nothing changes
+    // the file while it is read.
+    Access access = Access::Immutable;
+    if (QFileInfo::exists(m_path + QStringLiteral("-wal")))
+        access = Access::ReadOnly;
+    else if (cannotWrite(m_path).isEmpty())
+        access = Access::ReadWrite;
+    if (!openFile(access)) {
+        failed(Failure::Unreadable, m_lastText);
+        return;
+    }
+    m_readOnly = true;
+    QSqlQuery query(db());
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        const int code = sqliteCode(query.lastError());
+        const QString detail = query.lastError().databaseText();
+        query.finish();
+        failed(isBusy(code)      ? Failure::Busy
+               : isCorrupt(code) ? Failure::Damaged
+                                 : Failure::Unreadable,
+               detail);
+        return;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version == 0)
+        failed(Failure::Missing, QString()); // created, but nothing recorded in it
+    else if (version < SchemaVersion)
+        failed(Failure::OlderVersion, QString());
+    else if (version > SchemaVersion)
+        m_notice = QCoreApplication::translate(
+                       "HistoryStore", "The practice history %1 was written by a newer version of "
+                                       "Moravel. It is shown, but nothing is added to it.")
+                       .arg(m_path);
+}
+
+HistoryStore::Check HistoryStore::checkFile()
 {
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
-        return true;
-    return query.value(0).toString() != QLatin1String("ok");
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        const int code = sqliteCode(query.lastError());
+        m_failureDetail = query.lastError().databaseText();
+        return isCorrupt(code) ? Check::Damaged : isBusy(code) ? Check::Busy : Check::Failed;
+    }
+    return query.value(0).toString() == QLatin1String("ok") ? Check::Healthy : Check::Damaged;
 }
 
 void HistoryStore::setAside()
@@ -194,8 +351,11 @@ void HistoryStore::setAside()
 bool HistoryStore::prepareSchema()
 {
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        m_lastCode = sqliteCode(query.lastError());
+        m_lastText = query.lastError().databaseText();
         return false;
+    }
     const int version = query.value(0).toInt();
     query.finish();
     if (version > SchemaVersion) {
@@ -203,7 +363,9 @@ bool HistoryStore::prepareSchema()
                        "HistoryStore", "The practice history %1 was written by a newer version of "
                                        "Moravel. It is shown, but nothing is added to it.")
                        .arg(m_path);
-        return openFile(true);
+        // Nothing is written through this connection from now on.
+        m_readOnly = true;
+        return true;
     }
     if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return false;
@@ -364,6 +526,7 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                                       bool lastOnly) const
 {
     HistoryData data;
+    m_readError.clear();
     if (!m_open)
         return data;
     // The exercises first; tasks and strikes then come by exercise, in one pass each.
@@ -391,8 +554,9 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                               lastOnly ? QStringLiteral("LIMIT 1") : QString()));
     bind(sessions);
     if (!sessions.exec()) {
+        m_readError = sessions.lastError().text();
         std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
-                     qPrintable(sessions.lastError().text()));
+                     qPrintable(m_readError));
         return data;
     }
     while (sessions.next()) {
@@ -408,6 +572,8 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
         s.totalScore = sessions.value(8).toInt();
         data.sessions << s;
     }
+    if (sessions.lastError().isValid())
+        m_readError = sessions.lastError().text();
     if (data.sessions.isEmpty())
         return data;
 
@@ -435,6 +601,8 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             data.tasks << t;
         }
     }
+    if (tasks.lastError().isValid())
+        m_readError = tasks.lastError().text();
     QSqlQuery strikes(db());
     strikes.setForwardOnly(true);
     strikes.prepare(
@@ -462,41 +630,116 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
             data.strikes << s;
         }
     }
+    if (strikes.lastError().isValid())
+        m_readError = strikes.lastError().text();
     return data;
 }
 
 bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const
 {
+    const QStringList header = HistoryCsv::header(HistoryCsv::LatestFormat);
     if (!m_open) {
+        // A history not yet begun exports as its header alone.
+        if (m_failure == Failure::Missing)
+            return out.write(HistoryCsv::record(header)) > 0;
         if (error)
             *error = QStringLiteral("the practice history %1 cannot be read").arg(m_path);
         return false;
     }
-    QSqlQuery query(db());
+    // Exercise by exercise: its strikes in the order they came, then the tasks that no
+    // strike answered (they tell when the other hand was busy). An exercise's tasks are
+    // read when its first strike comes, off their primary key.
+    QSqlQuery query(db()), tasks(db());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT x.uid, x.player, x.kind, x.started, s.hand, s.task, s.expected, s.struck,"
-        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity"
-        " FROM strikes s JOIN sessions x ON x.id = s.session"
+        " s.correct, s.anticipated, s.reaction_ms, s.points, s.device, s.velocity, s.memorize,"
+        " s.at_ms, x.id FROM strikes s JOIN sessions x ON x.id = s.session"
         " WHERE (COALESCE(:player1, '') = '' OR x.player = :player2)"
         " ORDER BY x.started_epoch_ms, x.id, s.id"));
     query.bindValue(QStringLiteral(":player1"), player);
     query.bindValue(QStringLiteral(":player2"), player);
+    tasks.setForwardOnly(true);
+    tasks.prepare(QStringLiteral("SELECT hand, task, expected, memorize, shown_ms FROM tasks"
+                                 " WHERE session = ? ORDER BY hand, task"));
     if (!query.exec()) {
         if (error)
             *error = query.lastError().text();
         return false;
     }
-    bool ok = out.write(HistoryCsv::record(HistoryCsv::columns())) > 0;
-    const auto text = [&](int column) {
-        const QVariant v = query.value(column);
-        return v.isNull() ? QString() : v.toString();
+    struct Task {
+        QString expected, memorize, shownMs;
+        bool answered = false;
     };
+    QMap<QPair<int, int>, Task> shown; // of the current exercise, by hand and task
+    QStringList exercise;              // its uid, player, kind and start, as written
+    qint64 current = -1;
+    const auto text = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
+    const auto hand = [](int h) { return h == 0 ? QStringLiteral("L") : QStringLiteral("R"); };
+    bool ok = out.write(HistoryCsv::record(header)) > 0;
+    const auto unanswered = [&] {
+        for (auto it = shown.cbegin(); ok && it != shown.cend(); ++it) {
+            if (it->answered)
+                continue;
+            ok = out.write(
+                     HistoryCsv::record(exercise + QStringList{hand(it.key().first),
+                                                               QString::number(it.key().second),
+                                                               it->expected,
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               {},
+                                                               QStringLiteral("task"),
+                                                               it->memorize,
+                                                               {},
+                                                               it->shownMs})) > 0;
+        }
+    };
+    QStringList fields;
     while (ok && query.next()) {
-        ok = out.write(HistoryCsv::record(
-                 {text(0), text(1), text(2), text(3),
-                  query.value(4).toInt() == 0 ? QStringLiteral("L") : QStringLiteral("R"), text(5),
-                  text(6), text(7), text(8), text(9), text(10), text(11), text(12), text(13)})) > 0;
+        if (const qint64 id = query.value(16).toLongLong(); id != current) {
+            unanswered();
+            current = id;
+            shown.clear();
+            tasks.addBindValue(id);
+            if (!tasks.exec())
+                break;
+            while (tasks.next()) {
+                shown.insert(
+                    {tasks.value(0).toInt(), tasks.value(1).toInt()},
+                    Task{text(tasks.value(2)), text(tasks.value(3)), text(tasks.value(4))});
+            }
+            // The texts a player or another computer chose never run as spreadsheet
+            // formulas.
+            exercise = {HistoryCsv::neutralised(text(query.value(0))),
+                        HistoryCsv::neutralised(text(query.value(1))), text(query.value(2)),
+                        text(query.value(3))};
+        }
+        const int h = query.value(4).toInt();
+        const int number = query.value(5).toInt();
+        const auto task = shown.find({h, number});
+        if (task != shown.end())
+            task->answered = true;
+        fields = exercise;
+        fields << hand(h) << QString::number(number);
+        for (int c = 6; c <= 13; ++c)
+            fields << text(query.value(c));
+        fields[12] = HistoryCsv::neutralised(fields[12]);
+        fields << QStringLiteral("strike") << text(query.value(14)) << text(query.value(15))
+               << (task != shown.end() ? task->shownMs : QString());
+        ok = out.write(HistoryCsv::record(fields)) > 0;
+    }
+    if (ok)
+        unanswered();
+    for (const QSqlQuery *q : {&query, &tasks}) {
+        if (ok && q->lastError().isValid()) {
+            if (error)
+                *error = q->lastError().text();
+            return false;
+        }
     }
     if (!ok && error)
         *error = out.errorString();
@@ -511,8 +754,10 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         return result;
     }
     struct Row {
-        int hand, task, expected, struck, correct, anticipated, points;
-        std::optional<double> reaction;
+        bool taskOnly = false; // a task that no strike answered
+        int hand = 0, task = 0, expected = 0, struck = 0, correct = 0, anticipated = 0, points = 0;
+        bool memorize = false;
+        std::optional<double> reaction, atMs, shownMs;
         QString device;
         std::optional<int> velocity;
     };
@@ -526,12 +771,15 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
 
     HistoryCsv::Reader reader(in);
     QStringList fields;
-    if (!reader.next(fields) || fields != HistoryCsv::columns()) {
-        result.error = reader.error().isEmpty() ? QStringLiteral("line 1: the header is not %1")
-                                                      .arg(HistoryCsv::columns().join(u','))
-                                                : reader.error();
+    const int format = reader.next(fields) ? HistoryCsv::formatOf(fields) : 0;
+    if (!format) {
+        result.error = reader.error().isEmpty()
+                           ? QStringLiteral("line 1: the header is not %1")
+                                 .arg(HistoryCsv::header(HistoryCsv::LatestFormat).join(u','))
+                           : reader.error();
         return result;
     }
+    const QStringList header = HistoryCsv::header(format);
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
                                       QStringLiteral("memory"), QStringLiteral("preschool"),
                                       QStringLiteral("adaptive")};
@@ -541,10 +789,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         };
         if (fields.size() == 1 && fields.first().isEmpty())
             continue; // a blank line
-        if (fields.size() != HistoryCsv::columns().size()) {
-            refuse(QStringLiteral("%1 columns instead of %2")
-                       .arg(fields.size())
-                       .arg(HistoryCsv::columns().size()));
+        if (fields.size() != header.size()) {
+            refuse(
+                QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(header.size()));
             return result;
         }
         const auto integer = [&](int column, int low, int high, bool blankAllowed,
@@ -559,18 +806,36 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             out = value;
             return true;
         };
-        Row row{};
-        std::optional<int> task, expected, struck, correct, anticipated, points, velocity;
+        // A time in milliseconds, blank or within an hour of the exercise's start.
+        const auto milliseconds = [&](int column, bool negativeAllowed,
+                                      std::optional<double> &out) {
+            const QString &f = fields[column];
+            if (f.isEmpty())
+                return true;
+            bool ok = false;
+            const double value = f.toDouble(&ok);
+            if (!ok || !std::isfinite(value) || value >= 3.6e6 ||
+                value < (negativeAllowed ? -3.6e6 : 0))
+                return false;
+            out = value;
+            return true;
+        };
+        Row row;
+        std::optional<int> task, expected, struck, correct, anticipated, points, velocity, memorize;
         bool good = true;
         const auto check = [&](bool valid, const char *column) {
             if (good && !valid) {
-                refuse(QStringLiteral("%1 \"%2\" is not valid")
-                           .arg(QLatin1String(column),
-                                fields[HistoryCsv::columns().indexOf(QLatin1String(column))]));
+                const QString name = QLatin1String(column);
+                refuse(QStringLiteral("%1 %2 is not valid")
+                           .arg(name, HistoryCsv::quoted(fields[header.indexOf(name)])));
                 good = false;
             }
         };
-        const QString &uid = fields[0];
+        const QString uid = HistoryCsv::restored(fields[0]);
+        // A name gets the name prompt's rule: no line breaks or other control characters.
+        QString player = HistoryCsv::restored(fields[1]);
+        if (!player.isEmpty())
+            player = PlayerName::fromTyped(player);
         check(!uid.isEmpty(), "session");
         check(kinds.contains(fields[2]), "exercise");
         const QDateTime when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
@@ -578,39 +843,52 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         check(fields[4] == u"L" || fields[4] == u"R", "hand");
         check(integer(5, 1, 1000000, false, task), "task");
         check(integer(6, 1, 5, true, expected), "expected");
-        check(integer(7, 1, 5, false, struck), "struck");
-        check(integer(8, 0, 1, false, correct), "correct");
-        check(integer(9, 0, 1, false, anticipated), "anticipated");
-        bool reactionOk = true;
-        if (!fields[10].isEmpty()) {
-            row.reaction = fields[10].toDouble(&reactionOk);
-            reactionOk = reactionOk && *row.reaction >= 0 && *row.reaction < 3.6e6;
+        if (format >= 2) {
+            row.taskOnly = fields[14] == u"task";
+            check(row.taskOnly || fields[14] == u"strike", "record");
+            check(integer(15, 0, 1, false, memorize), "memorize");
+            check(milliseconds(16, true, row.atMs), "at_ms");
+            check(milliseconds(17, true, row.shownMs), "shown_ms");
         }
-        check(reactionOk, "reaction_ms");
-        check(integer(11, 0, 5, false, points), "points");
-        check(!fields[12].isEmpty(), "device");
-        check(integer(13, 0, 127, true, velocity), "velocity");
+        if (row.taskOnly) {
+            // A task row has nothing of a strike.
+            for (int c = 7; c <= 13; ++c)
+                check(fields[c].isEmpty(), qPrintable(header[c]));
+            check(fields[16].isEmpty(), "at_ms");
+            check(row.shownMs.has_value(), "shown_ms");
+        } else {
+            check(integer(7, 1, 5, false, struck), "struck");
+            check(integer(8, 0, 1, false, correct), "correct");
+            check(integer(9, 0, 1, false, anticipated), "anticipated");
+            check(milliseconds(10, false, row.reaction), "reaction_ms");
+            check(integer(11, 0, 5, false, points), "points");
+            check(!fields[12].isEmpty(), "device");
+            check(integer(13, 0, 127, true, velocity), "velocity");
+        }
         if (!good)
             return result;
         auto it = sessions.find(uid);
         if (it == sessions.end()) {
-            it = sessions.insert(uid, Session{fields[1], fields[2], fields[3], when, {}});
+            it = sessions.insert(uid, Session{player, fields[2], fields[3], when, {}});
             order << uid;
-        } else if (it->player != fields[1] || it->kind != fields[2] || it->started != fields[3]) {
+        } else if (it->player != player || it->kind != fields[2] || it->started != fields[3]) {
             refuse(
                 QStringLiteral("the exercise %1 has other player, kind or start in an earlier row")
-                    .arg(uid));
+                    .arg(HistoryCsv::escaped(uid)));
             return result;
         }
         row.hand = fields[4] == u"L" ? 0 : 1;
         row.task = *task;
         row.expected = expected.value_or(0);
-        row.struck = *struck;
-        row.correct = *correct;
-        row.anticipated = *anticipated;
-        row.points = *points;
-        row.device = fields[12];
-        row.velocity = velocity;
+        row.memorize = memorize.value_or(0) != 0;
+        if (!row.taskOnly) {
+            row.struck = *struck;
+            row.correct = *correct;
+            row.anticipated = *anticipated;
+            row.points = *points;
+            row.device = HistoryCsv::restored(fields[12]);
+            row.velocity = velocity;
+        }
         it->rows << row;
     }
     if (!reader.error().isEmpty()) {
@@ -623,14 +901,18 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         result.error = database.lastError().text();
         return result;
     }
-    QSqlQuery known(database), session(database), strike(database);
+    QSqlQuery known(database), session(database), strike(database), shown(database);
     known.prepare(QStringLiteral("SELECT 1 FROM sessions WHERE uid = ?"));
     session.prepare(QStringLiteral(
         "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
         " VALUES (?, ?, ?, '{}', ?, ?, 'imported')"));
     strike.prepare(QStringLiteral(
         "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
-        " reaction_ms, points, device, velocity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " reaction_ms, points, device, velocity, memorize, at_ms)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    // A task answered by several strikes comes with each of them: the first one counts.
+    shown.prepare(QStringLiteral("INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
+                                 " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)"));
     bool ok = true;
     for (const QString &uid : std::as_const(order)) {
         known.addBindValue(uid);
@@ -647,6 +929,17 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         ok = ok && session.exec();
         const qint64 id = session.lastInsertId().toLongLong();
         for (const Row &r : s.rows) {
+            if (r.shownMs) {
+                shown.addBindValue(id);
+                shown.addBindValue(r.hand);
+                shown.addBindValue(r.task);
+                shown.addBindValue(fingerOrNull(r.expected));
+                shown.addBindValue(r.memorize ? 1 : 0);
+                shown.addBindValue(*r.shownMs);
+                ok = ok && shown.exec();
+            }
+            if (r.taskOnly)
+                continue;
             strike.addBindValue(id);
             strike.addBindValue(r.hand);
             strike.addBindValue(r.task);
@@ -659,6 +952,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             strike.addBindValue(r.device);
             strike.addBindValue(r.velocity ? QVariant(*r.velocity)
                                            : QVariant(QMetaType(QMetaType::Int)));
+            strike.addBindValue(r.memorize ? 1 : 0);
+            strike.addBindValue(optional(r.atMs));
             ok = ok && strike.exec();
             ++result.strikes;
         }
@@ -667,7 +962,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     if (!ok) {
         database.rollback();
         result = Imported{};
-        result.error = strike.lastError().text() + session.lastError().text();
+        result.error =
+            strike.lastError().text() + session.lastError().text() + shown.lastError().text();
         return result;
     }
     result.ok = database.commit();

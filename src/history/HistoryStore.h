@@ -17,18 +17,27 @@ class QSqlDatabase;
 // every exercise, task and strike. One store is one connection, used from the thread
 // that opened it. The schema is versioned with PRAGMA user_version and brought forward
 // when an older file is opened; the journal is a write-ahead log, and a busy timeout
-// lets two running copies of the program both record. A file that cannot be read is set
-// aside under a dated name (never deleted) and a new one started; a file of a newer
-// schema is opened read-only and left untouched.
+// lets two running copies of the program both record. A file that SQLite calls corrupt
+// or not a database is set aside under a dated name (never deleted) and a new one
+// started; a file that is only busy is waited for and then reported, never set aside. A
+// file of a newer schema, or one the player may not write, is shown and left untouched.
 class HistoryStore {
 public:
     static constexpr int SchemaVersion = 2;
     static constexpr const char *FileName = "history.sqlite";
 
+    // Record: the program's own store, which creates the file and brings it forward.
+    // Read: for the commands that only read (--report, --export-history); the file is
+    // never moved, created or changed, and its folder gains no file.
+    enum class Mode { Record, Read };
+    // Why the store is not open, or cannot be written.
+    enum class Failure { None, Missing, Busy, Damaged, OlderVersion, ReadOnly, Unreadable };
+
     // Opens the file, creating it and its folder when they are missing. `check` runs the
     // damage check (a whole read of the file): the program's first store does it, the
     // recorder's own connection to the same file does not need to.
     explicit HistoryStore(const QString &path, bool check = true);
+    HistoryStore(const QString &path, Mode mode, bool check = true);
     ~HistoryStore();
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
@@ -41,6 +50,11 @@ public:
     QString notice() const { return m_notice; }
     // Where a damaged file was set aside; empty when it was not.
     QString setAsidePath() const { return m_setAside; }
+    Failure failure() const { return m_failure; }
+    // SQLite's own words for the failure, when it gave any.
+    QString failureDetail() const { return m_failureDetail; }
+    // What went wrong in the last load, empty when it read everything.
+    QString readError() const { return m_readError; }
 
     // Writes the events, in order, in one transaction. Events of an exercise whose start
     // this store has not seen are dropped.
@@ -70,11 +84,16 @@ private:
         qint64 session = 0;
         qint64 startNs = 0;
     };
+    enum class Access { ReadWrite, ReadOnly, Immutable };
+    enum class Check { Healthy, Damaged, Busy, Failed };
     QSqlDatabase db() const;
-    bool openFile(bool readOnly);
+    bool openFile(Access access);
     void closeFile();
+    void openForRecording(bool check);
+    void openForReading();
     bool prepareSchema();
-    bool looksDamaged();
+    Check checkFile();
+    void failed(Failure failure, const QString &detail);
     void setAside();
     bool exec(const QString &sql) const;
     HistoryData loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
@@ -86,5 +105,11 @@ private:
     bool m_readOnly = false;
     QString m_notice;
     QString m_setAside;
+    Failure m_failure = Failure::None;
+    QString m_failureDetail;
+    mutable QString m_readError;
+    // The last failed statement's SQLite code and words.
+    mutable int m_lastCode = 0;
+    mutable QString m_lastText;
     QHash<quint64, Exercise> m_exercises;
 };

@@ -348,6 +348,40 @@ void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, Ses
     }
 }
 
+// What a finger's wrong strikes struck, when that is clear: at least MinConfusions of
+// them on one finger, and at least twice as many as on any other. -1 otherwise, so a
+// tie is never named.
+int takenFor(const Result::Hand &hand, int finger)
+{
+    constexpr int MinConfusions = 3;
+    int best = -1, runnerUp = 0;
+    for (int s = 0; s < 5; ++s) {
+        if (s == finger)
+            continue;
+        const int count = hand.confusion[finger][s];
+        if (best < 0 || count > hand.confusion[finger][best]) {
+            runnerUp = best < 0 ? 0 : hand.confusion[finger][best];
+            best = s;
+        } else {
+            runnerUp = std::max(runnerUp, count);
+        }
+    }
+    const int top = best < 0 ? 0 : hand.confusion[finger][best];
+    return top >= MinConfusions && top >= 2 * runnerUp ? best : -1;
+}
+
+// Whether a finger is wrong often enough, on enough strikes, to be a finding.
+bool oftenWrong(const Result::Finger &finger)
+{
+    return finger.strikes >= 10 && finger.wrongShare() >= 0.1;
+}
+
+QString takenForPhrase(int finger)
+{
+    return QCoreApplication::translate("Statistics", ", most often taken for the %1")
+        .arg(Statistics::fingerName(finger + 1));
+}
+
 void addFindings(Result &result, const Result &before, const HistoryFilter *filter)
 {
     for (int h = 0; h < 2; ++h) {
@@ -365,6 +399,10 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                     .arg(handFinger(h, slowest + 1))
                     .arg(qRound(*finger.median))
                     .arg(percent(finger.wrongShare()));
+            // The slowest finger may be the one most often wrong too: its confusion is
+            // said here then.
+            if (const int s = takenFor(hand, slowest); oftenWrong(finger) && s >= 0)
+                text += takenForPhrase(s);
             const auto &was = before.hands[h].fingers[slowest].median;
             if (was && *was > 0 && filter &&
                 (filter->period == HistoryFilter::Period::Week ||
@@ -405,25 +443,17 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
         // The finger most often wrong, and what it was taken for.
         int wrongest = -1;
         for (int f = 0; f < 5; ++f) {
-            if (hand.fingers[f].strikes >= 10 && hand.fingers[f].wrongShare() >= 0.1 &&
+            if (oftenWrong(hand.fingers[f]) &&
                 (wrongest < 0 ||
                  hand.fingers[f].wrongShare() > hand.fingers[wrongest].wrongShare()))
                 wrongest = f;
         }
         if (wrongest >= 0 && wrongest != slowest) {
-            int takenFor = -1;
-            for (int s = 0; s < 5; ++s) {
-                if (s != wrongest && hand.confusion[wrongest][s] > 0 &&
-                    (takenFor < 0 ||
-                     hand.confusion[wrongest][s] > hand.confusion[wrongest][takenFor]))
-                    takenFor = s;
-            }
             QString text =
                 QCoreApplication::translate("Statistics", "%1: %2 % wrong")
                     .arg(handFinger(h, wrongest + 1), percent(hand.fingers[wrongest].wrongShare()));
-            if (takenFor >= 0)
-                text += QCoreApplication::translate("Statistics", ", most often taken for the %1")
-                            .arg(Statistics::fingerName(takenFor + 1));
+            if (const int s = takenFor(hand, wrongest); s >= 0)
+                text += takenForPhrase(s);
             result.findings << text;
         }
     }
@@ -474,9 +504,13 @@ Result computeWith(const HistoryData &data, const HistoryData &previous,
     Result result;
     QHash<qint64, SessionView> sessions = bySession(data);
     result.exercises = int(data.sessions.size());
-    result.strikes = int(data.strikes.size());
     result.empty = data.strikes.isEmpty();
     fillFingers(data, result.hands, sessions);
+    // What the finger tables count: strikes played for points, not notes being memorized.
+    for (const Result::Hand &hand : result.hands) {
+        for (const Result::Finger &finger : hand.fingers)
+            result.strikes += finger.strikes;
+    }
     fillTransitions(result.hands, sessions);
     fillProgress(data, result.hands, sessions);
     fillTwoHandCost(result.hands, sessions);

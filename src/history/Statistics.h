@@ -73,7 +73,7 @@ struct StatisticsResult {
 
     bool empty = true;
     int exercises = 0;
-    int strikes = 0;
+    int strikes = 0;           // as the finger tables count them, notes being memorized left out
     std::array<Hand, 2> hands; // 0 left, 1 right
     // 100: the hands strike together no more often than chance; 0: always together.
     std::optional<double> coupling;

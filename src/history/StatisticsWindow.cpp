@@ -13,14 +13,18 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
+#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -70,7 +74,7 @@ QChartView *chartView(QChart *chart, QWidget *parent)
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto *view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(260);
+    view->setMinimumHeight(160);
     return view;
 }
 
@@ -109,7 +113,10 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
 {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(tr("Statistics"));
-    resize(900, 680);
+    // As large as it was designed, but never larger than the screen (1024 x 600 netbooks),
+    // with room left for a title bar.
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(900, screen.width()), std::min(680, screen.height() - 40));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -165,6 +172,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     empty->setAlignment(Qt::AlignCenter);
     empty->setMargin(40);
     m_pages->addWidget(empty);
+    auto *nothingChosen =
+        new QLabel(tr("<h2>Nothing to show for this choice</h2>"
+                      "<p>The player, period and exercise chosen above leave no strikes. "
+                      "Choose another player, a longer period or all exercises.</p>"),
+                   m_pages);
+    nothingChosen->setObjectName(QStringLiteral("lblNothingChosen"));
+    nothingChosen->setWordWrap(true);
+    nothingChosen->setAlignment(Qt::AlignCenter);
+    nothingChosen->setMargin(40);
+    m_pages->addWidget(nothingChosen);
 
     m_tabs = new QTabWidget(m_pages);
     m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -190,7 +207,11 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     for (int f = 1; f <= 5; ++f)
         rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
     m_fingerTable->setVerticalHeaderLabels(rows);
-    m_fingerTable->setMaximumHeight(190);
+    // Rows as tall as their text, so the chart keeps its room on a low screen.
+    const int row = m_fingerTable->fontMetrics().height() + 8;
+    m_fingerTable->verticalHeader()->setDefaultSectionSize(row);
+    m_fingerTable->setMaximumHeight(m_fingerTable->horizontalHeader()->sizeHint().height() +
+                                    5 * row + 2 * m_fingerTable->frameWidth());
     fingersLayout->addWidget(m_fingerTable);
     m_tabs->addTab(fingers, tr("&Fingers"));
 
@@ -234,6 +255,8 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     // Progress: each hand's speed and accuracy over time.
     m_progressChart = new QChart;
     m_progressChart->setTitle(tr("Progress"));
+    // Each line's marker drawn as the line itself: solid median, dashed accuracy.
+    m_progressChart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     m_tabs->addTab(chartView(m_progressChart, m_tabs), tr("P&rogress"));
 
     // Hands together: how independent the two hands are.
@@ -312,7 +335,8 @@ void StatisticsWindow::display(const StatisticsResult &result)
     if (result.empty) {
         m_findings->setText(QString());
         m_findings->hide();
-        m_pages->setCurrentIndex(0);
+        // Someone has practised (there are players to choose) when only the filter is empty.
+        m_pages->setCurrentIndex(m_player->count() > 1 ? 1 : 0);
         return;
     }
     QString findings = tr("<b>%1 %2, %3 strikes</b><ul style=\"margin-top:4px\">")
@@ -323,7 +347,7 @@ void StatisticsWindow::display(const StatisticsResult &result)
         findings += QStringLiteral("<li>%1</li>").arg(finding.toHtmlEscaped());
     m_findings->setText(findings + QStringLiteral("</ul>"));
     m_findings->show();
-    m_pages->setCurrentIndex(1);
+    m_pages->setCurrentWidget(m_tabs);
     showFingers(result);
     for (int h = 0; h < 2; ++h)
         showConfusion(m_confusion[h], result.hands[h]);
@@ -356,17 +380,27 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
                 f, 2 * h + 1,
                 cell(finger.strikes ? QStringLiteral("%1 %").arg(qRound(finger.wrongShare() * 100))
                                     : QStringLiteral("-")));
-            if (!finger.median)
-                continue;
-            const QString label =
-                QStringLiteral("%1 %2").arg(QLatin1Char(HandName[h][0])).arg(fingerHeader(f + 1));
-            auto *box = new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
-                                    *finger.upperQuartile, *finger.slowest, label);
-            box->setBrush(HandColour[h].lighter(130));
-            box->setPen(QPen(HandColour[h].darker(130), 1.5));
+        }
+        // A hand that played keeps a column for every finger, so a finger without right
+        // strikes stays in its place, empty, and the others do not shift.
+        const auto &fingers = result.hands[h].fingers;
+        if (std::none_of(fingers.begin(), fingers.end(), [](const auto &f) { return f.median; }))
+            continue;
+        for (int f = 0; f < 5; ++f) {
+            const StatisticsResult::Finger &finger = fingers[f];
+            // Short enough for the narrowest window: "L1" to "R5"; the table names them.
+            const QString label = QStringLiteral("%1%2").arg(tr(HandName[h]).left(1)).arg(f + 1);
+            auto *box = finger.median
+                            ? new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
+                                          *finger.upperQuartile, *finger.slowest, label)
+                            : new QBoxSet(label);
+            box->setBrush(finger.median ? QBrush(HandColour[h].lighter(130)) : QBrush(Qt::NoBrush));
+            box->setPen(finger.median ? QPen(HandColour[h].darker(130), 1.5)
+                                      : QPen(Qt::transparent, 0));
             series->append(box);
             categories << label;
-            top = std::max(top, *finger.slowest);
+            if (finger.slowest)
+                top = std::max(top, *finger.slowest);
         }
     }
     m_fingerTable->setColumnHidden(4, !touch);
@@ -376,6 +410,10 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
     x->append(categories);
     auto *y = new QValueAxis;
     y->setTitleText(tr("Reaction time (ms)"));
+    // A plain title fits beside the chart's height in the lowest window.
+    QFont title = y->titleFont();
+    title.setBold(false);
+    y->setTitleFont(title);
     y->setRange(0, std::max(100.0, top * 1.05));
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%d"));
@@ -460,7 +498,7 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         speed->setPointsVisible(true);
         auto *right = new QLineSeries;
         right->setName(tr("%1 hand, accuracy").arg(tr(HandName[h])));
-        right->setPen(QPen(HandColour[h].lighter(115), 1.5, Qt::DashLine));
+        right->setPen(QPen(HandColour[h].lighter(140), 1.5, Qt::DashLine));
         right->setPointsVisible(true);
         double sx = 0, sy = 0;
         int n = 0;
@@ -502,12 +540,32 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
         x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
                     QDateTime::fromMSecsSinceEpoch(last + margin));
-        x->setFormat(last - first < 2 * 86400000 ? QStringLiteral("d MMM hh:mm")
-                                                 : QStringLiteral("d MMM"));
-        x->setTickCount(6);
+        const qint64 span = last - first + 2 * margin;
+        const TimeTicks ticks = timeTicks(span);
+        x->setFormat(ticks.format);
+        x->setTickCount(ticks.count);
     }
     y->setRange(0, std::max(100.0, top * 1.05));
     y->applyNiceNumbers();
+}
+
+StatisticsWindow::TimeTicks StatisticsWindow::timeTicks(qint64 spanMs)
+{
+    // The label's finest unit, by the span: seconds within ten minutes, minutes within
+    // two days, days beyond.
+    struct Scale {
+        qint64 limitMs, unitMs;
+        const char *format;
+    };
+    static const Scale scales[] = {{600000, 1000, "hh:mm:ss"},
+                                   {2 * 86400000LL, 60000, "d MMM hh:mm"},
+                                   {std::numeric_limits<qint64>::max(), 86400000, "d MMM"}};
+    const Scale *scale = scales;
+    while (spanMs >= scale->limitMs)
+        ++scale;
+    // Ticks at least one unit apart never show the same label twice.
+    const int count = int(std::clamp<qint64>(spanMs / scale->unitMs + 1, 2, 6));
+    return {QString::fromLatin1(scale->format), count};
 }
 
 void StatisticsWindow::showTogether(const StatisticsResult &result)

@@ -33,6 +33,14 @@ public:
     // What the controls say now.
     HistoryFilter filter() const;
 
+    // The Progress axis over a span of time: the label format and how many ticks, so that
+    // no two ticks show the same label.
+    struct TimeTicks {
+        QString format;
+        int count = 0;
+    };
+    static TimeTicks timeTicks(qint64 spanMs);
+
 private:
     void display(const StatisticsResult &result);
     void showFingers(const StatisticsResult &result);

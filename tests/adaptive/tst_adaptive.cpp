@@ -9,9 +9,11 @@
 #include "drill/RandomDrill.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -49,6 +51,10 @@ private slots:
     void paceFollowsTheHand();
     void oneHandLeavesTheOtherUntouched_data();
     void oneHandLeavesTheOtherUntouched();
+    void chancesAddUpToOne_data();
+    void chancesAddUpToOne();
+    void endMessageSaysWhatImproved_data();
+    void endMessageSaysWhatImproved();
 };
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
@@ -248,6 +254,87 @@ void TestAdaptive::oneHandLeavesTheOtherUntouched()
     QVERIFY2(
         QString::fromLatin1(fakes.file.bytes()).contains(kind + QStringLiteral(" 12 tasks\r\n")),
         fakes.file.bytes().constData());
+}
+
+void TestAdaptive::chancesAddUpToOne_data()
+{
+    QTest::addColumn<Profile>("ring"); // the left ring finger; the others 500 ms, never wrong
+    QTest::addColumn<QList<int>>("recent");
+    QTest::newRow("even, nothing shown") << Profile{500, 0} << QList<int>{};
+    QTest::newRow("slow ring, thumb shown") << Profile{1200, 0} << QList<int>{1};
+    QTest::newRow("wrong ring, ring shown") << Profile{500, 6} << QList<int>{2, 4};
+    QTest::newRow("two fingers out") << Profile{900, 2} << QList<int>{3, 2, 3, 2, 3, 2};
+}
+
+void TestAdaptive::chancesAddUpToOne()
+{
+    QFETCH(Profile, ring);
+    QFETCH(QList<int>, recent);
+    const WeaknessModel model = modelOf(0, {Profile{500, 0}, {500, 0}, {500, 0}, ring, {500, 0}});
+    const QList<double> p = FingerChooser::chances(model, 0, recent);
+    QCOMPARE(std::accumulate(p.begin(), p.end(), 0.0), 1.0);
+    // Every finger that may come has at least the floor.
+    for (int f = 1; f <= 5; ++f) {
+        if (p[f - 1] > 0)
+            QVERIFY(p[f - 1] >= FingerChooser::Floor - 1e-12);
+    }
+}
+
+void TestAdaptive::endMessageSaysWhatImproved_data()
+{
+    // The left ring finger's strikes before the exercise and in it: how many, how fast,
+    // how many of them wrong (the first ones).
+    QTest::addColumn<QList<int>>("before"); // strikes, ms, wrong
+    QTest::addColumn<QList<int>>("during");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("lowMs"); // the speed-up said lies in [lowMs, highMs]
+    QTest::addColumn<int>("highMs");
+    QTest::newRow("never right before")
+        << QList<int>{10, 600, 10} << QList<int>{10, 600, 0}
+        << "Most improved: the left ring finger, fewer wrong strikes." << 0 << 0;
+    QTest::newRow("faster") << QList<int>{20, 800, 0} << QList<int>{20, 500, 0}
+                            << "Most improved: the left ring finger, %1 ms faster on right strikes."
+                            << 100 << 200;
+    QTest::newRow("faster and fewer wrong")
+        << QList<int>{20, 800, 10} << QList<int>{20, 500, 0}
+        << "Most improved: the left ring finger, %1 ms faster on right strikes and fewer wrong "
+           "strikes."
+        << 100 << 300;
+    QTest::newRow("no better") << QList<int>{20, 500, 0} << QList<int>{20, 500, 0} << "" << 0 << 0;
+}
+
+void TestAdaptive::endMessageSaysWhatImproved()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QList<int>, during);
+    QFETCH(QString, said);
+    QFETCH(int, lowMs);
+    QFETCH(int, highMs);
+    WeaknessModel model;
+    const auto play = [&model](const QList<int> &strikes) {
+        for (int i = 0; i < strikes[0]; ++i)
+            model.observe(0, 3, 4, i >= strikes[2], strikes[1]);
+    };
+    play(before);
+    const WeaknessModel was = model;
+    play(during);
+    const QString message = AdaptiveDrill::endMessage(was, model, true, false);
+    QVERIFY2(message.endsWith(QStringLiteral("Weakest now: the left ring finger.")),
+             qPrintable(message));
+    if (said.isEmpty()) {
+        QVERIFY2(!message.contains(QStringLiteral("improved")), qPrintable(message));
+        return;
+    }
+    // The one number said is the speed-up of the right strikes, in range.
+    const QRegularExpression number(QStringLiteral("(\\d+) ms"));
+    const QRegularExpressionMatch m = number.match(message);
+    QCOMPARE(m.hasMatch(), highMs > 0);
+    if (m.hasMatch()) {
+        const int ms = m.captured(1).toInt();
+        QVERIFY2(ms >= lowMs && ms <= highMs, qPrintable(message));
+        said = said.arg(ms);
+    }
+    QVERIFY2(message.startsWith(said), qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(TestAdaptive)

@@ -58,7 +58,8 @@ sleep 0.5
 python3 - "$WORK/history.csv" <<'PY'
 import collections, csv, sys
 with open(sys.argv[1], newline="", encoding="utf-8") as f:
-    rows = [r for r in csv.DictReader(f) if r["exercise"] == "adaptive" and r["hand"] == "L"]
+    rows = [r for r in csv.DictReader(f)
+            if r["exercise"] == "adaptive" and r["hand"] == "L" and r["record"] == "strike"]
 if len(rows) != 40:
     sys.exit("%d left strikes in the adaptive exercise, expected 40" % len(rows))
 given = collections.Counter(r["expected"] for r in rows)

@@ -26,6 +26,14 @@ kill -9 "$APP_PID"
 APP_PID=""
 
 [ -f "$HISTORY" ] || fail "no practice history at $HISTORY"
+# The files beside the history, with their contents (the -shm is shared memory, where
+# every reader marks what it reads): the export and the report only read.
+history_folder() {
+  (cd "$(dirname "$HISTORY")" && for f in *; do
+    case $f in *-shm) echo "$f" ;; *) echo "$f $(sha256sum <"$f")" ;; esac
+  done)
+}
+killed_state=$(history_folder)
 "$APP_DIR/moravel" --export-history "$WORK/history.csv" || fail "the export failed"
 python3 - "$WORK/history.csv" "${played[@]}" <<'PY'
 import csv, sys
@@ -33,7 +41,8 @@ keys = {"z": ("L", "5"), "x": ("L", "4"), "c": ("L", "3"), "v": ("L", "2"), "spa
         "KP_Subtract": ("R", "5"), "KP_Multiply": ("R", "4"), "KP_Divide": ("R", "3"),
         "Num_Lock": ("R", "2"), "Next": ("R", "1")}
 with open(sys.argv[1], newline="", encoding="utf-8") as f:
-    rows = list(csv.DictReader(f))
+    # Tasks no strike answered have rows of their own.
+    rows = [r for r in csv.DictReader(f) if r["record"] == "strike"]
 want = [keys[k] for k in sys.argv[2:]]
 got = [(r["hand"], r["struck"]) for r in rows]
 if got != want:
@@ -46,4 +55,24 @@ PY
 # The report runs without a display.
 DISPLAY= "$APP_DIR/moravel" --report >"$WORK/report.txt" || fail "the report failed"
 grep -q "1 exercise, ${#played[@]} strikes" "$WORK/report.txt" || fail "unexpected report: $(cat "$WORK/report.txt")"
+[ "$(history_folder)" = "$killed_state" ] || fail "reading the history changed its files"
+# Another program holding the file for itself: the report waits, says it is busy, and
+# leaves the file where it is.
+/usr/bin/python3 - "$HISTORY" <<'PY' &
+import sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("PRAGMA locking_mode=EXCLUSIVE")
+db.execute("BEGIN EXCLUSIVE")
+db.execute("DELETE FROM strikes")
+open(sys.argv[1] + ".held", "w").close()
+time.sleep(8)
+db.execute("ROLLBACK")
+PY
+holder=$!
+for _ in $(seq 50); do [ -f "$HISTORY.held" ] && break; sleep 0.1; done
+rm -f "$HISTORY.held"
+if DISPLAY= "$APP_DIR/moravel" --report >"$WORK/busy.txt" 2>&1; then fail "a busy history was reported"; fi
+grep -q "in use by another program" "$WORK/busy.txt" || fail "unexpected: $(cat "$WORK/busy.txt")"
+ls "$(dirname "$HISTORY")" | grep -q damaged && fail "a busy history was set aside"
+wait "$holder"
 echo "PASS"

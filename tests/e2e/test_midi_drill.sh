@@ -62,7 +62,7 @@ PY
 # The strikes reached the history with their device and velocity.
 out=$("$APP_DIR/moravel" --export-history "$WORK/h.csv" && python3 - "$WORK/h.csv" <<'PY'
 import csv, sys
-rows = list(csv.DictReader(open(sys.argv[1], encoding='utf-8')))
+rows = [r for r in csv.DictReader(open(sys.argv[1], encoding='utf-8')) if r['record'] == 'strike']
 midi = [r for r in rows if r['device'] != 'keyboard']
 if not midi or any(r['velocity'] != '80' for r in midi):
     sys.exit('MIDI strikes without their velocity: %r' % rows[:3])

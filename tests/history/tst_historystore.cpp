@@ -4,16 +4,21 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryRecorder.h"
 #include "history/HistoryStore.h"
+#include "history/Statistics.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,12 +71,115 @@ QList<PracticeEvent> exercise(quint64 number, int strikes,
     return events;
 }
 
+// Exercises of every kind as a class would play them: both hands or one, memorized
+// notes, wrong strikes before the right one, tasks left unanswered, a MIDI keyboard.
+QList<PracticeEvent> classHistory()
+{
+    QRandomGenerator random(7);
+    QList<PracticeEvent> all;
+    quint64 number = 100;
+    const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
+                               QStringLiteral("memory"), QStringLiteral("preschool"),
+                               QStringLiteral("adaptive")};
+    for (int round = 0; round < 3; ++round) {
+        for (const QString &kind : kinds) {
+            const bool twoHands = !(round == 1 && kind == u"random");
+            QList<PracticeEvent> events;
+            PracticeEvent start;
+            start.exercise = ++number;
+            start.kind = kind;
+            start.player = round == 2 ? QStringLiteral("Ann") : QStringLiteral("Bob");
+            start.wallClock = Started.addDays(round * 3).addSecs(qint64(number) * 900);
+            start.timeNs = 1'000'000'000;
+            events << start;
+            for (Hand h : {Hand::Left, Hand::Right}) {
+                if (h == Hand::Right && !twoHands)
+                    continue;
+                qint64 t = start.timeNs + (h == Hand::Left ? 2'000'000'000 : 2'350'000'000);
+                for (int task = 1; task <= 30; ++task) {
+                    PracticeEvent shown;
+                    shown.type = PracticeEvent::Type::TaskShown;
+                    shown.exercise = number;
+                    shown.hand = h;
+                    shown.task = task;
+                    shown.expected = int(random.bounded(5)) + 1;
+                    shown.memorize = kind == u"memory" && task <= 4;
+                    shown.timeNs = t;
+                    events << shown;
+                    if (task == 30)
+                        break; // the exercise ended before it was answered
+                    const double reaction =
+                        300 + random.bounded(400) + (shown.expected == 4 ? 150 : 0);
+                    PracticeEvent strike = shown;
+                    strike.type = PracticeEvent::Type::Strike;
+                    strike.device =
+                        h == Hand::Right ? QStringLiteral("midi") : QStringLiteral("keyboard");
+                    strike.velocity = h == Hand::Right ? 30 + int(random.bounded(80)) : -1;
+                    if (random.bounded(8) == 0) {
+                        strike.struck = shown.expected % 5 + 1;
+                        strike.reactionMs = reaction - 80;
+                        strike.timeNs = t + qint64((reaction - 80) * 1e6);
+                        events << strike;
+                    }
+                    strike.struck = shown.expected;
+                    strike.right = true;
+                    strike.points = 5;
+                    strike.reactionMs = reaction;
+                    strike.timeNs = t + qint64(reaction * 1e6) + 123;
+                    events << strike;
+                    t = strike.timeNs + 200'000'000 + qint64(random.bounded(400)) * 1'000'000;
+                }
+            }
+            std::stable_sort(events.begin() + 1, events.end(),
+                             [](const auto &a, const auto &b) { return a.timeNs < b.timeNs; });
+            PracticeEvent end;
+            end.type = PracticeEvent::Type::ExerciseFinished;
+            end.exercise = number;
+            events << end;
+            all << events;
+        }
+    }
+    return all;
+}
+
+// The plain-text report of the whole history, or of one player's.
+QString reportOf(const HistoryStore &store, const QString &player)
+{
+    HistoryFilter filter;
+    filter.player = player;
+    const QDateTime now = Started.addDays(10);
+    return Statistics::report(
+        Statistics::compute(store.load(filter, now), store.loadPrevious(filter, now), filter),
+        filter);
+}
+
 QByteArray fileHash(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// The folder's files with their contents' hashes: what a reader must leave as it was.
+// The -shm is the connections' shared memory, where every reader marks what it reads.
+QStringList folderState(const QString &folder)
+{
+    QStringList state;
+    for (const QFileInfo &f : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+        state << (f.fileName().endsWith(QLatin1String("-shm"))
+                      ? f.fileName()
+                      : f.fileName() + u' ' + QString::fromLatin1(fileHash(f.filePath()).toHex()));
+    }
+    return state;
+}
+
+// A history of `exercises` exercises of 5 strikes a hand, closed again.
+void makeHistory(const QString &path, int exercises)
+{
+    HistoryStore store(path);
+    for (int n = 1; n <= exercises; ++n)
+        store.record(exercise(quint64(n), 5));
 }
 
 QByteArray exported(const HistoryStore &store)
@@ -113,6 +221,8 @@ private:
 
 } // namespace
 
+Q_DECLARE_METATYPE(HistoryStore::Mode)
+
 class TestHistoryStore : public QObject {
     Q_OBJECT
 private slots:
@@ -121,8 +231,19 @@ private slots:
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
     void newerFileIsLeftUntouched();
+    void lockedFileIsWaitedForNeverSetAside_data();
+    void lockedFileIsWaitedForNeverSetAside();
+    void readOnlyOpeningLeavesTheFolderAsItWas_data();
+    void readOnlyOpeningLeavesTheFolderAsItWas();
     void recorderCommitsAndUnfinishedStaysAbandoned();
     void importTwiceAddsNothing();
+    void importedHistoryReportsTheSame();
+    void formulaCellsRoundTrip_data();
+    void formulaCellsRoundTrip();
+    void importedNamesLoseControlCharacters();
+    void byteOrderMarkIsSkipped();
+    void textNotUtf8IsRefused_data();
+    void textNotUtf8IsRefused();
     void malformedImportChangesNothing_data();
     void malformedImportChangesNothing();
     void hugeLineIsRefusedWithoutReadingIt();
@@ -277,6 +398,114 @@ void TestHistoryStore::newerFileIsLeftUntouched()
     QCOMPARE(fileHash(path), before);
 }
 
+void TestHistoryStore::lockedFileIsWaitedForNeverSetAside_data()
+{
+    QTest::addColumn<HistoryStore::Mode>("mode");
+    QTest::newRow("program start") << HistoryStore::Mode::Record;
+    QTest::newRow("report or export") << HistoryStore::Mode::Read;
+}
+
+void TestHistoryStore::lockedFileIsWaitedForNeverSetAside()
+{
+    QFETCH(HistoryStore::Mode, mode);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    makeHistory(path, 2);
+    int pipeFds[2];
+    QCOMPARE(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Another program holds the file for itself, as a long import or backup would.
+        ::close(pipeFds[0]);
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        const bool held = db.open() && q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) &&
+                          q.exec(QStringLiteral("BEGIN EXCLUSIVE")) &&
+                          q.exec(QStringLiteral("DELETE FROM strikes"));
+        const char said = held ? 'y' : 'n';
+        ::write(pipeFds[1], &said, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    char said = 0;
+    QCOMPARE(::read(pipeFds[0], &said, 1), 1);
+    ::close(pipeFds[0]);
+    const QStringList before = folderState(dir.path());
+    QElapsedTimer waited;
+    waited.start();
+    {
+        HistoryStore store(path, mode);
+        QVERIFY(!store.isOpen());
+        QCOMPARE(store.failure(), HistoryStore::Failure::Busy);
+        QVERIFY(store.setAsidePath().isEmpty());
+        if (mode == HistoryStore::Mode::Record)
+            QVERIFY(store.notice().contains(QStringLiteral("in use by another program")));
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    QCOMPARE(said, 'y');
+    // It waited for the other program before giving up.
+    QVERIFY(waited.elapsed() >= 4000);
+    QCOMPARE(folderState(dir.path()), before);
+    // Once the other program is gone, every strike is still there.
+    QCOMPARE(
+        HistoryStore(path, HistoryStore::Mode::Read).load({}, Started.addDays(1)).strikes.size(),
+        20);
+}
+
+void TestHistoryStore::readOnlyOpeningLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<HistoryStore::Mode>("mode");
+    QTest::addColumn<bool>("fileReadOnly");
+    QTest::addColumn<bool>("folderReadOnly");
+    QTest::addColumn<bool>("writerOpen");
+    const auto read = HistoryStore::Mode::Read, record = HistoryStore::Mode::Record;
+    QTest::newRow("read") << read << false << false << false;
+    QTest::newRow("read, the program recording") << read << false << false << true;
+    QTest::newRow("read, file read-only") << read << true << false << false;
+    QTest::newRow("read, folder read-only") << read << false << true << false;
+    QTest::newRow("start, file read-only") << record << true << false << false;
+    QTest::newRow("start, folder read-only") << record << false << true << false;
+}
+
+void TestHistoryStore::readOnlyOpeningLeavesTheFolderAsItWas()
+{
+    QFETCH(HistoryStore::Mode, mode);
+    QFETCH(bool, fileReadOnly);
+    QFETCH(bool, folderReadOnly);
+    QFETCH(bool, writerOpen);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    makeHistory(path, 3);
+    std::optional<HistoryStore> writer;
+    if (writerOpen) {
+        writer.emplace(path);
+        QVERIFY(writer->record(exercise(4, 5)));
+    }
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (fileReadOnly)
+        QFile::setPermissions(path, readOnly);
+    if (folderReadOnly)
+        QFile::setPermissions(dir.path(), readOnly | QFileDevice::ExeOwner);
+    const QStringList before = folderState(dir.path());
+    {
+        HistoryStore store(path, mode);
+        QVERIFY(store.isOpen());
+        QVERIFY(!store.isWritable());
+        QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), writerOpen ? 40 : 30);
+        QVERIFY(!store.record(exercise(9, 1)));
+        // The program says why it records nothing; a command that only reads says nothing.
+        QCOMPARE(store.notice().contains(QStringLiteral("not being recorded")),
+                 mode == HistoryStore::Mode::Record);
+    }
+    const QStringList after = folderState(dir.path());
+    QFile::setPermissions(dir.path(), readOnly | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(after, before);
+}
+
 void TestHistoryStore::recorderCommitsAndUnfinishedStaysAbandoned()
 {
     QTemporaryDir dir;
@@ -324,6 +553,137 @@ void TestHistoryStore::importTwiceAddsNothing()
     own.setData(csv);
     own.open(QIODevice::ReadOnly);
     QCOMPARE(here.importCsv(own).sessions, 0);
+}
+
+void TestHistoryStore::importedHistoryReportsTheSame()
+{
+    QTemporaryDir dir;
+    HistoryStore here(dir.filePath(QStringLiteral("a.sqlite")));
+    QVERIFY(here.record(classHistory()));
+    const QByteArray csv = exported(here);
+    HistoryStore there(dir.filePath(QStringLiteral("b.sqlite")));
+    QBuffer in;
+    in.setData(csv);
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = there.importCsv(in);
+    QVERIFY2(imported.ok, qPrintable(imported.error));
+    QCOMPARE(imported.sessions, 15);
+    for (const QString &player : {QString(), QStringLiteral("Bob"), QStringLiteral("Ann")}) {
+        const QString report = reportOf(here, player);
+        // The history has what the report's every part needs.
+        for (const char *part : {"two-hand cost: ", "(against one-hand", "touch, MIDI", "Coupling"})
+            QVERIFY2(player == u"Ann" || report.contains(QLatin1String(part)), part);
+        QCOMPARE(reportOf(there, player), report);
+    }
+    // The heading counts what the finger tables count: memorized notes are not played.
+    const QString all = reportOf(here, QString());
+    int tables = 0;
+    for (const QString &line : all.split(u'\n')) {
+        const QStringList cells = line.simplified().split(u' ');
+        if (line.startsWith(QLatin1String("  ")) && cells.size() >= 6 && cells[0].toInt() > 0)
+            tables += cells.last().toInt();
+    }
+    QVERIFY(all.contains(QStringLiteral("15 exercises, %1 strikes").arg(tables)));
+    QCOMPARE(exported(there), csv);
+}
+
+void TestHistoryStore::formulaCellsRoundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::addColumn<QString>("imported");
+    const auto row = [](const char *tag, const QString &name, const QByteArray &cell) {
+        QTest::newRow(tag) << name << cell << name;
+    };
+    row("=", "=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+    row("@", "@SUM(1+1)", "'@SUM(1+1)");
+    row("+", "+1", "'+1");
+    row("-", "-1", "'-1");
+    row("quote, then =", "'=1", "''=1");
+    row("quote alone", "'Ann", "'Ann");
+    row("quote but no comma", "Ann \"A\"", "\"Ann \"\"A\"\"\"");
+    row("plain", "Ann-Marie", "Ann-Marie");
+    // A name never keeps a tab: it comes back with the name prompt's blank.
+    QTest::newRow("tab") << "\tx" << QByteArray("'\tx") << " x";
+}
+
+void TestHistoryStore::formulaCellsRoundTrip()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, cell);
+    QFETCH(QString, imported);
+    QTemporaryDir dir;
+    HistoryStore here(dir.filePath(QStringLiteral("a.sqlite")));
+    QVERIFY(here.record(exercise(1, 2, name)));
+    const QByteArray csv = exported(here);
+    QVERIFY2(csv.contains(',' + cell + ",random,"), csv.constData());
+    HistoryStore there(dir.filePath(QStringLiteral("b.sqlite")));
+    QBuffer in;
+    in.setData(csv);
+    in.open(QIODevice::ReadOnly);
+    QVERIFY(there.importCsv(in).ok);
+    QCOMPARE(there.players(), QStringList{imported});
+}
+
+void TestHistoryStore::importedNamesLoseControlCharacters()
+{
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QBuffer in;
+    in.setData(HistoryCsv::record(HistoryCsv::columns()) +
+               "s1,\"Ana\r\nBo\x1b[2J\",random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,"
+               "keyboard,\r\n");
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY2(imported.ok, qPrintable(imported.error));
+    QCOMPARE(store.players(), QStringList{QStringLiteral("Ana  Bo [2J")});
+}
+
+void TestHistoryStore::byteOrderMarkIsSkipped()
+{
+    // As a spreadsheet saves "CSV UTF-8".
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QBuffer in;
+    in.setData("\xef\xbb\xbf" + HistoryCsv::record(HistoryCsv::columns()) +
+               "s1,\xc3\xa9t\xc3\xa9,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,"
+               "keyboard,\r\n");
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY2(imported.ok, qPrintable(imported.error));
+    QCOMPARE(store.players(), QStringList{QStringLiteral("\u00e9t\u00e9")});
+}
+
+void TestHistoryStore::textNotUtf8IsRefused_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("error");
+    const QByteArray good =
+        "s1,Ana,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,keyboard,\r\n";
+    const QByteArray rest =
+        ",random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,keyboard,\r\n";
+    QTest::newRow("cp1252") << good + good + "s2,\xe9t\xe9" + rest
+                            << "line 4: the text is not UTF-8";
+    QTest::newRow("cut sequence") << good + "s2,\xc3" + rest << "line 3: the text is not UTF-8";
+    const char nul[] = "s2,Ana,rand\0om,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,412.5,5,k,\r\n";
+    QTest::newRow("NUL quoted in the message") << good + QByteArray(nul, sizeof nul - 1)
+                                               << "line 3: exercise \"rand\\x00om\" is not valid";
+}
+
+void TestHistoryStore::textNotUtf8IsRefused()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QBuffer in;
+    in.setData(HistoryCsv::record(HistoryCsv::columns()) + body);
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = store.importCsv(in);
+    QVERIFY(!imported.ok);
+    QVERIFY2(imported.error.startsWith(error), qPrintable(imported.error));
+    QVERIFY(!imported.error.contains(QChar(0)));
+    QVERIFY(store.players().isEmpty());
 }
 
 void TestHistoryStore::malformedImportChangesNothing_data()

@@ -54,6 +54,9 @@ private slots:
     void slowedFingerIsNamedSlowest_data();
     void slowedFingerIsNamedSlowest();
     void confusionCountsExactly();
+    void memorizedNotesAreNotPlayed();
+    void confusionIsNamedWhenClear_data();
+    void confusionIsNamedWhenClear();
     void touchOfEachFinger_data();
     void touchOfEachFinger();
     void coupling_data();
@@ -118,6 +121,71 @@ void TestStatistics::confusionCountsExactly()
     QCOMPARE(r.hands[0].confusion, (std::array<std::array<int, 5>, 5>{}));
 }
 
+void TestStatistics::memorizedNotesAreNotPlayed()
+{
+    Maker m;
+    const qint64 e = m.exercise(QStringLiteral("memory"));
+    // Six notes to remember, struck wrong while being shown; then played, all right.
+    for (int task = 1; task <= 6; ++task) {
+        m.strike(e, 0, task, 2, 3, 400, task * 1000.0);
+        m.data.tasks.last().memorize = m.data.strikes.last().memorize = true;
+    }
+    for (int task = 7; task <= 18; ++task)
+        m.strike(e, 0, task, 2, 2, 400, task * 1000.0);
+    const StatisticsResult r = Statistics::compute(m.data);
+    QCOMPARE(r.hands[0].fingers[1].strikes, 12);
+    QCOMPARE(r.hands[0].fingers[1].wrong, 0);
+    QCOMPARE(r.hands[0].confusion[1][2], 0);
+    QCOMPARE(r.strikes, 12);
+    QVERIFY(Statistics::report(r, {}).startsWith(QStringLiteral("1 exercise, 12 strikes\n")));
+}
+
+void TestStatistics::confusionIsNamedWhenClear_data()
+{
+    QTest::addColumn<double>("ringMs");
+    QTest::addColumn<int>("asMiddle"); // of the left ring finger's 25 strikes
+    QTest::addColumn<int>("asLittle");
+    QTest::addColumn<QString>("finding");
+    QTest::addColumn<bool>("named"); // the finding says it was taken for the middle finger
+    QTest::newRow("clear") << 420.0 << 10 << 0 << "Left ring finger: 40 % wrong" << true;
+    QTest::newRow("slowest and confused")
+        << 700.0 << 10 << 0 << "Left ring finger: slowest (" << true;
+    QTest::newRow("a clear lead") << 420.0 << 6 << 3 << "Left ring finger: 36 % wrong" << true;
+    QTest::newRow("a tie") << 420.0 << 3 << 3 << "Left ring finger: 24 % wrong" << false;
+    QTest::newRow("no clear lead") << 420.0 << 4 << 3 << "Left ring finger: 28 % wrong" << false;
+    QTest::newRow("too few") << 420.0 << 2 << 1 << "Left ring finger: 12 % wrong" << false;
+}
+
+void TestStatistics::confusionIsNamedWhenClear()
+{
+    QFETCH(double, ringMs);
+    QFETCH(int, asMiddle);
+    QFETCH(int, asLittle);
+    QFETCH(QString, finding);
+    QFETCH(bool, named);
+    Maker m;
+    const qint64 e = m.exercise();
+    int ring = 0;
+    for (int task = 1; task <= 125; ++task) {
+        const int f = task % 5 + 1;
+        int struck = f;
+        if (f == 4) {
+            ++ring;
+            struck = ring <= asMiddle ? 3 : ring <= asMiddle + asLittle ? 5 : 4;
+        }
+        // The thumb is the slowest finger unless the ring finger is slower.
+        const double reaction = m.around(f == 4 ? ringMs : f == 1 ? 600 : 420);
+        m.strike(e, 0, task, f, struck, reaction, task * 1500.0);
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    const QString all = r.findings.join(u'|');
+    const auto found = std::find_if(r.findings.begin(), r.findings.end(),
+                                    [&](const QString &f) { return f.startsWith(finding); });
+    QVERIFY2(found != r.findings.end(), qPrintable(all));
+    QCOMPARE(found->contains(QStringLiteral(", most often taken for the middle finger")), named);
+    QVERIFY2(named || !all.contains(QStringLiteral("taken for")), qPrintable(all));
+}
+
 void TestStatistics::touchOfEachFinger_data()
 {
     QTest::addColumn<QList<int>>("velocities"); // of the right ring finger's strikes
@@ -169,8 +237,13 @@ void TestStatistics::coupling_data()
     QTest::addColumn<double>("jitterMs"); // < 0: the two hands' times are independent
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
-    QTest::newRow("independent") << -1.0 << 85.0 << 100.0;
-    QTest::newRow("together within 10 ms") << 10.0 << 0.0 << 8.0;
+    QTest::addColumn<double>("offsetMs"); // of the right hand's strikes from the left's
+    QTest::newRow("independent") << -1.0 << 85.0 << 100.0 << 0.0;
+    QTest::newRow("together within 10 ms") << 10.0 << 0.0 << 8.0 << 0.0;
+    QTest::newRow("right 20-30 ms before the left") << 10.0 << 0.0 << 8.0 << -30.0;
+    QTest::newRow("a steady 70-80 ms apart") << 10.0 << 85.0 << 100.0 << 70.0;
+    QTest::newRow("right a steady 70-80 ms before") << 10.0 << 85.0 << 100.0 << -80.0;
+    QTest::newRow("40 ms apart") << 0.0 << 0.0 << 8.0 << 40.0;
 }
 
 void TestStatistics::coupling()
@@ -178,6 +251,7 @@ void TestStatistics::coupling()
     QFETCH(double, jitterMs);
     QFETCH(double, low);
     QFETCH(double, high);
+    QFETCH(double, offsetMs);
     QRandomGenerator random(7);
     QList<QList<double>> left, right;
     for (int e = 0; e < 5; ++e) {
@@ -187,7 +261,7 @@ void TestStatistics::coupling()
             t += 300 + random.bounded(600.0);
             l << t;
             u += 300 + random.bounded(600.0);
-            r << (jitterMs < 0 ? u : t + random.bounded(jitterMs));
+            r << (jitterMs < 0 ? u : t + offsetMs + random.bounded(jitterMs));
         }
         left << l;
         right << r;

@@ -3,10 +3,17 @@
 // and the filter its controls make.
 #include "history/StatisticsWindow.h"
 
+#include <QApplication>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryFile>
 #include <QTest>
 
 Q_DECLARE_METATYPE(HistoryFilter::Period)
@@ -36,6 +43,11 @@ private slots:
     void showsTheFiguresItIsGiven();
     void controlsMakeTheFilter_data();
     void controlsMakeTheFilter();
+    void filterLeavingNothingSaysSo();
+    void fingerWithoutRightStrikesKeepsItsPlace();
+    void progressTicksNeverRepeat_data();
+    void progressTicksNeverRepeat();
+    void fitsASmallScreen();
 };
 
 void TestStatisticsWindow::noHistoryExplainsWhatWillAppear()
@@ -112,5 +124,80 @@ void TestStatisticsWindow::controlsMakeTheFilter()
     QCOMPARE(asked.last().kind, expectedKind);
 }
 
-QTEST_MAIN(TestStatisticsWindow)
+void TestStatisticsWindow::filterLeavingNothingSaysSo()
+{
+    StatisticsWindow window([](const HistoryFilter &) { return StatisticsResult{}; });
+    window.setPlayers({QStringLiteral("Ana")}, QStringLiteral("Ana"));
+    window.refresh();
+    QCOMPARE(window.findChild<QStackedWidget *>()->currentWidget()->objectName(),
+             QStringLiteral("lblNothingChosen"));
+}
+
+void TestStatisticsWindow::fingerWithoutRightStrikesKeepsItsPlace()
+{
+    // Only the left ring finger has reaction times.
+    StatisticsWindow window([](const HistoryFilter &) { return someResult(); });
+    window.refresh();
+    QBoxPlotSeries *boxes = nullptr;
+    for (QChartView *view : window.findChildren<QChartView *>()) {
+        if (auto *found = qobject_cast<QBoxPlotSeries *>(view->chart()->series().value(0)))
+            boxes = found;
+    }
+    QVERIFY(boxes);
+    QCOMPARE(boxes->count(), 5);
+    QCOMPARE(boxes->boxSets()[3]->label(), QStringLiteral("L4"));
+    QCOMPARE(boxes->boxSets()[3]->at(QBoxSet::Median), 640.0);
+    QCOMPARE(boxes->boxSets()[0]->pen().color().alpha(), 0);
+}
+
+void TestStatisticsWindow::progressTicksNeverRepeat_data()
+{
+    QTest::addColumn<qint64>("spanMs");
+    QTest::newRow("exercises seconds apart") << qint64(150000);
+    QTest::newRow("half a minute") << qint64(30000);
+    QTest::newRow("an evening") << qint64(3 * 3600000);
+    QTest::newRow("three days") << qint64(3 * 86400000);
+    QTest::newRow("two months") << qint64(60) * 86400000;
+}
+
+void TestStatisticsWindow::progressTicksNeverRepeat()
+{
+    QFETCH(qint64, spanMs);
+    const StatisticsWindow::TimeTicks ticks = StatisticsWindow::timeTicks(spanMs);
+    QVERIFY(ticks.count >= 2);
+    const QDateTime first(QDate(2026, 12, 9), QTime(19, 44, 17));
+    QStringList labels;
+    for (int i = 0; i < ticks.count; ++i)
+        labels << first.addMSecs(spanMs * i / (ticks.count - 1)).toString(ticks.format);
+    QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+}
+
+void TestStatisticsWindow::fitsASmallScreen()
+{
+    StatisticsWindow window([](const HistoryFilter &) { return someResult(); });
+    window.refresh();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QCOMPARE(screen.size(), QSize(1024, 600));
+    QVERIFY2(window.height() <= screen.height() && window.width() <= screen.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
+    QVERIFY(window.minimumSizeHint().height() <= window.height());
+}
+
+int main(int argc, char **argv)
+{
+    // The offscreen screen as small as a netbook's, for the window to fit in.
+    QTemporaryFile screens;
+    if (!screens.open())
+        return 1;
+    screens.write(R"({"screens": [{"name": "netbook", "x": 0, "y": 0, "width": 1024,)"
+                  R"( "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    QApplication app(argc, argv);
+    TestStatisticsWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_statisticswindow.moc"

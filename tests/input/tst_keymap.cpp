@@ -145,6 +145,7 @@ void TestKeyMap::laptopLayout_data()
     QTest::newRow("N is no finger") << quint32(57) << int(Qt::Key_N) << none << -1 << 0;
     // Without physical codes (other platforms) the Qt key decides.
     QTest::newRow("no code: M") << quint32(0) << int(Qt::Key_M) << none << 1 << 2;
+    QTest::newRow("no code: comma") << quint32(0) << int(Qt::Key_Comma) << none << 1 << 3;
     QTest::newRow("no code: period") << quint32(0) << int(Qt::Key_Period) << none << 1 << 4;
     QTest::newRow("no code: slash") << quint32(0) << int(Qt::Key_Slash) << none << 1 << 5;
     QTest::newRow("no code: keypad slash is no finger")
