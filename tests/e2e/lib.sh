@@ -103,7 +103,14 @@ wait_window() {
     [ -n "$id" ] && break
     sleep 0.1
   done
-  [ -n "$id" ] || fail "window '$title' did not appear"
+  if [ -z "$id" ]; then
+    if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+      local status=0
+      wait "$APP_PID" 2>/dev/null || status=$?
+      fail "window '$title' did not appear: the program ended with status $status: $(cat "$WORK/app.out" 2>/dev/null)"
+    fi
+    fail "window '$title' did not appear"
+  fi
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
   # Without a window manager Qt takes a moment to move its focus to the window.
   sleep 0.2

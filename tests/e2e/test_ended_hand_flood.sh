@@ -97,7 +97,8 @@ if not re.fullmatch(rb'\d\d-\d\d \d\d:\d\d:\d\d\r\nFlood\r\nRandom 20 tasks\r\n\
 PY
 out=$("$APP_DIR/moravel" --export-history "$WORK/h.csv" && python3 - "$WORK/h.csv" <<'PY'
 import csv, sys
-rows = list(csv.DictReader(open(sys.argv[1], encoding='utf-8')))
+rows = [r for r in csv.DictReader(open(sys.argv[1], encoding='utf-8'))
+        if r.get('record', 'strike') == 'strike']
 hands = [r['hand'] for r in rows]
 if len(rows) != 40 or hands.count('L') != 20:
     sys.exit('the history holds %d strikes (%d left), not the 40 played' % (len(rows), hands.count('L')))
