@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Choose how many minutes the exercise lasts :</source>
-        <translation>Wählen Sie, wie viele Minuten die Übung dauert:</translation>
+        <translation>Wähle, wie viele Minuten die Übung dauert:</translation>
     </message>
     <message>
         <source>Select the level to begin at</source>
@@ -316,6 +316,22 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>Numeric keypad</source>
         <translation>Ziffernblock</translation>
     </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Alt Gr</source>
+        <translation>Alt Gr</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardDialog</name>
@@ -522,10 +538,6 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <translation>&amp;Klavier (MIDI)...</translation>
     </message>
     <message>
-        <source>Check &amp;keys...</source>
-        <translation>Tasten &amp;prüfen...</translation>
-    </message>
-    <message>
         <source>&amp;Full screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
@@ -588,6 +600,10 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
     <message>
         <source>&amp;Right only</source>
         <translation>Nur &amp;rechts</translation>
+    </message>
+    <message>
+        <source>Ch&amp;eck keys...</source>
+        <translation>Tasten &amp;prüfen...</translation>
     </message>
 </context>
 <context>
@@ -667,10 +683,6 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <translation>&amp;Standard</translation>
     </message>
     <message>
-        <source>MIDI through the %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
-        <translation>MIDI über %1. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
-    </message>
-    <message>
         <source>MIDI is unavailable. %1
 The computer keyboard plays as always.</source>
         <translation>MIDI ist nicht verfügbar. %1
@@ -711,6 +723,18 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Learn takes the ten notes as you play them: left hand little finger to thumb, then right hand thumb to little finger.</source>
         <translation>Lernen übernimmt die zehn Noten, wie du sie spielst: linke Hand vom kleinen Finger bis zum Daumen, dann rechte Hand vom Daumen bis zum kleinen Finger.</translation>
+    </message>
+    <message>
+        <source>MIDI through JACK. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über JACK. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
+    <message>
+        <source>MIDI through the ALSA sequencer. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über den ALSA-Sequencer. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
+    <message>
+        <source>MIDI through %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über %1. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
     </message>
 </context>
 <context>
@@ -1267,7 +1291,7 @@ Die Computertastatur spielt wie immer.</translation>
         <source>This result could not be written to the results log, neither beside the program nor in your data folder:
 
 %1</source>
-        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in Ihrem Datenordner:
+        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in deinem Datenordner:
 
 %1</translation>
     </message>

@@ -32,9 +32,15 @@ QString fingerText(FingerKey finger, bool inSentence = false)
                            : QCoreApplication::translate("MidiDialog", "right", "in a sentence"))
                    : (left ? QCoreApplication::translate("MidiDialog", "Left")
                            : QCoreApplication::translate("MidiDialog", "Right"));
-    return QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
-        .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
-        .arg(finger.finger);
+    QString text =
+        QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
+            .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
+            .arg(finger.finger);
+    // A language that names the finger before the hand starts the list entry with the
+    // finger: the entry begins with a capital all the same.
+    if (!inSentence && !text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 QString noteText(int note)
@@ -70,6 +76,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     m_portList->setRootIsDecorated(false);
     m_portList->setMinimumHeight(90);
     m_portList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_portList->setWordWrap(true);
     layout->addWidget(m_portList);
 
     m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
@@ -122,10 +129,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
 
     const bool available = m_ports && m_ports->available();
     if (available)
-        m_system->setText(tr("MIDI through the %1. Every input port is listened "
-                             "to; other programs can play into the port "
-                             "\"Moravel\".")
-                              .arg(m_ports->systemName()));
+        m_system->setText(systemText(m_ports->systemName()));
     else
         m_system->setText(tr("MIDI is unavailable. %1\nThe computer keyboard plays as always.")
                               .arg(m_ports ? m_ports->unavailableReason() : QString()));
@@ -139,6 +143,21 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     showNotes();
     showStep();
     resize(460, 600);
+}
+
+// Each MIDI system is named in a sentence of its own, so that every language can
+// put its name the way it reads.
+QString MidiDialog::systemText(const QString &system)
+{
+    if (system == QLatin1String("JACK"))
+        return tr("MIDI through JACK. Every input port is listened to; other programs can "
+                  "play into the port \"Moravel\".");
+    if (system == QLatin1String("ALSA sequencer"))
+        return tr("MIDI through the ALSA sequencer. Every input port is listened to; other "
+                  "programs can play into the port \"Moravel\".");
+    return tr("MIDI through %1. Every input port is listened to; other programs can play "
+              "into the port \"Moravel\".")
+        .arg(system);
 }
 
 MidiDialog::~MidiDialog()
@@ -183,10 +202,14 @@ void MidiDialog::refreshPorts()
             state = port.open ? tr("listening") : tr("cannot be opened");
         new QTreeWidgetItem(m_portList, {port.name, state});
     }
-    if (ports.size() <= 1)
-        new QTreeWidgetItem(m_portList, {tr("No MIDI keyboard found yet: plug one in, it is "
-                                            "picked up within a second."),
-                                         QString()});
+    if (ports.size() <= 1) {
+        // The hint takes the whole row and wraps; the tool tip shows it whole as well.
+        const QString hint =
+            tr("No MIDI keyboard found yet: plug one in, it is picked up within a second.");
+        auto *item = new QTreeWidgetItem(m_portList, {hint});
+        item->setToolTip(0, hint);
+        item->setFirstColumnSpanned(true);
+    }
 }
 
 void MidiDialog::learn()

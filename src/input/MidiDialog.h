@@ -41,6 +41,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    static QString systemText(const QString &system);
     void note(int note, int velocity, bool on);
     void stopLearning();
     void showNotes();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The translations: the menu and label tables are all marked for the translators, the
-// compiled-in German and Spanish translations cover them, and a window in German still
+// compiled-in German, Spanish and French translations cover them, and a window in German still
 // writes the results log in English.
 #include "TestContext.h"
 #include "drill/FormRand.h"
@@ -100,6 +100,7 @@ void TestTranslations::bothLanguagesCoverTheTables_data()
     QTest::addColumn<QString>("language");
     QTest::newRow("German") << QStringLiteral("de");
     QTest::newRow("Spanish") << QStringLiteral("es");
+    QTest::newRow("French") << QStringLiteral("fr");
 }
 
 void TestTranslations::bothLanguagesCoverTheTables()
