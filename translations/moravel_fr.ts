@@ -232,7 +232,7 @@ Les autres exercices fonctionnent toujours.</translation>
     <name>KeyCheckDialog</name>
     <message>
         <source>Check keys</source>
-        <translation>Vérifier les touches</translation>
+        <translation>Tester les touches</translation>
     </message>
     <message>
         <source>Press the finger keys (%1): each key lights while the keyboard reports it held. A note from a MIDI keyboard lights its finger too.</source>
