@@ -775,6 +775,13 @@ Die Computertastatur spielt wie immer.</translation>
     </message>
 </context>
 <context>
+    <name>RtMidiPorts</name>
+    <message>
+        <source>No MIDI system was found: there is no ALSA sequencer (/dev/snd/seq) and no JACK server running.</source>
+        <translation>Es wurde kein MIDI-System gefunden: Es gibt keinen ALSA-Sequencer (/dev/snd/seq) und keinen laufenden JACK-Server.</translation>
+    </message>
+</context>
+<context>
     <name>SequentialDrill</name>
     <message>
         <source>the table %1 of the exercise database %2 has no rows</source>

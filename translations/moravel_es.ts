@@ -775,6 +775,13 @@ El teclado del ordenador funciona como siempre.</translation>
     </message>
 </context>
 <context>
+    <name>RtMidiPorts</name>
+    <message>
+        <source>No MIDI system was found: there is no ALSA sequencer (/dev/snd/seq) and no JACK server running.</source>
+        <translation>No se encontró ningún sistema MIDI: no hay secuenciador ALSA (/dev/snd/seq) ni ningún servidor JACK en marcha.</translation>
+    </message>
+</context>
+<context>
     <name>SequentialDrill</name>
     <message>
         <source>the table %1 of the exercise database %2 has no rows</source>
@@ -1195,7 +1202,7 @@ El teclado del ordenador funciona como siempre.</translation>
     </message>
     <message>
         <source>Warning: Moravel is free software, distributed under the GNU General Public License version 3 or later, in the hope that it will be useful but WITHOUT ANY WARRANTY. Practise in short sessions and rest your hands when they tire.</source>
-        <translation>Aviso: Moravel es software libre, distribuida bajo la Licencia Pública General de GNU, versión 3 o posterior, con la esperanza de que sea útil pero SIN NINGUNA GARANTÍA. Practica en sesiones cortas y descansa las manos cuando se cansen.</translation>
+        <translation>Aviso: Moravel es software libre, distribuido bajo la Licencia Pública General de GNU, versión 3 o posterior, con la esperanza de que sea útil pero SIN NINGUNA GARANTÍA. Practica en sesiones cortas y descansa las manos cuando se cansen.</translation>
     </message>
     <message>
         <source>OK</source>

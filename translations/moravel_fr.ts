@@ -775,6 +775,13 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     </message>
 </context>
 <context>
+    <name>RtMidiPorts</name>
+    <message>
+        <source>No MIDI system was found: there is no ALSA sequencer (/dev/snd/seq) and no JACK server running.</source>
+        <translation>Aucun système MIDI n&apos;a été trouvé : il n&apos;y a ni séquenceur ALSA (/dev/snd/seq) ni serveur JACK en marche.</translation>
+    </message>
+</context>
+<context>
     <name>SequentialDrill</name>
     <message>
         <source>the table %1 of the exercise database %2 has no rows</source>
