@@ -9,6 +9,7 @@
 #include "drill/RandomDrill.h"
 #include "frame/ScreenTexts.h"
 #include "info/frmAbout.h"
+#include "input/KeyMap.h"
 #include "memory/MemoryDrill.h"
 #include "sequential/SequentialDrill.h"
 
@@ -65,7 +66,23 @@ QStringList tableTexts(bool menus)
     return texts;
 }
 
-// The four languages of the program; English has no translator.
+// The program's texts in one language while the object lives; English has no translator.
+struct Speaking {
+    explicit Speaking(const QString &language)
+    {
+        if (!language.isEmpty())
+            ok = translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)) &&
+                 QCoreApplication::installTranslator(&translator);
+    }
+    ~Speaking() { QCoreApplication::removeTranslator(&translator); }
+    Speaking(const Speaking &) = delete;
+    Speaking &operator=(const Speaking &) = delete;
+
+    QTranslator translator;
+    bool ok = true;
+};
+
+// The four languages of the program.
 void addLanguageRows()
 {
     QTest::addColumn<QString>("language");
@@ -130,6 +147,8 @@ private slots:
     void bothLanguagesCoverTheTables();
     void accessLettersDifferInEveryMenu_data() { addLanguageRows(); }
     void accessLettersDifferInEveryMenu();
+    void keyNamesSpeakTheLanguage_data();
+    void keyNamesSpeakTheLanguage();
     void aboutShowsItsTextsWhole_data() { addLanguageRows(); }
     void aboutShowsItsTextsWhole();
     void germanWindowWritesTheEnglishLog();
@@ -177,12 +196,8 @@ void TestTranslations::bothLanguagesCoverTheTables()
 void TestTranslations::accessLettersDifferInEveryMenu()
 {
     QFETCH(QString, language);
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-    }
-    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
 
     TestContext t;
     QFile::copy(QStringLiteral(MORAVEL_BIN_DIR "/piano.db"),
@@ -204,15 +219,37 @@ void TestTranslations::accessLettersDifferInEveryMenu()
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
 }
 
+void TestTranslations::keyNamesSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("names");
+    // The left thumb, and the right thumb and index finger on the keypad.
+    QTest::newRow("English") << QString() << QStringList{"Space", "Page Down", "Num Lock"};
+    QTest::newRow("German") << "de" << QStringList{"Leertaste", "Bild ab", "Num"};
+    QTest::newRow("Spanish") << "es" << QStringList{"Espacio", "Av Pág", "Bloq Num"};
+    QTest::newRow("French") << "fr" << QStringList{"Espace", "Pg Suiv", "Verr Num"};
+}
+
+void TestTranslations::keyNamesSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, names);
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
+
+    const QStringList shown{KeyMap::keyName(KeyLayout::Keypad, {Hand::Left, 1}),
+                            KeyMap::keyName(KeyLayout::Keypad, {Hand::Right, 1}),
+                            KeyMap::keyName(KeyLayout::Keypad, {Hand::Right, 2})};
+    QCOMPARE(shown, names);
+    // Letters and signs are the same in every language.
+    QCOMPARE(KeyMap::keyName(KeyLayout::Laptop, {Hand::Right, 2}), QStringLiteral("M"));
+}
+
 void TestTranslations::aboutShowsItsTextsWhole()
 {
     QFETCH(QString, language);
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-    }
-    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
 
     TestContext t;
     auto *about = qobject_cast<frmAbout *>(t.forms.show(QStringLiteral("frmAbout")));
