@@ -75,9 +75,18 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     m_portList->setHeaderLabels({tr("Port"), tr("State")});
     m_portList->setRootIsDecorated(false);
     m_portList->setMinimumHeight(90);
+    m_portList->header()->setStretchLastSection(false);
     m_portList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_portList->setWordWrap(true);
+    m_portList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     layout->addWidget(m_portList);
+    // Under the list, wrapped to the dialog's width rather than cut off in a column.
+    m_portHint = new QLabel(
+        tr("No MIDI keyboard found yet: plug one in, it is picked up within a second."), this);
+    m_portHint->setObjectName(QStringLiteral("lblPortHint"));
+    m_portHint->setWordWrap(true);
+    m_portHint->setToolTip(m_portHint->text());
+    m_portHint->hide();
+    layout->addWidget(m_portHint);
 
     m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
     m_noteTable->setObjectName(QStringLiteral("tblNotes"));
@@ -191,25 +200,21 @@ void MidiDialog::hideEvent(QHideEvent *event)
 void MidiDialog::refreshPorts()
 {
     m_portList->clear();
-    if (!m_ports || !m_ports->available())
-        return;
-    const QList<MidiPorts::Port> ports = m_ports->ports();
+    const bool available = m_ports && m_ports->available();
+    const QList<MidiPorts::Port> ports = available ? m_ports->ports() : QList<MidiPorts::Port>();
     for (const MidiPorts::Port &port : ports) {
         QString state;
         if (port.own)
             state = tr("the program's own port, for other programs");
         else
             state = port.open ? tr("listening") : tr("cannot be opened");
-        new QTreeWidgetItem(m_portList, {port.name, state});
+        auto *item = new QTreeWidgetItem(m_portList, {port.name, state});
+        // A narrow column cuts a long name or state short; its tip shows it whole.
+        for (int column = 0; column < 2; ++column)
+            item->setToolTip(column, item->text(column));
     }
-    if (ports.size() <= 1) {
-        // The hint takes the whole row and wraps; the tool tip shows it whole as well.
-        const QString hint =
-            tr("No MIDI keyboard found yet: plug one in, it is picked up within a second.");
-        auto *item = new QTreeWidgetItem(m_portList, {hint});
-        item->setToolTip(0, hint);
-        item->setFirstColumnSpanned(true);
-    }
+    // Only the program's own port: no keyboard yet.
+    m_portHint->setVisible(available && ports.size() <= 1);
 }
 
 void MidiDialog::learn()

@@ -57,6 +57,7 @@ private:
 
     QLabel *m_system = nullptr;
     QTreeWidget *m_portList = nullptr;
+    QLabel *m_portHint = nullptr;
     QTableWidget *m_noteTable = nullptr;
     QLabel *m_prompt = nullptr;
     QLabel *m_lastNote = nullptr;
