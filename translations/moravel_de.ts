@@ -1159,6 +1159,16 @@ Die Computertastatur spielt wie immer.</translation>
         <source>Against tasks while the other hand was idle</source>
         <translation>Verglichen mit Aufgaben, während die andere Hand ruhte</translation>
     </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>R</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>

@@ -1159,6 +1159,16 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>Against tasks while the other hand was idle</source>
         <translation>Comparado con las tareas mientras la otra mano descansaba</translation>
     </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>D</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>

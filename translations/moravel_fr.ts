@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>the left %1</source>
-        <translation>le %1 gauche</translation>
+        <translation>%1 gauche</translation>
     </message>
     <message>
         <source>the right %1</source>
-        <translation>le %1 droit</translation>
+        <translation>%1 droit</translation>
     </message>
     <message>
         <source>Most improved: %1, %2 ms better.</source>
@@ -726,11 +726,11 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     </message>
     <message>
         <source>%1 is already the %2&apos;s note. Play another note for the %3.</source>
-        <translation>%1 est déjà la note du %2. Joue une autre note pour le %3.</translation>
+        <translation>%1 est déjà la note de ce doigt : %2. Joue une autre note pour ce doigt : %3.</translation>
     </message>
     <message>
         <source>Play the note for the %1 (%2 of 10).</source>
-        <translation>Joue la note pour le %1 (%2 sur 10).</translation>
+        <translation>Joue la note de ce doigt : %1 (%2 sur 10).</translation>
     </message>
     <message>
         <source>Learn takes the ten notes as you play them: left hand little finger to thumb, then right hand thumb to little finger.</source>
@@ -848,7 +848,7 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     </message>
     <message>
         <source>, most often taken for the %1</source>
-        <translation>, le plus souvent pris pour le %1</translation>
+        <translation>, confusion la plus fréquente : %1</translation>
     </message>
     <message>
         <source>The hands work independently (coupling %1 of 100)</source>
@@ -1158,6 +1158,16 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>Against tasks while the other hand was idle</source>
         <translation>Comparé aux tâches pendant que l&apos;autre main était libre</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>D</translation>
     </message>
 </context>
 <context>

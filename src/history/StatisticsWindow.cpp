@@ -358,8 +358,10 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
                                     : QStringLiteral("-")));
             if (!finger.median)
                 continue;
-            const QString label =
-                QStringLiteral("%1 %2").arg(QLatin1Char(HandName[h][0])).arg(fingerHeader(f + 1));
+            const QString label = QStringLiteral("%1 %2")
+                                      .arg(h == 0 ? tr("L", "the left hand, in a chart label")
+                                                  : tr("R", "the right hand, in a chart label"))
+                                      .arg(fingerHeader(f + 1));
             auto *box = new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
                                     *finger.upperQuartile, *finger.slowest, label);
             box->setBrush(HandColour[h].lighter(130));
