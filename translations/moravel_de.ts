@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Choose how many minutes the exercise lasts :</source>
-        <translation>Wählen Sie, wie viele Minuten die Übung dauert:</translation>
+        <translation>Wähle, wie viele Minuten die Übung dauert:</translation>
     </message>
     <message>
         <source>Select the level to begin at</source>
@@ -344,6 +344,22 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>Numeric keypad</source>
         <translation>Ziffernblock</translation>
     </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Alt Gr</source>
+        <translation>Alt Gr</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardDialog</name>
@@ -550,10 +566,6 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <translation>&amp;Klavier (MIDI)...</translation>
     </message>
     <message>
-        <source>Check &amp;keys...</source>
-        <translation>Tasten &amp;prüfen...</translation>
-    </message>
-    <message>
         <source>&amp;Full screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
@@ -616,6 +628,10 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
     <message>
         <source>&amp;Right only</source>
         <translation>Nur &amp;rechts</translation>
+    </message>
+    <message>
+        <source>Ch&amp;eck keys...</source>
+        <translation>Tasten &amp;prüfen...</translation>
     </message>
 </context>
 <context>
@@ -695,10 +711,6 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <translation>&amp;Standard</translation>
     </message>
     <message>
-        <source>MIDI through the %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
-        <translation>MIDI über %1. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
-    </message>
-    <message>
         <source>MIDI is unavailable. %1
 The computer keyboard plays as always.</source>
         <translation>MIDI ist nicht verfügbar. %1
@@ -740,6 +752,18 @@ Die Computertastatur spielt wie immer.</translation>
         <source>Learn takes the ten notes as you play them: left hand little finger to thumb, then right hand thumb to little finger.</source>
         <translation>Lernen übernimmt die zehn Noten, wie du sie spielst: linke Hand vom kleinen Finger bis zum Daumen, dann rechte Hand vom Daumen bis zum kleinen Finger.</translation>
     </message>
+    <message>
+        <source>MIDI through JACK. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über JACK. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
+    <message>
+        <source>MIDI through the ALSA sequencer. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über den ALSA-Sequencer. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
+    <message>
+        <source>MIDI through %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI über %1. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
 </context>
 <context>
     <name>OkCancelDialog</name>
@@ -776,6 +800,13 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Select level for the test</source>
         <translation>Stufe für den Test wählen</translation>
+    </message>
+</context>
+<context>
+    <name>RtMidiPorts</name>
+    <message>
+        <source>No MIDI system was found: there is no ALSA sequencer (/dev/snd/seq) and no JACK server running.</source>
+        <translation>Es wurde kein MIDI-System gefunden: Es gibt keinen ALSA-Sequencer (/dev/snd/seq) und keinen laufenden JACK-Server.</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1191,16 @@ Die Computertastatur spielt wie immer.</translation>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Für diese Auswahl gibt es nichts zu zeigen&lt;/h2&gt;&lt;p&gt;Spieler, Zeitraum und Übung, die du oben gewählt hast, enthalten keine Anschläge. Wähle einen anderen Spieler, einen längeren Zeitraum oder alle Übungen.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>R</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>
@@ -1299,7 +1340,7 @@ Die Computertastatur spielt wie immer.</translation>
         <source>This result could not be written to the results log, neither beside the program nor in your data folder:
 
 %1</source>
-        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in Ihrem Datenordner:
+        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in deinem Datenordner:
 
 %1</translation>
     </message>

@@ -97,23 +97,23 @@
     <name>FormAdaptive</name>
     <message>
         <source>Choose number of tasks</source>
-        <translation>Elegir el número de tareas</translation>
+        <translation>Elige el número de tareas</translation>
     </message>
     <message>
         <source>Choose number of tasks for each hand from list :</source>
-        <translation>Elija de la lista el número de tareas para cada mano:</translation>
+        <translation>Elige de la lista el número de tareas para cada mano:</translation>
     </message>
     <message>
         <source>Choose number of minutes</source>
-        <translation>Elegir el número de minutos</translation>
+        <translation>Elige el número de minutos</translation>
     </message>
     <message>
         <source>Choose how many minutes the exercise lasts :</source>
-        <translation>Elija cuántos minutos dura el ejercicio:</translation>
+        <translation>Elige cuántos minutos dura el ejercicio:</translation>
     </message>
     <message>
         <source>Select the level to begin at</source>
-        <translation>Elegir el nivel con que empezar</translation>
+        <translation>Elige el nivel con el que empezar</translation>
     </message>
 </context>
 <context>
@@ -344,6 +344,22 @@ Los demás ejercicios siguen funcionando.</translation>
         <source>Numeric keypad</source>
         <translation>Teclado numérico</translation>
     </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
+        <source>Alt Gr</source>
+        <translation>Alt Gr</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardDialog</name>
@@ -550,10 +566,6 @@ Mano derecha, del pulgar al meñique: %2</translation>
         <translation>&amp;Piano (MIDI)...</translation>
     </message>
     <message>
-        <source>Check &amp;keys...</source>
-        <translation>&amp;Comprobar teclas...</translation>
-    </message>
-    <message>
         <source>&amp;Full screen</source>
         <translation>Pantalla co&amp;mpleta</translation>
     </message>
@@ -616,6 +628,10 @@ Mano derecha, del pulgar al meñique: %2</translation>
     <message>
         <source>&amp;Right only</source>
         <translation>Solo la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>Ch&amp;eck keys...</source>
+        <translation>&amp;Comprobar teclas...</translation>
     </message>
 </context>
 <context>
@@ -695,10 +711,6 @@ Mano derecha, del pulgar al meñique: %2</translation>
         <translation>&amp;Predeterminado</translation>
     </message>
     <message>
-        <source>MIDI through the %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
-        <translation>MIDI a través de %1. Se escuchan todos los puertos de entrada; otros programas pueden tocar en el puerto «Moravel».</translation>
-    </message>
-    <message>
         <source>MIDI is unavailable. %1
 The computer keyboard plays as always.</source>
         <translation>MIDI no está disponible. %1
@@ -740,6 +752,18 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>Learn takes the ten notes as you play them: left hand little finger to thumb, then right hand thumb to little finger.</source>
         <translation>Aprender toma las diez notas tal como las tocas: mano izquierda del meñique al pulgar y después mano derecha del pulgar al meñique.</translation>
     </message>
+    <message>
+        <source>MIDI through JACK. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI a través de JACK. Se escuchan todos los puertos de entrada; otros programas pueden tocar en el puerto «Moravel».</translation>
+    </message>
+    <message>
+        <source>MIDI through the ALSA sequencer. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI a través del secuenciador ALSA. Se escuchan todos los puertos de entrada; otros programas pueden tocar en el puerto «Moravel».</translation>
+    </message>
+    <message>
+        <source>MIDI through %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
+        <translation>MIDI a través de %1. Se escuchan todos los puertos de entrada; otros programas pueden tocar en el puerto «Moravel».</translation>
+    </message>
 </context>
 <context>
     <name>OkCancelDialog</name>
@@ -776,6 +800,13 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>Select level for the test</source>
         <translation>Elige el nivel de la prueba</translation>
+    </message>
+</context>
+<context>
+    <name>RtMidiPorts</name>
+    <message>
+        <source>No MIDI system was found: there is no ALSA sequencer (/dev/snd/seq) and no JACK server running.</source>
+        <translation>No se encontró ningún sistema MIDI: no hay secuenciador ALSA (/dev/snd/seq) ni ningún servidor JACK en marcha.</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1191,16 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;No hay nada que mostrar para esta selección&lt;/h2&gt;&lt;p&gt;El jugador, el periodo y el ejercicio que elegiste arriba no contienen pulsaciones. Elige otro jugador, un periodo más largo o todos los ejercicios.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>D</translation>
+    </message>
 </context>
 <context>
     <name>VolumeDialog</name>
@@ -1203,7 +1244,7 @@ El teclado del ordenador funciona como siempre.</translation>
     </message>
     <message>
         <source>Warning: Moravel is free software, distributed under the GNU General Public License version 3 or later, in the hope that it will be useful but WITHOUT ANY WARRANTY. Practise in short sessions and rest your hands when they tire.</source>
-        <translation>Aviso: Moravel es software libre, distribuida bajo la Licencia Pública General de GNU, versión 3 o posterior, con la esperanza de que sea útil pero SIN NINGUNA GARANTÍA. Practica en sesiones cortas y descansa las manos cuando se cansen.</translation>
+        <translation>Aviso: Moravel es software libre, distribuido bajo la Licencia Pública General de GNU, versión 3 o posterior, con la esperanza de que sea útil pero SIN NINGUNA GARANTÍA. Practica en sesiones cortas y descansa las manos cuando se cansen.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1299,7 +1340,7 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>This result could not be written to the results log, neither beside the program nor in your data folder:
 
 %1</source>
-        <translation>Este resultado no se pudo escribir en el registro de resultados, ni junto al programa ni en su carpeta de datos:
+        <translation>Este resultado no se pudo escribir en el registro de resultados, ni junto al programa ni en tu carpeta de datos:
 
 %1</translation>
     </message>

@@ -130,7 +130,7 @@ MenuSpec optionsMenu(Window window)
     // The player's devices, the same in every window.
     menu.items << separator(C::crtaInput) << item(C::mnuKeyboard, "&Keyboard...")
                << item(C::mnuMidi, "&Piano keyboard (MIDI)...")
-               << item(C::mnuCheckKeys, "Check &keys...");
+               << item(C::mnuCheckKeys, "Ch&eck keys...");
     // The window and the sound, the same in every window.
     menu.items << separator(C::crtaComfort)
                << item(C::mnuFullScreen, "&Full screen", QKeySequence(Qt::Key_F11))

@@ -37,7 +37,7 @@ const QList<const char *> &menuCaptions()
         QT_TRANSLATE_NOOP("MenuLayout", "&Number of memory tasks"),
         QT_TRANSLATE_NOOP("MenuLayout", "&Keyboard..."),
         QT_TRANSLATE_NOOP("MenuLayout", "&Piano keyboard (MIDI)..."),
-        QT_TRANSLATE_NOOP("MenuLayout", "Check &keys..."),
+        QT_TRANSLATE_NOOP("MenuLayout", "Ch&eck keys..."),
         QT_TRANSLATE_NOOP("MenuLayout", "&Full screen"),
         QT_TRANSLATE_NOOP("MenuLayout", "Sound &volume..."),
         QT_TRANSLATE_NOOP("MenuLayout", "&Key dispositon"),

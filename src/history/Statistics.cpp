@@ -50,13 +50,17 @@ QString translated(const char *text)
     return QCoreApplication::translate("Statistics", text);
 }
 
-// "Left thumb", "Right little finger".
+// "Left thumb", "Right little finger": the start of a finding, so it begins with a
+// capital also in a language that names the finger before the hand.
 QString handFinger(int hand, int finger)
 {
-    return QCoreApplication::translate("Statistics", "%1 %2")
-        .arg(hand == 0 ? QCoreApplication::translate("Statistics", "Left")
-                       : QCoreApplication::translate("Statistics", "Right"),
-             Statistics::fingerName(finger));
+    QString text = QCoreApplication::translate("Statistics", "%1 %2")
+                       .arg(hand == 0 ? QCoreApplication::translate("Statistics", "Left")
+                                      : QCoreApplication::translate("Statistics", "Right"),
+                            Statistics::fingerName(finger));
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 QString handPhrase(int hand)

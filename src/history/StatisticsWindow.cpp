@@ -389,7 +389,10 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = fingers[f];
             // Short enough for the narrowest window: "L1" to "R5"; the table names them.
-            const QString label = QStringLiteral("%1%2").arg(tr(HandName[h]).left(1)).arg(f + 1);
+            const QString label = QStringLiteral("%1%2")
+                                      .arg(h == 0 ? tr("L", "the left hand, in a chart label")
+                                                  : tr("R", "the right hand, in a chart label"))
+                                      .arg(f + 1);
             auto *box = finger.median
                             ? new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
                                           *finger.upperQuartile, *finger.slowest, label)

@@ -10,13 +10,25 @@
 #include "input/InputPreferences.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QShortcut>
 
 namespace InfoCommands {
 
-QString helpContentsFile()
+QString helpContentsFile(const ProgramFolder &folder, const QStringList &languages)
 {
-    return QStringLiteral("help/index.html");
+    const QString english = QStringLiteral("help/index.html");
+    for (const QString &name : languages) {
+        // "de-AT" and "de_AT" read the German book; the book is per language only.
+        const QString language =
+            name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == QLatin1String("en"))
+            return english;
+        const QString page = QStringLiteral("help/%1/index.html").arg(language);
+        if (!language.isEmpty() && QFileInfo(folder.filePath(page)).isFile())
+            return page;
+    }
+    return english;
 }
 
 void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind)
@@ -58,7 +70,10 @@ void mnuContents_Click(Forms &forms, MenuLayout::Window kind)
         forms.form(QStringLiteral("FormRand"));
 
     // Without the book nothing opens and nothing is said.
-    const QString contents = forms.context().folder.filePath(helpContentsFile());
+    // The book speaks the language the windows speak: the translations are chosen from
+    // the same list of the player's languages.
+    const ProgramFolder &folder = forms.context().folder;
+    const QString contents = folder.filePath(helpContentsFile(folder, QLocale().uiLanguages()));
     if (!QFileInfo(contents).isFile())
         return;
     if (auto *help = forms.get<HelpWindow>(QStringLiteral("HelpWindow")))

@@ -3,13 +3,17 @@
 
 #include "info/SysInfo.h"
 
+#include <QBoxLayout>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVersionNumber>
+
+#include <algorithm>
 
 const QString frmAbout::AppTitle = QStringLiteral("Moravel");
 
@@ -46,50 +50,72 @@ QPixmap programIcon()
 
 frmAbout::frmAbout(Registry &registry, ProcessStarter &processes, QWidget *parent) : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
+    // The window keeps its designed arrangement (icon and title over the description, the
+    // licence beside the buttons) but sizes to its texts, which are longer in some
+    // languages than in English.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 10, 8);
+    layout->setSpacing(8);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(programIcon());
-    picIcon->setGeometry(14, 14, 32, 32);
-
-    addLabel(QStringLiteral("lblTitle"), QRect(62, 10, 320, 30), 16, true, false);
-    addLabel(QStringLiteral("lblVersion"), QRect(62, 40, 320, 20), 9, false, false);
-    QLabel *description =
-        addLabel(QStringLiteral("lblDescription"), QRect(62, 64, 322, 76), 9, false, true);
+    picIcon->setFixedSize(32, 32);
+    top->addWidget(picIcon, 0, Qt::AlignTop);
+    auto *heading = new QVBoxLayout;
+    heading->setSpacing(2);
+    heading->addWidget(addLabel(QStringLiteral("lblTitle"), 16, true, false));
+    heading->addWidget(addLabel(QStringLiteral("lblVersion"), 9, false, false));
+    QLabel *description = addLabel(QStringLiteral("lblDescription"), 9, false, true);
+    description->setMinimumWidth(DescriptionWidth);
     description->setText(
         tr("A trainer for the independence of the fingers at the piano. Both hands "
            "rest on the computer keyboard and answer finger numbers at the same "
            "time: random drills, Hanon-type sequences, a memory test and an "
            "animal game for the youngest players."));
+    heading->addWidget(description);
+    top->addLayout(heading, 1);
+    layout->addLayout(top);
 
     // The etched separator: a grey line over a white one.
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
-    line->setGeometry(8, 148, ClientWidth - 16, 2);
+    line->setFixedHeight(2);
     line->setAutoFillBackground(false);
     line->setStyleSheet(QStringLiteral("border-top: 1px solid rgb(128, 128, 128);"
                                        "border-bottom: 1px solid rgb(255, 255, 255);"));
+    layout->addWidget(line);
 
-    QLabel *disclaimer =
-        addLabel(QStringLiteral("lblDisclaimer"), QRect(12, 158, 262, 70), 8, false, true);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    QLabel *disclaimer = addLabel(QStringLiteral("lblDisclaimer"), 8, false, true);
+    disclaimer->setMinimumWidth(DisclaimerWidth);
     disclaimer->setText(
         tr("Warning: Moravel is free software, distributed under the GNU General Public "
            "License version 3 or later, in the hope that it will be useful but WITHOUT ANY "
            "WARRANTY. Practise in short sessions and rest your hands when they tire."));
+    bottom->addWidget(disclaimer, 1, Qt::AlignTop);
 
+    auto *buttons = new QVBoxLayout;
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
-    m_ok->setGeometry(282, 162, 104, 28);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-
     m_sysInfo = new QPushButton(tr("&System Info..."), this);
     m_sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_sysInfo->setGeometry(282, 198, 104, 28);
     connect(m_sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    for (QPushButton *button : {m_ok, m_sysInfo}) {
+        button->setMinimumSize(ButtonWidth, 28);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    bottom->addLayout(buttons);
+    layout->addLayout(bottom, 1);
 
     setSysInfo(std::make_unique<SysInfo>(
         registry, [](const QString &path) { return QFileInfo(path).isFile(); }, processes,
@@ -102,12 +128,10 @@ frmAbout::frmAbout(Registry &registry, ProcessStarter &processes, QWidget *paren
 
 frmAbout::~frmAbout() = default;
 
-QLabel *frmAbout::addLabel(const QString &name, const QRect &geometry, int pointSize, bool bold,
-                           bool wrap)
+QLabel *frmAbout::addLabel(const QString &name, int pointSize, bool bold, bool wrap)
 {
     auto *label = new QLabel(this);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     QFont font = label->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
@@ -115,6 +139,16 @@ QLabel *frmAbout::addLabel(const QString &name, const QRect &geometry, int point
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QSize frmAbout::fittingSize(const QSize &available) const
+{
+    // The designed size where the texts fit in it; larger where they do not, with the
+    // wrapped texts as tall as the width lets them be; never larger than the screen.
+    QSize size = sizeHint().expandedTo(QSize(ClientWidth, ClientHeight));
+    if (layout()->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+    return available.isValid() ? size.boundedTo(available) : size;
 }
 
 QString frmAbout::versionText()
@@ -131,6 +165,8 @@ void frmAbout::Form_Load()
     setWindowTitle(tr("About %1").arg(AppTitle));
     findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
     findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(AppTitle);
+    const QScreen *shown = screen();
+    resize(fittingSize(shown ? shown->availableGeometry().size() : QSize()));
 }
 
 void frmAbout::cmdOK_Click()

@@ -17,6 +17,7 @@ class SysInfo;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
+    // The designed size: the window opens at it when its texts fit, and larger when not.
     static constexpr int ClientWidth = 396;
     static constexpr int ClientHeight = 236;
     static const QString AppTitle;
@@ -39,8 +40,13 @@ public:
     static QString versionText();
 
 private:
-    QLabel *addLabel(const QString &name, const QRect &geometry, int pointSize, bool bold,
-                     bool wrap);
+    // The width the two wrapped texts keep at least, as designed.
+    static constexpr int DescriptionWidth = 310;
+    static constexpr int DisclaimerWidth = 250;
+    static constexpr int ButtonWidth = 104;
+
+    QLabel *addLabel(const QString &name, int pointSize, bool bold, bool wrap);
+    QSize fittingSize(const QSize &available) const;
     void showUnavailable(const QString &text, const QString &title);
 
     QPushButton *m_ok = nullptr;

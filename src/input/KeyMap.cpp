@@ -145,15 +145,20 @@ quint64 keyIdentity(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 
 QString keyName(KeyLayout layout, FingerKey finger)
 {
-    static const char *const left[] = {"Space", "V", "C", "X", "Z"};
-    static const char *const keypad[] = {"Page Down", "Num Lock", "/", "*", "-"};
-    static const char *const laptop[] = {"Alt Gr", "M", ",", ".", "/"};
+    // The keys with names are named as the player's keyboard prints them; letters and
+    // signs stay as they are.
+    static const char *const left[] = {QT_TRANSLATE_NOOP("KeyMap", "Space"), "V", "C", "X", "Z"};
+    static const char *const keypad[] = {QT_TRANSLATE_NOOP("KeyMap", "Page Down"),
+                                         QT_TRANSLATE_NOOP("KeyMap", "Num Lock"), "/", "*", "-"};
+    static const char *const laptop[] = {QT_TRANSLATE_NOOP("KeyMap", "Alt Gr"), "M", ",", ".", "/"};
     if (finger.finger < 1 || finger.finger > 5)
         return QString();
     const int at = finger.finger - 1;
-    if (finger.hand == Hand::Left)
-        return QString::fromLatin1(left[at]);
-    return QString::fromLatin1(layout == KeyLayout::Laptop ? laptop[at] : keypad[at]);
+    const char *name = finger.hand == Hand::Left     ? left[at]
+                       : layout == KeyLayout::Laptop ? laptop[at]
+                                                     : keypad[at];
+    // A letter or sign has no translation and comes back as it is.
+    return QCoreApplication::translate("KeyMap", name);
 }
 
 QString layoutId(KeyLayout layout)

@@ -32,9 +32,15 @@ QString fingerText(FingerKey finger, bool inSentence = false)
                            : QCoreApplication::translate("MidiDialog", "right", "in a sentence"))
                    : (left ? QCoreApplication::translate("MidiDialog", "Left")
                            : QCoreApplication::translate("MidiDialog", "Right"));
-    return QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
-        .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
-        .arg(finger.finger);
+    QString text =
+        QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
+            .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
+            .arg(finger.finger);
+    // A language that names the finger before the hand starts the list entry with the
+    // finger: the entry begins with a capital all the same.
+    if (!inSentence && !text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 QString noteText(int note)
@@ -69,8 +75,18 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     m_portList->setHeaderLabels({tr("Port"), tr("State")});
     m_portList->setRootIsDecorated(false);
     m_portList->setMinimumHeight(90);
+    m_portList->header()->setStretchLastSection(false);
     m_portList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_portList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     layout->addWidget(m_portList);
+    // Under the list, wrapped to the dialog's width rather than cut off in a column.
+    m_portHint = new QLabel(
+        tr("No MIDI keyboard found yet: plug one in, it is picked up within a second."), this);
+    m_portHint->setObjectName(QStringLiteral("lblPortHint"));
+    m_portHint->setWordWrap(true);
+    m_portHint->setToolTip(m_portHint->text());
+    m_portHint->hide();
+    layout->addWidget(m_portHint);
 
     m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
     m_noteTable->setObjectName(QStringLiteral("tblNotes"));
@@ -122,10 +138,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
 
     const bool available = m_ports && m_ports->available();
     if (available)
-        m_system->setText(tr("MIDI through the %1. Every input port is listened "
-                             "to; other programs can play into the port "
-                             "\"Moravel\".")
-                              .arg(m_ports->systemName()));
+        m_system->setText(systemText(m_ports->systemName()));
     else
         m_system->setText(tr("MIDI is unavailable. %1\nThe computer keyboard plays as always.")
                               .arg(m_ports ? m_ports->unavailableReason() : QString()));
@@ -139,6 +152,21 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     showNotes();
     showStep();
     resize(460, 600);
+}
+
+// Each MIDI system is named in a sentence of its own, so that every language can
+// put its name the way it reads.
+QString MidiDialog::systemText(const QString &system)
+{
+    if (system == QLatin1String("JACK"))
+        return tr("MIDI through JACK. Every input port is listened to; other programs can "
+                  "play into the port \"Moravel\".");
+    if (system == QLatin1String("ALSA sequencer"))
+        return tr("MIDI through the ALSA sequencer. Every input port is listened to; other "
+                  "programs can play into the port \"Moravel\".");
+    return tr("MIDI through %1. Every input port is listened to; other programs can play "
+              "into the port \"Moravel\".")
+        .arg(system);
 }
 
 MidiDialog::~MidiDialog()
@@ -172,21 +200,21 @@ void MidiDialog::hideEvent(QHideEvent *event)
 void MidiDialog::refreshPorts()
 {
     m_portList->clear();
-    if (!m_ports || !m_ports->available())
-        return;
-    const QList<MidiPorts::Port> ports = m_ports->ports();
+    const bool available = m_ports && m_ports->available();
+    const QList<MidiPorts::Port> ports = available ? m_ports->ports() : QList<MidiPorts::Port>();
     for (const MidiPorts::Port &port : ports) {
         QString state;
         if (port.own)
             state = tr("the program's own port, for other programs");
         else
             state = port.open ? tr("listening") : tr("cannot be opened");
-        new QTreeWidgetItem(m_portList, {port.name, state});
+        auto *item = new QTreeWidgetItem(m_portList, {port.name, state});
+        // A narrow column cuts a long name or state short; its tip shows it whole.
+        for (int column = 0; column < 2; ++column)
+            item->setToolTip(column, item->text(column));
     }
-    if (ports.size() <= 1)
-        new QTreeWidgetItem(m_portList, {tr("No MIDI keyboard found yet: plug one in, it is "
-                                            "picked up within a second."),
-                                         QString()});
+    // Only the program's own port: no keyboard yet.
+    m_portHint->setVisible(available && ports.size() <= 1);
 }
 
 void MidiDialog::learn()

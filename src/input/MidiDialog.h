@@ -41,6 +41,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    static QString systemText(const QString &system);
     void note(int note, int velocity, bool on);
     void stopLearning();
     void showNotes();
@@ -56,6 +57,7 @@ private:
 
     QLabel *m_system = nullptr;
     QTreeWidget *m_portList = nullptr;
+    QLabel *m_portHint = nullptr;
     QTableWidget *m_noteTable = nullptr;
     QLabel *m_prompt = nullptr;
     QLabel *m_lastNote = nullptr;

@@ -3,6 +3,7 @@
 
 #include "ports/Clock.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <RtMidi.h>
@@ -198,8 +199,11 @@ void RtMidiPorts::openSystem()
         }
     }
     if (!m_scanner) {
-        m_reason = QStringLiteral("No MIDI system was found: there is no ALSA sequencer "
-                                  "(/dev/snd/seq) and no JACK server running.");
+        // Shown in the MIDI dialog, in the player's language.
+        m_reason = QCoreApplication::translate("RtMidiPorts",
+                                               "No MIDI system was found: there is no ALSA "
+                                               "sequencer (/dev/snd/seq) and no JACK server "
+                                               "running.");
         return;
     }
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The files the desktop reads, checked as the desktop and software centres check them, and
-# kept in step with the program: the man page names every option the program takes, and
-# the latest release in the metainfo is the program's version.
+# kept in step with the program: each of the program's languages names it, the man page
+# names every option the program takes, and the latest release in the metainfo is the
+# program's version.
 set -euo pipefail
 src=${1:?source folder}
 bin=${2:?program folder}
@@ -12,6 +13,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 desktop-file-validate "$src/data/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$src/data/$id.metainfo.xml" || fail "appstreamcli validate"
 grep -qx "Icon=$id" "$src/data/$id.desktop" || fail "the desktop entry names another icon"
+# Every language of the program names and describes it in the menu and the software centre.
+for language in de es fr; do
+  for key in Name GenericName Comment; do
+    grep -q "^$key\[$language\]=." "$src/data/$id.desktop" || fail "the desktop entry has no $key[$language]"
+  done
+  for element in name summary; do
+    grep -q "<$element xml:lang=\"$language\">[^<]" "$src/data/$id.metainfo.xml" ||
+      fail "the metainfo has no $element in $language"
+  done
+done
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$src/data/$id.metainfo.xml" \
   || fail "the metainfo launches another desktop entry"
 

@@ -13,6 +13,13 @@ prefix="$WORK/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 [ -x "$prefix/bin/moravel" ] || fail "no executable in $prefix/bin"
 [ -f "$prefix/share/moravel/piano.db" ] || fail "no piano.db in $prefix/share/moravel"
+# The help book in every language, each page beside the English one.
+for page in "$(dirname "$0")"/../../data/help/*.html; do
+  for language in "" de/ es/ fr/; do
+    [ -f "$prefix/share/moravel/help/$language$(basename "$page")" ] ||
+      fail "help/$language$(basename "$page") is not installed"
+  done
+done
 # The installed metainfo finds its desktop entry and icon where the desktop looks.
 appstreamcli validate-tree --no-net "$prefix" >"$WORK/tree.out" 2>&1 ||
   fail "appstreamcli validate-tree: $(cat "$WORK/tree.out")"

@@ -42,6 +42,9 @@ print('summary ok, total', int(m.group(2)))
 PY
 
 # The layout given on the command line is for this run; nothing remembered changed.
-conf="$XDG_CONFIG_HOME/Moravel/Moravel.conf"
-if [ -f "$conf" ] && grep -q laptop "$conf"; then fail "--keyboard changed the remembered layout"; fi
+# The file is the one QSettings writes for the program (IniFormat, user scope).
+conf="$XDG_CONFIG_HOME/Moravel/Moravel.ini"
+if [ -f "$conf" ] && grep -q '^layout=laptop' "$conf"; then
+  fail "--keyboard changed the remembered layout: $(cat "$conf")"
+fi
 echo "PASS"

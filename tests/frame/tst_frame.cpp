@@ -115,7 +115,7 @@ void TestFrame::randomMenuBar_data()
     row("mnuHandsLeft", "&Left only");
     row("mnuKeyboard", "&Keyboard...");
     row("mnuMidi", "&Piano keyboard (MIDI)...");
-    row("mnuCheckKeys", "Check &keys...");
+    row("mnuCheckKeys", "Ch&eck keys...");
     row("mnuHelp", "&Help");
     row("mnuContents", "&Contents            F1");
     row("mnuRaspored", "&Key dispositon");

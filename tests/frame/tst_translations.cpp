@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The translations: the menu and label tables are all marked for the translators, the
-// compiled-in German and Spanish translations cover them, and a window in German still
-// writes the results log in English.
+// compiled-in German, Spanish and French translations cover them, every language gives
+// each item of a menu its own access letter, the About window shows its texts whole in
+// every language, and a window in German still writes the results log in English.
 #include "TestContext.h"
 #include "drill/FormRand.h"
 #include "drill/Labels.h"
 #include "drill/RandomDrill.h"
 #include "frame/ScreenTexts.h"
+#include "info/frmAbout.h"
+#include "input/KeyMap.h"
 #include "memory/MemoryDrill.h"
 #include "sequential/SequentialDrill.h"
 
 #include <QAction>
+#include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QTranslator>
 
@@ -59,6 +66,68 @@ QStringList tableTexts(bool menus)
     return texts;
 }
 
+// The program's texts in one language while the object lives; English has no translator.
+struct Speaking {
+    explicit Speaking(const QString &language)
+    {
+        if (!language.isEmpty())
+            ok = translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)) &&
+                 QCoreApplication::installTranslator(&translator);
+    }
+    ~Speaking() { QCoreApplication::removeTranslator(&translator); }
+    Speaking(const Speaking &) = delete;
+    Speaking &operator=(const Speaking &) = delete;
+
+    QTranslator translator;
+    bool ok = true;
+};
+
+// The four languages of the program.
+void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral("de");
+    QTest::newRow("Spanish") << QStringLiteral("es");
+    QTest::newRow("French") << QStringLiteral("fr");
+}
+
+// The access letter of a caption: the character after a single '&', folded to compare.
+QChar accessLetter(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        if (caption.at(i + 1) != QLatin1Char('&'))
+            return caption.at(i + 1).toCaseFolded();
+        ++i;
+    }
+    return {};
+}
+
+// Every pair of items in one menu (or in the menu bar) that share an access letter,
+// except pairs of the items allowed to share one; submenus are walked too.
+void findClashes(const QString &where, const QList<QAction *> &items,
+                 const QList<QAction *> &mayShare, QStringList &clashes)
+{
+    QHash<QChar, QAction *> taken;
+    for (QAction *item : items) {
+        if (item->isSeparator())
+            continue;
+        const QChar letter = accessLetter(item->text());
+        if (!letter.isNull()) {
+            QAction *other = taken.value(letter);
+            if (other && !(mayShare.contains(other) && mayShare.contains(item)))
+                clashes << QStringLiteral("%1: \"%2\" and \"%3\" share %4")
+                               .arg(where, other->text(), item->text(), letter);
+            taken.insert(letter, item);
+        }
+        if (item->menu())
+            findClashes(where + QStringLiteral(" > ") + item->text(), item->menu()->actions(),
+                        mayShare, clashes);
+    }
+}
+
 QStringList marked(const QList<const char *> &list)
 {
     QStringList texts;
@@ -76,6 +145,12 @@ private slots:
     void everyTableTextIsMarked();
     void bothLanguagesCoverTheTables_data();
     void bothLanguagesCoverTheTables();
+    void accessLettersDifferInEveryMenu_data() { addLanguageRows(); }
+    void accessLettersDifferInEveryMenu();
+    void keyNamesSpeakTheLanguage_data();
+    void keyNamesSpeakTheLanguage();
+    void aboutShowsItsTextsWhole_data() { addLanguageRows(); }
+    void aboutShowsItsTextsWhole();
     void germanWindowWritesTheEnglishLog();
 };
 
@@ -100,6 +175,7 @@ void TestTranslations::bothLanguagesCoverTheTables_data()
     QTest::addColumn<QString>("language");
     QTest::newRow("German") << QStringLiteral("de");
     QTest::newRow("Spanish") << QStringLiteral("es");
+    QTest::newRow("French") << QStringLiteral("fr");
 }
 
 void TestTranslations::bothLanguagesCoverTheTables()
@@ -115,6 +191,81 @@ void TestTranslations::bothLanguagesCoverTheTables()
                  .translate("ExerciseWindow", "Press Del or Test > Start, then play the "
                                               "finger shown for each hand")
                  .isEmpty());
+}
+
+void TestTranslations::accessLettersDifferInEveryMenu()
+{
+    QFETCH(QString, language);
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
+
+    TestContext t;
+    QFile::copy(QStringLiteral(MORAVEL_BIN_DIR "/piano.db"),
+                t.dir.filePath(QStringLiteral("piano.db")));
+    QStringList clashes;
+    int menus = 0;
+    for (const char *name : {"FormRand", "FormSeq", "FormMemory", "frmPreschool", "FormAdaptive"}) {
+        auto *window = t.forms.get<ExerciseWindow>(QString::fromLatin1(name));
+        QVERIFY2(window, name);
+        // Level and Left hand combinations have shared their letter from the first
+        // version on; players know them by it.
+        const QList<QAction *> mayShare{window->action(Command::mnuLevel),
+                                        window->action(Command::mnuLComb)};
+        const QList<QAction *> bar = window->menuBar()->actions();
+        menus += int(bar.size());
+        findClashes(QString::fromLatin1(name), bar, mayShare, clashes);
+    }
+    QCOMPARE(menus, 5 * 4);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::keyNamesSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("names");
+    // The left thumb, and the right thumb and index finger on the keypad.
+    QTest::newRow("English") << QString() << QStringList{"Space", "Page Down", "Num Lock"};
+    QTest::newRow("German") << "de" << QStringList{"Leertaste", "Bild ab", "Num"};
+    QTest::newRow("Spanish") << "es" << QStringList{"Espacio", "Av Pág", "Bloq Num"};
+    QTest::newRow("French") << "fr" << QStringList{"Espace", "Pg Suiv", "Verr Num"};
+}
+
+void TestTranslations::keyNamesSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, names);
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
+
+    const QStringList shown{KeyMap::keyName(KeyLayout::Keypad, {Hand::Left, 1}),
+                            KeyMap::keyName(KeyLayout::Keypad, {Hand::Right, 1}),
+                            KeyMap::keyName(KeyLayout::Keypad, {Hand::Right, 2})};
+    QCOMPARE(shown, names);
+    // Letters and signs are the same in every language.
+    QCOMPARE(KeyMap::keyName(KeyLayout::Laptop, {Hand::Right, 2}), QStringLiteral("M"));
+}
+
+void TestTranslations::aboutShowsItsTextsWhole()
+{
+    QFETCH(QString, language);
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
+
+    TestContext t;
+    auto *about = qobject_cast<frmAbout *>(t.forms.show(QStringLiteral("frmAbout")));
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QVERIFY(about->screen()->availableGeometry().contains(about->frameGeometry()));
+    for (QLabel *label : about->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(label->height() >= needed && label->width() >= label->minimumSizeHint().width(),
+                 qPrintable(label->objectName()));
+    }
+    for (QPushButton *button : about->findChildren<QPushButton *>())
+        QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
 }
 
 void TestTranslations::germanWindowWritesTheEnglishLog()

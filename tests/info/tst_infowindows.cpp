@@ -8,6 +8,7 @@
 #include "info/SysInfo.h"
 #include "info/frmAbout.h"
 #include "input/InputPreferences.h"
+#include "settings/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +17,11 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -81,6 +84,9 @@ private slots:
     void contentsLoadsRandomWindow();
     void helpWindowIsOne();
     void missingHelpOpensNothing();
+    void helpSpeaksTheLanguage_data();
+    void helpSpeaksTheLanguage();
+    void contentsOpensTheTranslatedBook();
     void f1OpensHelp_data();
     void f1OpensHelp();
     void layoutPicture_data();
@@ -261,6 +267,54 @@ void TestInfoWindows::missingHelpOpensNothing()
     QVERIFY(t.forms.isLoaded(QStringLiteral("FormRand")));
 }
 
+void TestInfoWindows::helpSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("books");
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList all{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    QTest::newRow("French system") << all << QStringList{"fr-FR", "fr"} << "help/fr/index.html";
+    QTest::newRow("German, Austria") << all << QStringList{"de-AT"} << "help/de/index.html";
+    QTest::newRow("underscore form") << all << QStringList{"es_MX"} << "help/es/index.html";
+    QTest::newRow("no book in Italian") << all << QStringList{"it-IT", "it"} << "help/index.html";
+    QTest::newRow("Italian, then Spanish")
+        << all << QStringList{"it-IT", "es-ES"} << "help/es/index.html";
+    QTest::newRow("English first") << all << QStringList{"en-GB", "de-DE"} << "help/index.html";
+    QTest::newRow("translation missing")
+        << QStringList{"de"} << QStringList{"fr-FR", "fr"} << "help/index.html";
+    QTest::newRow("no language") << all << QStringList{} << "help/index.html";
+}
+
+void TestInfoWindows::helpSpeaksTheLanguage()
+{
+    QFETCH(QStringList, books);
+    QFETCH(QStringList, languages);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("help/index.html")), "<html>en</html>");
+    for (const QString &book : books)
+        writeFile(dir.filePath(QStringLiteral("help/%1/index.html").arg(book)), "<html></html>");
+    QCOMPARE(InfoCommands::helpContentsFile(ProgramFolder(dir.path()), languages), expected);
+}
+
+void TestInfoWindows::contentsOpensTheTranslatedBook()
+{
+    TestContext t;
+    writeFile(t.dir.filePath(QStringLiteral("help/index.html")), "<html>en</html>");
+    const QString french = t.dir.filePath(QStringLiteral("help/fr/index.html"));
+    writeFile(french, "<html>fr</html>");
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *window = t.forms.get<ExerciseWindow>(QStringLiteral("FormRand"));
+    window->trigger(Command::mnuContents);
+    QLocale::setDefault(before);
+    auto *help = t.forms.get<HelpWindow>(QStringLiteral("HelpWindow"));
+    QVERIFY(help);
+    QCOMPARE(help->browser()->source(), QUrl::fromLocalFile(french));
+}
+
 void TestInfoWindows::f1OpensHelp_data()
 {
     QTest::addColumn<QString>("form");
@@ -405,11 +459,15 @@ void TestInfoWindows::modalForm2WhileOpen()
 void TestInfoWindows::helpBookLinks_data()
 {
     QTest::addColumn<QString>("page");
-    const QDir book(QStringLiteral(MORAVEL_SOURCE_DIR "/data/help"));
-    const QStringList pages = book.entryList({QStringLiteral("*.html")}, QDir::Files);
-    QVERIFY(pages.contains(QStringLiteral("index.html")));
-    for (const QString &page : pages)
-        QTest::newRow(qPrintable(page)) << book.filePath(page);
+    // The English book and its translations, whose pages share the English pictures.
+    for (const QString &language :
+         {QString(), QStringLiteral("de/"), QStringLiteral("es/"), QStringLiteral("fr/")}) {
+        const QDir book(QStringLiteral(MORAVEL_SOURCE_DIR "/data/help/") + language);
+        const QStringList pages = book.entryList({QStringLiteral("*.html")}, QDir::Files);
+        QVERIFY(pages.contains(QStringLiteral("index.html")));
+        for (const QString &page : pages)
+            QTest::newRow(qPrintable(language + page)) << book.filePath(page);
+    }
 }
 
 void TestInfoWindows::helpBookLinks()

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI dialog: without a MIDI system it says so; Learn takes ten distinct notes in
-// order, makes no strikes meanwhile, and OK keeps what was learnt.
+// order, makes no strikes meanwhile, and OK keeps what was learnt. In every language it
+// names its MIDI system in a sentence of that language, starts each finger of its table
+// with a capital, and shows the hint of an empty port list whole.
 #include "input/MidiDialog.h"
 #include "input/MidiSource.h"
 #include "ports/MidiPorts.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
+#include <QTreeWidget>
 
 namespace {
 
@@ -29,6 +35,8 @@ class TestMidiDialog : public QObject {
 private slots:
     void unavailable();
     void learn();
+    void textsOfEachLanguage_data();
+    void textsOfEachLanguage();
 };
 
 void TestMidiDialog::unavailable()
@@ -42,6 +50,60 @@ void TestMidiDialog::unavailable()
                 ->text()
                 .startsWith(QStringLiteral("MIDI is unavailable.")));
     QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("cmdLearn"))->isEnabled());
+    // No ports to look for a keyboard in: no hint to plug one in.
+    QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("lblPortHint"))->isHidden());
+}
+
+void TestMidiDialog::textsOfEachLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("littleFinger");
+
+    QTest::newRow("English") << QString() << "MIDI through JACK."
+                             << "Left little finger (5)";
+    QTest::newRow("German") << "de"
+                            << "MIDI über JACK."
+                            << "Linker kleiner Finger (5)";
+    QTest::newRow("Spanish") << "es"
+                             << "MIDI a través de JACK."
+                             << "Meñique izquierdo (5)";
+    QTest::newRow("French") << "fr"
+                            << "MIDI par JACK."
+                            << "Auriculaire gauche (5)";
+}
+
+void TestMidiDialog::textsOfEachLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, system);
+    QFETCH(QString, littleFinger);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/moravel_%1.qm").arg(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+    FakePorts ports;
+    const NoteMap map = NoteMap::fivefingerC();
+    MidiSource source(map);
+    MidiDialog dialog(&ports, &source, map, {});
+    const QString said = dialog.findChild<QLabel *>(QStringLiteral("lblSystem"))->text();
+    QVERIFY2(said.startsWith(system), qPrintable(said));
+    QCOMPARE(dialog.findChild<QTableWidget *>(QStringLiteral("tblNotes"))->item(0, 0)->text(),
+             littleFinger);
+
+    // Only the program's own port: the hint shows under the list, wrapped, with its tip;
+    // the port's state, which a narrow column may cut, has its tip too.
+    auto *list = dialog.findChild<QTreeWidget *>(QStringLiteral("lstPorts"));
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QTreeWidgetItem *own = list->topLevelItem(0);
+    QCOMPARE(own->toolTip(1), own->text(1));
+    auto *hint = dialog.findChild<QLabel *>(QStringLiteral("lblPortHint"));
+    QVERIFY(!hint->isHidden());
+    QVERIFY(hint->wordWrap());
+    QCOMPARE(hint->toolTip(), hint->text());
 }
 
 void TestMidiDialog::learn()

@@ -2,13 +2,30 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # lupdate over the sources into copies of the .ts files: every text it finds must have a
 # finished, non-empty translation in every language, and no translation may be left over
-# for a text that is gone. The .ts files in the tree are not touched.
+# for a text that is gone. The .ts files in the tree are not touched. Every page of the
+# help book has its translation in every language, and a translated page is not the
+# English page copied.
 set -euo pipefail
 SRC=${1:?source tree}
 LUPDATE=${2:?lupdate}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+LANGUAGES=(de es fr)
 failed=0
+for language in "${LANGUAGES[@]}"; do
+  [ -f "$SRC/translations/moravel_$language.ts" ] ||
+    { echo "missing: translations/moravel_$language.ts"; failed=1; }
+  for page in "$SRC"/data/help/*.html; do
+    translated="$SRC/data/help/$language/$(basename "$page")"
+    if [ ! -f "$translated" ]; then
+      echo "help page without its translation: help/$language/$(basename "$page")"
+      failed=1
+    elif cmp -s "$page" "$translated"; then
+      echo "help page not translated: help/$language/$(basename "$page")"
+      failed=1
+    fi
+  done
+done
 found=0
 for ts in "$SRC"/translations/moravel_*.ts; do
   found=$((found + 1))
@@ -41,6 +58,6 @@ PY
     failed=1
   fi
 done
-[ "$found" -ge 2 ] || { echo "FAIL: expected the German and Spanish .ts files, found $found"; exit 1; }
-[ "$failed" -eq 0 ] || { echo "FAIL: run 'cmake --build build --target update_translations' and translate in Qt Linguist"; exit 1; }
+[ "$found" -ge "${#LANGUAGES[@]}" ] || { echo "FAIL: expected the ${LANGUAGES[*]} .ts files, found $found"; exit 1; }
+[ "$failed" -eq 0 ] || { echo "FAIL: run 'cmake --build build --target update_translations' and translate in Qt Linguist; translate the help pages named above"; exit 1; }
 echo PASS
