@@ -24,12 +24,20 @@
         <translation>%1 droit</translation>
     </message>
     <message>
-        <source>Most improved: %1, %2 ms better.</source>
-        <translation>Le plus grand progrès : %1, %2 ms de mieux.</translation>
-    </message>
-    <message>
         <source>Weakest now: %1.</source>
         <translation>Le plus faible maintenant : %1.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes and fewer wrong strikes.</source>
+        <translation>Le plus de progrès : %1, %2 ms plus rapide sur les bonnes frappes et moins de fausses frappes.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, %2 ms faster on right strikes.</source>
+        <translation>Le plus de progrès : %1, %2 ms plus rapide sur les bonnes frappes.</translation>
+    </message>
+    <message>
+        <source>Most improved: %1, fewer wrong strikes.</source>
+        <translation>Le plus de progrès : %1, moins de fausses frappes.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +163,26 @@ Les autres exercices fonctionnent toujours.</translation>
     <message>
         <source>The practice history %1 was written by a newer version of Moravel. It is shown, but nothing is added to it.</source>
         <translation>L&apos;historique d&apos;entraînement %1 a été écrit par une version plus récente de Moravel. Il est affiché, mais rien n&apos;y est ajouté.</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>son dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can only be read (%2). It is shown, but practice is not being recorded.</source>
+        <translation>L’historique d’entraînement %1 ne peut être que lu (%2). Il est affiché, mais l’entraînement n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 is in use by another program. Practice is not being recorded; close the other program and start Moravel again.</source>
+        <translation>L’historique d’entraînement %1 est utilisé par un autre programme. L’entraînement n’est pas enregistré ; ferme l’autre programme et relance Moravel.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
+        <translation>L’historique d’entraînement %1 ne peut pas être ouvert (%2). L’entraînement n’est pas enregistré.</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1196,10 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <source>R</source>
         <comment>the right hand, in a chart label</comment>
         <translation>D</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Rien à montrer pour ce choix&lt;/h2&gt;&lt;p&gt;Le joueur, la période et l’exercice choisis ci-dessus ne contiennent aucune frappe. Choisis un autre joueur, une période plus longue ou tous les exercices.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
