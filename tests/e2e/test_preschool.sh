@@ -3,9 +3,23 @@
 # A whole preschool game by keyboard: the name prompt opens the game, ten tasks per hand
 # are set in Options, and every round releases all five keys of each hand at once. Only
 # the right key of a round scores (5 points, answered within the first second); the keys
-# before it only say "no" and those after it fall into the feedback delay. Ten rounds end
+# before it only say "no" and those after it fall into the feedback delay. Each round is
+# played once both hands show their task. Ten rounds end
 # both hands with 100 points.
 source "$(dirname "$0")/lib.sh"
+
+# The rounds follow the tasks as they show (the event trace says when), so a busy machine
+# cannot push a key past its first second.
+TRACE="$WORK/events.jsonl"
+APP_ARGS=(--trace-events "$TRACE")
+shown() { grep -c '"type":"task_shown"' "$TRACE" 2>/dev/null || true; }
+wait_tasks() {
+  for _ in $(seq 200); do
+    [ "$(shown)" -ge "$1" ] && return 0
+    sleep 0.02
+  done
+  fail "only $(shown) tasks were shown, not $1"
+}
 
 start_display
 start_sound
@@ -21,12 +35,11 @@ keys z Next
 sleep 0.3
 
 keys Delete
-# The first round may arrive while the start sound plays; it is handled right after it.
-sleep 0.5
 for round in $(seq 10); do
+  # Both hands' tasks of this round are on screen.
+  wait_tasks $((2 * round))
   keys z x c v space KP_Subtract KP_Multiply KP_Divide Num_Lock Next
   [ "$round" = 5 ] && screenshot "$WORK/playing.png"
-  sleep 1
 done
 # The last delay, then both end sounds.
 sleep 2.5
