@@ -4,8 +4,7 @@
 # are set in Options, and every round releases all five keys of each hand at once. Only
 # the right key of a round scores (5 points, answered within the first second); the keys
 # before it only say "no" and those after it fall into the feedback delay. Each round is
-# played once both hands show their task. Ten rounds end
-# both hands with 100 points.
+# played once both hands show their task. Ten rounds end both hands with 100 points.
 source "$(dirname "$0")/lib.sh"
 
 # The rounds follow the tasks as they show (the event trace says when), so a busy machine
