@@ -162,6 +162,17 @@ PY
 }
 type_text() { xdotool type --delay 40 "$1"; }
 
+# With the program started with --trace-events "$TRACE": how many tasks it has shown, and a
+# wait until it has shown this many.
+shown() { grep -c '"type":"task_shown"' "$TRACE" 2>/dev/null || true; }
+wait_tasks() {
+  for _ in $(seq 200); do
+    [ "$(shown)" -ge "$1" ] && return 0
+    sleep 0.02
+  done
+  fail "only $(shown) tasks were shown, not $1"
+}
+
 log_bytes() { if [ -f "$LOG" ]; then cat "$LOG"; fi; }
 
 screenshot() { import -window root "$1"; }

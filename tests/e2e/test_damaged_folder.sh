@@ -25,6 +25,8 @@ done
 alive() { kill -0 "$APP_PID" 2>/dev/null || fail "the program ended: $(cat "$WORK/app.out")"; }
 moravel_windows() { xdotool search --onlyvisible --name '^Moravel$' 2>/dev/null | wc -l; }
 
+TRACE="$WORK/events.jsonl"
+APP_ARGS=(--trace-events "$TRACE")
 start_display
 start_sound
 sign_in "Ana Maria"
@@ -32,12 +34,12 @@ sign_in "Ana Maria"
 keys alt+o n
 set_count "Choose number of tasks" "2"
 
-# Two rounds of all ten keys: each right key scores 5 after its silent answer.
+# Two rounds of all ten keys, each once both hands show their task: each right key scores 5
+# after its silent answer.
 keys Delete
-sleep 0.5
 for round in 1 2; do
+  wait_tasks $((2 * round))
   keys z x c v space KP_Subtract KP_Multiply KP_Divide Num_Lock Next
-  sleep 1
 done
 sleep 2
 alive

@@ -11,14 +11,6 @@ source "$(dirname "$0")/lib.sh"
 # cannot push a key past its first second.
 TRACE="$WORK/events.jsonl"
 APP_ARGS=(--trace-events "$TRACE")
-shown() { grep -c '"type":"task_shown"' "$TRACE" 2>/dev/null || true; }
-wait_tasks() {
-  for _ in $(seq 200); do
-    [ "$(shown)" -ge "$1" ] && return 0
-    sleep 0.02
-  done
-  fail "only $(shown) tasks were shown, not $1"
-}
 
 start_display
 start_sound
