@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/CountDialog.h"
 
+#include "frame/AccessibleName.h"
 #include "settings/NumberParser.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     m_label->setObjectName(QStringLiteral("Label1"));
     m_combo = new CountCombo(this);
     m_combo->setObjectName(QStringLiteral("Combo1"));
+    nameAfterCaption(m_combo, spec.prompt);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     // No completion from the list: a typed "1" must stay 1, not become "10".

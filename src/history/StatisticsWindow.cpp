@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/StatisticsWindow.h"
 
+#include "frame/AccessibleName.h"
+
 #include <QBarCategoryAxis>
 #include <QBoxLayout>
 #include <QBoxPlotSeries>
@@ -128,6 +130,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         box->setObjectName(name);
         box->addItems(items);
         label->setBuddy(box);
+        nameAfterCaption(box, caption);
         filters->addWidget(label);
         filters->addWidget(box);
         filters->addSpacing(12);

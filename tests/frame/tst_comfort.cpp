@@ -5,6 +5,8 @@
 #include "TestContext.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
+#include "drill/frmNumRand.h"
+#include "frame/AccessibleName.h"
 #include "frame/Palette.h"
 #include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
@@ -96,6 +98,8 @@ private slots:
     void windowsFitTheScreen_data();
     void windowsFitTheScreen();
     void textContrast();
+    void comboBoxesAreNamedByTheirCaption_data();
+    void comboBoxesAreNamedByTheirCaption();
 };
 
 void TestComfort::windows_data()
@@ -338,6 +342,35 @@ void TestComfort::textContrast()
                                 .arg(QLatin1String(pair.what), pair.ground.name())
                                 .arg(ratio, 0, 'f', 2)));
     }
+}
+
+void TestComfort::comboBoxesAreNamedByTheirCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("access letter and colon") << "&Player:"
+                                             << "Player";
+    QTest::newRow("a spaced colon") << "Choose number of tasks for each hand from list :"
+                                    << "Choose number of tasks for each hand from list";
+    QTest::newRow("an ampersand shown as such") << "Tasks && &minutes"
+                                                << "Tasks & minutes";
+}
+
+// A screen reader says what a combo box is for, not only its current value.
+void TestComfort::comboBoxesAreNamedByTheirCaption()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, name);
+    QWidget control;
+    nameAfterCaption(&control, caption);
+    QCOMPARE(control.accessibleName(), name);
+
+    TestContext t;
+    frmNumRand dialog(t.settings);
+    auto *combo = dialog.findChild<QWidget *>(QStringLiteral("Combo1"));
+    QVERIFY(combo);
+    QVERIFY(!combo->accessibleName().isEmpty());
+    QVERIFY(!combo->accessibleName().endsWith(QLatin1Char(':')));
 }
 
 QTEST_MAIN(TestComfort)
