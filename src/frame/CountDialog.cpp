@@ -41,6 +41,8 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     m_combo = new CountCombo(this);
     m_combo->setObjectName(QStringLiteral("Combo1"));
     nameAfterCaption(m_combo, spec.prompt);
+    // On Linux a combo box is announced by its value and labelled by its buddy.
+    m_label->setBuddy(m_combo);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     // No completion from the list: a typed "1" must stay 1, not become "10".

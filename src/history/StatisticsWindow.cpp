@@ -217,6 +217,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                                     5 * row + 2 * m_fingerTable->frameWidth());
     fingersLayout->addWidget(m_fingerTable);
     m_tabs->addTab(fingers, tr("&Fingers"));
+    nameAfterCaption(m_fingerTable, tr("&Fingers"));
 
     // Mistakes: the finger asked for against the finger that struck.
     auto *mistakes = new QWidget(m_tabs);
@@ -238,6 +239,11 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         m_confusion[h]->setVerticalHeaderLabels(headers);
         m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         mistakesLayout->addWidget(m_confusion[h], 1, h);
+        // A screen reader finds the table by the title over it.
+        title->setBuddy(m_confusion[h]);
+        nameAfterCaption(
+            m_confusion[h],
+            QString(title->text()).remove(QStringLiteral("<b>")).remove(QStringLiteral("</b>")));
     }
     m_tabs->addTab(mistakes, tr("&Mistakes"));
 
@@ -254,6 +260,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_transitions->verticalHeader()->hide();
     transitionsLayout->addWidget(m_transitions, 1);
     m_tabs->addTab(transitions, tr("&Transitions"));
+    nameAfterCaption(m_transitions, tr("&Transitions"));
 
     // Progress: each hand's speed and accuracy over time.
     m_progressChart = new QChart;
