@@ -14,6 +14,7 @@
 #include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
@@ -513,6 +514,15 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         right->setName(tr("%1 hand, accuracy").arg(tr(HandName[h])));
         right->setPen(QPen(HandColour[h].lighter(140), 1.5, Qt::DashLine));
         right->setPointsVisible(true);
+        if (h == 1) {
+            // The hands differ in shape as well as colour: round points left, square right.
+            for (QLineSeries *series : {speed, right}) {
+                QImage square(9, 9, QImage::Format_ARGB32_Premultiplied);
+                square.fill(series->pen().color());
+                series->setLightMarker(square);
+                series->setMarkerSize(9);
+            }
+        }
         double sx = 0, sy = 0;
         int n = 0;
         for (const StatisticsResult::Point &p : hand.progress) {
