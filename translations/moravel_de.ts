@@ -333,6 +333,10 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>finger %1</source>
         <translation>Finger %1</translation>
     </message>
+    <message>
+        <source>held</source>
+        <translation>gedrückt</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>

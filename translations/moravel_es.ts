@@ -333,6 +333,10 @@ Los demás ejercicios siguen funcionando.</translation>
         <source>finger %1</source>
         <translation>dedo %1</translation>
     </message>
+    <message>
+        <source>held</source>
+        <translation>pulsada</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>

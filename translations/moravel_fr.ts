@@ -333,6 +333,10 @@ Les autres exercices fonctionnent toujours.</translation>
         <source>finger %1</source>
         <translation>doigt %1</translation>
     </message>
+    <message>
+        <source>held</source>
+        <translation>enfoncée</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/KeyCheckDialog.h"
 
+#include "frame/Palette.h"
 #include "input/KeyMap.h"
 
 #include <QApplication>
@@ -15,8 +16,9 @@
 
 namespace {
 
-// The hands' colours, as the Statistics window draws them.
-const QColor HandColour[2] = {QColor(0xf2, 0x8c, 0x28), QColor(0x3a, 0x8f, 0xd8)};
+// The hands' colours: accents for the keys, the darker inks for text.
+const QColor HandColour[2] = {Palette::LeftAccent, Palette::RightAccent};
+const QColor HandInk[2] = {Palette::LeftInk, Palette::RightInk};
 
 // X11's modifier bit that Num Lock sets (Mod2 on every usual set-up).
 constexpr quint32 X11NumLockMask = 0x10;
@@ -93,7 +95,8 @@ void KeyCheckPicture::paintEvent(QPaintEvent *)
         const FingerKey finger = fingers[at];
         const qreal x = origin.x() + unit * (at * (1 + Space) + (at >= 5 ? HandGap - Space : 0));
         const QRectF key(x, origin.y() + Caption * unit, unit, KeyHeight * unit);
-        painter.setOpacity(testing && !asked.contains(finger) ? 0.4 : 1.0);
+        // Keys this step does not ask for are faded, yet their names still read.
+        painter.setOpacity(testing && !asked.contains(finger) ? 0.65 : 1.0);
         drawKey(painter, key, unit, finger);
     }
     painter.setOpacity(1.0);
@@ -108,7 +111,7 @@ void KeyCheckPicture::paintEvent(QPaintEvent *)
         QFont font = fitted(this->font(), hands[hand], handWidth, qRound(unit * 0.2));
         font.setBold(true);
         painter.setFont(font);
-        painter.setPen(HandColour[hand].darker(130));
+        painter.setPen(HandInk[hand]);
         painter.drawText(caption, Qt::AlignCenter, hands[hand]);
     }
 }
@@ -153,7 +156,7 @@ void KeyCheckPicture::drawKey(QPainter &painter, const QRectF &key, qreal unit,
     const QString number =
         QCoreApplication::translate("KeyCheckPicture", "finger %1").arg(finger.finger);
     painter.setFont(fitted(font(), number, inner, qRound(unit * 0.14)));
-    painter.setPen(held ? QColor(255, 255, 255, 220) : colour.darker(135));
+    painter.setPen(held ? QColor(255, 255, 255, 220) : HandInk[int(finger.hand)]);
     painter.drawText(
         QRectF(face.left(), face.top() + face.height() * 0.66, face.width(), face.height() * 0.3),
         Qt::AlignHCenter | Qt::AlignTop, number);
@@ -332,6 +335,23 @@ void KeyCheckDialog::seeNumLock(const QKeyEvent *event)
     refresh();
 }
 
+void KeyCheckDialog::describeKeys()
+{
+    QStringList keys;
+    for (const FingerKey finger : KeyCheck::allFingers()) {
+        QString key =
+            KeyMap::keyName(m_preferences.layout, finger) + u' ' +
+            QCoreApplication::translate("KeyCheckPicture", "finger %1").arg(finger.finger);
+        if (m_check.isLit(finger))
+            key += u' ' + QCoreApplication::translate("KeyCheckPicture", "held");
+        keys << key;
+    }
+    m_picture->setAccessibleName(QCoreApplication::translate("KeyCheckPicture", "Left hand") +
+                                 QStringLiteral(", ") +
+                                 QCoreApplication::translate("KeyCheckPicture", "Right hand"));
+    m_picture->setAccessibleDescription(keys.join(QStringLiteral(", ")));
+}
+
 void KeyCheckDialog::stepButton_Click()
 {
     if (m_check.step() == KeyCheck::Step::Finished)
@@ -381,4 +401,5 @@ void KeyCheckDialog::refresh()
         strikes += tr("; the last: %1").arg(m_check.lastStrike());
     m_strikes->setText(strikes);
     m_picture->update();
+    describeKeys();
 }

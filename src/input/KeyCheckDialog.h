@@ -35,6 +35,8 @@ private:
     void seeNumLock(const QKeyEvent *event);
     void stepButton_Click();
     void refresh();
+    // The keys as a screen reader tells them: name, finger, and which are held now.
+    void describeKeys();
 
     InputPreferences m_preferences;
     KeyCheck m_check;

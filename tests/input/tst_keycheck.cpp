@@ -20,6 +20,7 @@ private slots:
     void strikes();
     void fingerKeysSkipTheButton_data();
     void fingerKeysSkipTheButton();
+    void keysAreDescribedForAScreenReader();
 };
 
 namespace {
@@ -213,6 +214,24 @@ void TestKeyCheck::fingerKeysSkipTheButton()
     QCOMPARE(dialog.check().step() != KeyCheck::Step::LeftHand, pressesButton);
     QCOMPARE(dialog.check().strikes(), strikes);
     QVERIFY(dialog.isVisible());
+}
+
+// The picture of the keys is one control; a screen reader reads its keys and what is held.
+void TestKeyCheck::keysAreDescribedForAScreenReader()
+{
+    KeyCheckDialog dialog(InputPreferences{});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *picture = dialog.findChild<QWidget *>(QStringLiteral("picKeys"));
+    QVERIFY(picture);
+    QVERIFY(!picture->accessibleName().isEmpty());
+    QVERIFY2(picture->accessibleDescription().startsWith(QStringLiteral("Z finger 5, X finger 4")),
+             qPrintable(picture->accessibleDescription()));
+    QVERIFY(!picture->accessibleDescription().contains(QStringLiteral("held")));
+    QTest::keyPress(&dialog, Qt::Key_Z);
+    QVERIFY2(picture->accessibleDescription().startsWith(QStringLiteral("Z finger 5 held, X")),
+             qPrintable(picture->accessibleDescription()));
+    QTest::keyRelease(&dialog, Qt::Key_Z);
 }
 
 QTEST_MAIN(TestKeyCheck)
