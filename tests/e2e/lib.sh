@@ -82,6 +82,16 @@ start_sound() {
   echo "sound: none (system beep path)" >&2
 }
 
+# A JACK server of the test's own on the dummy backend, stopped with the test.
+start_jack() {
+  command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"
+  export JACK_DEFAULT_SERVER="moravel-e2e-$$" JACK_NO_AUDIO_RESERVATION=1
+  jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$WORK/jackd.out" 2>&1 &
+  JACK_PID=$!
+  trap 'kill $JACK_PID 2>/dev/null || true; cleanup' EXIT
+  sleep 1
+}
+
 # The user's data and settings of the program under test stay in the test's own folder.
 export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 HISTORY="$XDG_DATA_HOME/Moravel/history.sqlite"

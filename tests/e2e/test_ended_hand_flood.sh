@@ -7,12 +7,7 @@
 # exactly the strikes that answered a task.
 source "$(dirname "$0")/lib.sh"
 
-command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"
-export JACK_DEFAULT_SERVER="moravel-flood-$$" JACK_NO_AUDIO_RESERVATION=1
-jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$WORK/jackd.out" 2>&1 &
-JACK_PID=$!
-trap 'kill $JACK_PID 2>/dev/null || true; cleanup' EXIT
-sleep 1
+start_jack
 
 TRACE="$WORK/events.jsonl"
 APP_ARGS=(--trace-events "$TRACE")
