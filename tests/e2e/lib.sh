@@ -82,6 +82,23 @@ start_sound() {
   echo "sound: none (system beep path)" >&2
 }
 
+# The program under a system language (e.g. de_DE.UTF-8), with a locale for the C library
+# as well, built for the test when the system has none (Qt takes the language from LANG
+# either way).
+use_language() {
+  local name=${1%%.*}
+  if ! locale -a 2>/dev/null | grep -qi "^${name}\\.utf-\\?8\$"; then
+    mkdir -p "$WORK/locale"
+    if localedef -i "$name" -f UTF-8 "$WORK/locale/$1" 2>/dev/null; then
+      export LOCPATH="$WORK/locale"
+    else
+      echo "locale: $1 could not be built (package locales); Qt reads LANG anyway" >&2
+    fi
+  fi
+  unset LC_ALL LC_MESSAGES LANGUAGE
+  export LANG=$1
+}
+
 # A JACK server of the test's own on the dummy backend, stopped with the test.
 start_jack() {
   command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"

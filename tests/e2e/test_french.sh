@@ -6,18 +6,7 @@
 # the French help book.
 source "$(dirname "$0")/lib.sh"
 
-# A French locale for the C library as well, built for the test when the system has none
-# (Qt takes the language from LANG either way).
-if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
-  mkdir -p "$WORK/locale"
-  if localedef -i fr_FR -f UTF-8 "$WORK/locale/fr_FR.UTF-8" 2>/dev/null; then
-    export LOCPATH="$WORK/locale"
-  else
-    echo "locale: fr_FR.UTF-8 could not be built (package locales); Qt reads LANG anyway" >&2
-  fi
-fi
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=fr_FR.UTF-8
+use_language fr_FR.UTF-8
 
 start_display
 start_sound

@@ -5,18 +5,7 @@
 # tasks per hand still appends the results log's English record, byte for byte.
 source "$(dirname "$0")/lib.sh"
 
-# A German locale for the C library as well, built for the test when the system has none
-# (Qt takes the language from LANG either way).
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  mkdir -p "$WORK/locale"
-  if localedef -i de_DE -f UTF-8 "$WORK/locale/de_DE.UTF-8" 2>/dev/null; then
-    export LOCPATH="$WORK/locale"
-  else
-    echo "locale: de_DE.UTF-8 could not be built (package locales); Qt reads LANG anyway" >&2
-  fi
-fi
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=de_DE.UTF-8
+use_language de_DE.UTF-8
 
 start_display
 start_sound
