@@ -92,12 +92,10 @@ int report(const QString &historyPath, const QString &player)
     HistoryFilter filter;
     filter.player = player;
     const QDateTime now = QDateTime::currentDateTime();
-    const HistoryData data = store.load(filter, now);
+    const StatisticsResult result = store.statistics(filter, now);
     if (!store.readError().isEmpty())
         return problem(QStringLiteral("the practice history %1 cannot be read: %2")
                            .arg(historyPath, store.readError()));
-    const HistoryData previous = store.loadPrevious(filter, now);
-    const StatisticsResult result = Statistics::compute(data, previous, filter);
     const QString heading = player.isEmpty()
                                 ? QStringLiteral("Moravel practice report, all players")
                                 : QStringLiteral("Moravel practice report for %1").arg(player);

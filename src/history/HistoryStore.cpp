@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/HistoryStore.h"
 
+#include "history/SqliteStatement.h"
+
 #include "history/HistoryCsv.h"
 #include "settings/PlayerName.h"
 
@@ -21,7 +23,11 @@
 
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -108,6 +114,46 @@ QVariant fingerOrNull(int finger)
 {
     return finger >= 1 && finger <= 5 ? QVariant(finger) : QVariant(QMetaType(QMetaType::Int));
 }
+
+// Exercises handed from the thread that reads them to the one that adds them up, a few at
+// a time so that a long history is never held whole.
+class ExerciseQueue {
+public:
+    using Item = std::pair<HistoryData, bool>; // the exercise; whether of the period before
+
+    void push(const HistoryData &exercise, bool before)
+    {
+        std::unique_lock lock(m_mutex);
+        m_room.wait(lock, [this] { return m_items.size() < Capacity; });
+        m_items.emplace_back(exercise, before);
+        m_ready.notify_one();
+    }
+    void close()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_closed = true;
+        m_ready.notify_one();
+    }
+    // The next exercise; none once the queue is closed and empty.
+    std::optional<Item> pop()
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [this] { return !m_items.empty() || m_closed; });
+        if (m_items.empty())
+            return std::nullopt;
+        std::optional<Item> item(std::move(m_items.front()));
+        m_items.pop_front();
+        m_room.notify_one();
+        return item;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 32;
+    std::mutex m_mutex;
+    std::condition_variable m_ready, m_room;
+    std::deque<Item> m_items;
+    bool m_closed = false;
+};
 
 qint64 periodLengthMs(HistoryFilter::Period period)
 {
@@ -527,24 +573,52 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
 {
     HistoryData data;
     m_readError.clear();
+    data.sessions = sessionsBetween(filter, fromMs, toMs, lastOnly);
+    readExercises(data.sessions, [&data](const HistoryData &exercise) {
+        data.tasks << exercise.tasks;
+        data.strikes << exercise.strikes;
+    });
+    return data;
+}
+
+StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDateTime &now) const
+{
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    const qint64 length = periodLengthMs(filter.period);
+    m_readError.clear();
+    const QList<HistoryData::Session> chosen = sessionsBetween(
+        filter, length ? nowMs - length : std::numeric_limits<qint64>::min(),
+        std::numeric_limits<qint64>::max(), filter.period == HistoryFilter::Period::LastExercise);
+    const QList<HistoryData::Session> before =
+        length ? sessionsBetween(filter, nowMs - 2 * length, nowMs - length, false)
+               : QList<HistoryData::Session>();
+    StatisticsBuilder figures(chosen.size()), previous(before.size());
+    // Reading and adding take about as long as each other on a long history: the figures
+    // are added on a second thread while the next exercises are read.
+    ExerciseQueue queue;
+    std::thread adder([&queue, &figures, &previous] {
+        while (std::optional<ExerciseQueue::Item> item = queue.pop())
+            (item->second ? previous : figures).add(item->first);
+    });
+    readExercises(chosen, [&queue](const HistoryData &exercise) { queue.push(exercise, false); });
+    readExercises(before, [&queue](const HistoryData &exercise) { queue.push(exercise, true); });
+    queue.close();
+    adder.join();
+    return figures.finish(&previous, filter);
+}
+
+QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &filter,
+                                                          qint64 fromMs, qint64 toMs,
+                                                          bool lastOnly) const
+{
+    QList<HistoryData::Session> list;
     if (!m_open)
-        return data;
-    // The exercises first; tasks and strikes then come by exercise, in one pass each.
+        return list;
     const QString where =
         QStringLiteral("(COALESCE(:player1, '') = '' OR x.player = :player2)"
                        " AND (COALESCE(:kind1, '') = '' OR x.kind = :kind2)"
                        " AND x.started_epoch_ms >= :from AND x.started_epoch_ms < :to"
                        " AND EXISTS (SELECT 1 FROM strikes e WHERE e.session = x.id)");
-    const auto bind = [&](QSqlQuery &q) {
-        // Each placeholder once: the SQLite driver does not bind a name used twice. An
-        // empty name binds as NULL, hence the COALESCE.
-        q.bindValue(QStringLiteral(":player1"), filter.player);
-        q.bindValue(QStringLiteral(":player2"), filter.player);
-        q.bindValue(QStringLiteral(":kind1"), filter.kind);
-        q.bindValue(QStringLiteral(":kind2"), filter.kind);
-        q.bindValue(QStringLiteral(":from"), fromMs);
-        q.bindValue(QStringLiteral(":to"), toMs);
-    };
     QSqlQuery sessions(db());
     sessions.setForwardOnly(true);
     sessions.prepare(QStringLiteral("SELECT x.id, x.uid, x.player, x.kind, x.started, x.status,"
@@ -552,12 +626,19 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
                                     " WHERE %1 ORDER BY x.started_epoch_ms %2, x.id %2 %3")
                          .arg(where, lastOnly ? QStringLiteral("DESC") : QString(),
                               lastOnly ? QStringLiteral("LIMIT 1") : QString()));
-    bind(sessions);
+    // Each placeholder once: the SQLite driver does not bind a name used twice. An empty
+    // name binds as NULL, hence the COALESCE.
+    sessions.bindValue(QStringLiteral(":player1"), filter.player);
+    sessions.bindValue(QStringLiteral(":player2"), filter.player);
+    sessions.bindValue(QStringLiteral(":kind1"), filter.kind);
+    sessions.bindValue(QStringLiteral(":kind2"), filter.kind);
+    sessions.bindValue(QStringLiteral(":from"), fromMs);
+    sessions.bindValue(QStringLiteral(":to"), toMs);
     if (!sessions.exec()) {
         m_readError = sessions.lastError().text();
         std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
                      qPrintable(m_readError));
-        return data;
+        return list;
     }
     while (sessions.next()) {
         HistoryData::Session s;
@@ -570,69 +651,70 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
         s.leftScore = sessions.value(6).toInt();
         s.rightScore = sessions.value(7).toInt();
         s.totalScore = sessions.value(8).toInt();
-        data.sessions << s;
+        list << s;
     }
     if (sessions.lastError().isValid())
         m_readError = sessions.lastError().text();
-    if (data.sessions.isEmpty())
-        return data;
+    return list;
+}
 
-    // The chosen exercises by number: the tasks and strikes then come straight off their
-    // index, without the filter's conditions again for every row.
-    QStringList ids;
-    ids.reserve(data.sessions.size());
-    for (const HistoryData::Session &s : std::as_const(data.sessions))
-        ids << QString::number(s.id);
-    const QString in = ids.join(u',');
-    QSqlQuery tasks(db());
-    tasks.setForwardOnly(true);
-    tasks.prepare(QStringLiteral("SELECT session, hand, task, expected, memorize, shown_ms"
-                                 " FROM tasks WHERE session IN (%1) ORDER BY session, hand, task")
-                      .arg(in));
-    if (tasks.exec()) {
+void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
+                                 const std::function<void(const HistoryData &)> &each) const
+{
+    if (!m_open || sessions.isEmpty())
+        return;
+    // Exercise by exercise off the primary key and the strikes' index, so that only one
+    // exercise is held at a time however long the history.
+    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms FROM tasks"
+                                " WHERE session = ? ORDER BY hand, task");
+    SqliteStatement strikes(db(), "SELECT hand, task, expected, struck, correct, anticipated,"
+                                  " reaction_ms, at_ms, memorize, velocity FROM strikes"
+                                  " WHERE session = ? ORDER BY id");
+    HistoryData exercise;
+    for (const HistoryData::Session &session : sessions) {
+        exercise.sessions = {session};
+        exercise.tasks.clear();
+        exercise.strikes.clear();
+        tasks.reset();
+        tasks.bind(0, session.id);
         while (tasks.next()) {
             HistoryData::Task t;
-            t.session = tasks.value(0).toLongLong();
-            t.hand = tasks.value(1).toInt();
-            t.task = tasks.value(2).toInt();
-            t.expected = tasks.value(3).toInt();
-            t.memorize = tasks.value(4).toInt() != 0;
-            t.shownMs = tasks.value(5).toDouble();
-            data.tasks << t;
+            t.session = session.id;
+            t.hand = int(tasks.integer(0));
+            t.task = int(tasks.integer(1));
+            t.expected = int(tasks.integer(2));
+            t.memorize = tasks.integer(3) != 0;
+            t.shownMs = tasks.real(4);
+            exercise.tasks << t;
         }
-    }
-    if (tasks.lastError().isValid())
-        m_readError = tasks.lastError().text();
-    QSqlQuery strikes(db());
-    strikes.setForwardOnly(true);
-    strikes.prepare(
-        QStringLiteral("SELECT session, hand, task, expected, struck, correct,"
-                       " anticipated, reaction_ms, at_ms, memorize, velocity FROM strikes"
-                       " WHERE session IN (%1) ORDER BY session, id")
-            .arg(in));
-    if (strikes.exec()) {
+        strikes.reset();
+        strikes.bind(0, session.id);
         while (strikes.next()) {
             HistoryData::Strike s;
-            s.session = strikes.value(0).toLongLong();
-            s.hand = strikes.value(1).toInt();
-            s.task = strikes.value(2).toInt();
-            s.expected = strikes.value(3).toInt();
-            s.struck = strikes.value(4).toInt();
-            s.correct = strikes.value(5).toInt() != 0;
-            s.anticipated = strikes.value(6).toInt() != 0;
-            if (const QVariant r = strikes.value(7); !r.isNull())
-                s.reactionMs = r.toDouble();
-            if (const QVariant at = strikes.value(8); !at.isNull())
-                s.atMs = at.toDouble();
-            s.memorize = strikes.value(9).toInt() != 0;
-            if (const QVariant v = strikes.value(10); !v.isNull())
-                s.velocity = v.toInt();
-            data.strikes << s;
+            s.session = session.id;
+            s.hand = int(strikes.integer(0));
+            s.task = int(strikes.integer(1));
+            s.expected = int(strikes.integer(2));
+            s.struck = int(strikes.integer(3));
+            s.correct = strikes.integer(4) != 0;
+            s.anticipated = strikes.integer(5) != 0;
+            if (!strikes.isNull(6))
+                s.reactionMs = strikes.real(6);
+            if (!strikes.isNull(7))
+                s.atMs = strikes.real(7);
+            s.memorize = strikes.integer(8) != 0;
+            if (!strikes.isNull(9))
+                s.velocity = int(strikes.integer(9));
+            exercise.strikes << s;
         }
+        for (const SqliteStatement *q : {&tasks, &strikes}) {
+            if (!q->error().isEmpty()) {
+                m_readError = q->error();
+                return;
+            }
+        }
+        each(exercise);
     }
-    if (strikes.lastError().isValid())
-        m_readError = strikes.lastError().text();
-    return data;
 }
 
 bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const

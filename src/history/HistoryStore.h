@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QIODevice;
 class QSqlDatabase;
 
@@ -67,6 +69,10 @@ public:
     // seven days ...); empty for "last exercise" and "all".
     HistoryData loadPrevious(const HistoryFilter &filter, const QDateTime &now) const;
 
+    // What the Statistics window and --report show: the figures of the exercises the filter
+    // chooses, read one exercise at a time.
+    StatisticsResult statistics(const HistoryFilter &filter, const QDateTime &now) const;
+
     // One CSV row per strike (moravel --export-history); all players when empty.
     bool exportCsv(QIODevice &out, const QString &player, QString *error) const;
     struct Imported {
@@ -98,6 +104,10 @@ private:
     bool exec(const QString &sql) const;
     HistoryData loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
                             bool lastOnly) const;
+    QList<HistoryData::Session> sessionsBetween(const HistoryFilter &filter, qint64 fromMs,
+                                                qint64 toMs, bool lastOnly) const;
+    void readExercises(const QList<HistoryData::Session> &sessions,
+                       const std::function<void(const HistoryData &)> &each) const;
 
     QString m_path;
     QString m_connection;

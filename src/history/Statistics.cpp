@@ -22,20 +22,31 @@ constexpr double TogetherMs = 50;
 // A day's worth of exercises is one progress point once there are more than this many.
 constexpr int MostPointsPerExercise = 30;
 
-double quantile(std::vector<double> v, double q)
+// The quantiles `qs` (ascending, 0..1) of `v`, interpolated between neighbours as on a
+// sorted list; `v` is reordered. Selection instead of a sort: a finger may have a hundred
+// thousand reactions.
+template <std::size_t N>
+std::array<double, N> quantiles(std::vector<double> &v, const std::array<double, N> &qs)
 {
-    std::sort(v.begin(), v.end());
-    const double at = q * double(v.size() - 1);
-    const auto low = std::size_t(std::floor(at));
-    const auto high = std::min(low + 1, v.size() - 1);
-    return v[low] + (v[high] - v[low]) * (at - double(low));
+    std::array<double, N> out{};
+    auto from = v.begin();
+    for (std::size_t i = 0; i < N; ++i) {
+        const double at = qs[i] * double(v.size() - 1);
+        const auto low = v.begin() + std::ptrdiff_t(std::floor(at));
+        if (low >= from)
+            std::nth_element(from, low, v.end());
+        from = low;
+        const double next = low + 1 < v.end() ? *std::min_element(low + 1, v.end()) : *low;
+        out[i] = *low + (next - *low) * (at - std::floor(at));
+    }
+    return out;
 }
 
-std::optional<double> median(const std::vector<double> &v)
+std::optional<double> median(std::vector<double> &v)
 {
     if (int(v.size()) < MinSamples)
         return std::nullopt;
-    return quantile(v, 0.5);
+    return quantiles<1>(v, {0.5})[0];
 }
 
 QString handName(int hand)
@@ -99,7 +110,6 @@ struct TaskList {
 };
 
 struct SessionView {
-    const HistoryData::Session *session = nullptr;
     // Per hand: task number -> its strikes.
     std::array<TaskList, 2> tasks;
     std::array<QList<double>, 2> strikeTimes;
@@ -107,121 +117,94 @@ struct SessionView {
     std::array<int, 2> right{};
 };
 
-QHash<qint64, SessionView> bySession(const HistoryData &data)
+// One exercise's tasks with the strikes that answered them.
+SessionView viewOf(const HistoryData &exercise)
 {
-    QHash<qint64, SessionView> sessions;
-    for (const HistoryData::Session &s : data.sessions)
-        sessions[s.id].session = &s;
-    for (const HistoryData::Task &t : data.tasks) {
-        auto it = sessions.find(t.session);
-        if (it == sessions.end() || t.hand < 0 || t.hand > 1)
+    SessionView view;
+    for (const HistoryData::Task &t : exercise.tasks) {
+        if (t.hand < 0 || t.hand > 1)
             continue;
-        TaskStrikes &task = it->tasks[t.hand][t.task];
+        TaskStrikes &task = view.tasks[t.hand][t.task];
         task.expected = t.expected;
         task.memorize = t.memorize;
         task.shownMs = t.shownMs;
     }
-    for (const HistoryData::Strike &s : data.strikes) {
-        auto it = sessions.find(s.session);
-        if (it == sessions.end() || s.hand < 0 || s.hand > 1)
+    for (const HistoryData::Strike &s : exercise.strikes) {
+        if (s.hand < 0 || s.hand > 1)
             continue;
-        TaskStrikes &task = it->tasks[s.hand][s.task];
+        TaskStrikes &task = view.tasks[s.hand][s.task];
         task.expected = s.expected;
         task.memorize = s.memorize;
         if (!s.memorize) {
-            ++it->strikes[s.hand];
-            it->right[s.hand] += s.correct ? 1 : 0;
+            ++view.strikes[s.hand];
+            view.right[s.hand] += s.correct ? 1 : 0;
         }
         if (s.atMs) {
-            it->strikeTimes[s.hand] << *s.atMs;
+            view.strikeTimes[s.hand] << *s.atMs;
             if (!task.firstStrikeMs)
                 task.firstStrikeMs = s.atMs;
         }
         if (s.correct && !task.reactionMs && !s.anticipated && s.reactionMs)
             task.reactionMs = s.reactionMs;
     }
-    return sessions;
+    return view;
 }
 
-void fillFingers(const HistoryData &data, std::array<Result::Hand, 2> &hands,
-                 const QHash<qint64, SessionView> &sessions)
-{
-    std::array<std::array<std::vector<double>, 5>, 2> reactions;
-    for (const SessionView &view : sessions) {
-        for (int h = 0; h < 2; ++h) {
-            for (const TaskStrikes &task : view.tasks[h].byNumber) {
-                if (!task.present)
-                    continue;
-                if (!task.memorize && task.reactionMs && task.expected >= 1 && task.expected <= 5)
-                    reactions[h][task.expected - 1].push_back(*task.reactionMs);
-            }
-        }
-    }
-    std::array<std::array<std::vector<double>, 5>, 2> velocities;
-    for (const HistoryData::Strike &s : data.strikes) {
-        // Touch belongs to the finger that struck, whatever the task asked.
-        if (s.velocity && s.hand >= 0 && s.hand <= 1 && s.struck >= 1 && s.struck <= 5)
-            velocities[s.hand][s.struck - 1].push_back(*s.velocity);
-        if (s.memorize || s.hand < 0 || s.hand > 1 || s.expected < 1 || s.expected > 5)
-            continue;
-        Result::Finger &finger = hands[s.hand].fingers[s.expected - 1];
-        ++finger.strikes;
-        if (!s.correct)
-            ++finger.wrong;
-        if (s.struck >= 1 && s.struck <= 5)
-            ++hands[s.hand].confusion[s.expected - 1][s.struck - 1];
-    }
-    for (int h = 0; h < 2; ++h) {
-        for (int f = 0; f < 5; ++f) {
-            const std::vector<double> &v = reactions[h][f];
-            Result::Finger &finger = hands[h].fingers[f];
-            if (const std::vector<double> &touch = velocities[h][f];
-                int(touch.size()) >= MinSamples) {
-                finger.velocityMedian = quantile(touch, 0.5);
-                finger.velocityLower = quantile(touch, 0.25);
-                finger.velocityUpper = quantile(touch, 0.75);
-            }
-            if (int(v.size()) < MinSamples)
-                continue;
-            finger.median = quantile(v, 0.5);
-            finger.lowerQuartile = quantile(v, 0.25);
-            finger.upperQuartile = quantile(v, 0.75);
-            finger.fastest = *std::min_element(v.begin(), v.end());
-            finger.slowest = *std::max_element(v.begin(), v.end());
-        }
-    }
-}
+// The coupling's counts, summed over exercises.
+struct CouplingSum {
+    // The chance level: the same count with one hand's times moved against the other's by
+    // a second or two, far more than any one reaction, averaged over many shifts: 700 ms
+    // to 3000 ms in steps of 100, either way.
+    static constexpr int ShiftStep = 100, FirstShift = 7, LastShift = 30;
+    static constexpr int Shifts = 2 * (LastShift - FirstShift + 1);
+    double observed = 0, chance = 0, possible = 0;
 
-void fillTransitions(std::array<Result::Hand, 2> &hands, const QHash<qint64, SessionView> &sessions)
-{
-    std::array<QMap<QPair<int, int>, std::vector<double>>, 2> samples;
-    for (const SessionView &view : sessions) {
-        const QString kind = view.session->kind;
-        if (kind != u"sequential" && kind != u"memory")
-            continue;
-        for (int h = 0; h < 2; ++h) {
-            const TaskStrikes *before = nullptr;
-            for (const TaskStrikes &task : view.tasks[h].byNumber) {
-                if (!task.present)
-                    continue;
-                if (before && !before->memorize && !task.memorize && task.reactionMs &&
-                    before->expected >= 1 && task.expected >= 1 && task.expected <= 5)
-                    samples[h][{before->expected, task.expected}].push_back(*task.reactionMs);
-                before = &task;
+    void add(QList<double> l, QList<double> r)
+    {
+        if (l.isEmpty() || r.isEmpty())
+            return;
+        std::sort(l.begin(), l.end());
+        std::sort(r.begin(), r.end());
+        // For each left strike: is there a right strike at most TogetherMs away, as they
+        // came and with the right hand's times moved by each shift? Only right strikes
+        // within the largest shift can count, and each of them meets at most two shifts.
+        const double reach = LastShift * ShiftStep + TogetherMs;
+        qsizetype first = 0;
+        double shifted = 0;
+        for (double t : std::as_const(l)) {
+            while (first < r.size() && r[first] < t - reach)
+                ++first;
+            bool near = false;
+            std::array<bool, Shifts> met{};
+            for (qsizetype j = first; j < r.size() && r[j] <= t + reach; ++j) {
+                const double d = r[j] - t;
+                near = near || std::abs(d) <= TogetherMs;
+                // Shifts s with |r + s - t| <= TogetherMs: s within TogetherMs of -d.
+                const int low = int(std::floor((-d - TogetherMs) / ShiftStep));
+                const int high = int(std::ceil((-d + TogetherMs) / ShiftStep));
+                for (int k = low; k <= high; ++k) {
+                    const int size = std::abs(k);
+                    if (size < FirstShift || size > LastShift)
+                        continue;
+                    const double shift = double(k) * ShiftStep;
+                    if (std::abs(r[j] + shift - t) <= TogetherMs)
+                        met[std::size_t((k > 0 ? 0 : Shifts / 2) + size - FirstShift)] = true;
+                }
             }
+            observed += near ? 1 : 0;
+            shifted += double(std::count(met.begin(), met.end(), true));
         }
+        chance += shifted / Shifts;
+        possible += double(l.size());
     }
-    for (int h = 0; h < 2; ++h) {
-        for (auto it = samples[h].cbegin(); it != samples[h].cend(); ++it) {
-            if (int(it.value().size()) < MinSamples)
-                continue;
-            hands[h].transitions << Result::Transition{
-                it.key().first, it.key().second, int(it.value().size()), quantile(it.value(), 0.5)};
-        }
-        std::sort(hands[h].transitions.begin(), hands[h].transitions.end(),
-                  [](const auto &a, const auto &b) { return a.medianMs > b.medianMs; });
+    std::optional<double> value() const
+    {
+        if (possible < 20 || possible - chance <= 0)
+            return std::nullopt;
+        const double excess = (observed - chance) / (possible - chance);
+        return std::clamp(100.0 * (1.0 - excess), 0.0, 100.0);
     }
-}
+};
 
 std::optional<double> trendPerWeek(const QList<Result::Point> &points)
 {
@@ -254,107 +237,6 @@ std::optional<double> trendPerWeek(const QList<Result::Point> &points)
     return sxy / sxx * 7.0;
 }
 
-void fillProgress(const HistoryData &data, std::array<Result::Hand, 2> &hands,
-                  QHash<qint64, SessionView> &sessions)
-{
-    const bool byDay = data.sessions.size() > MostPointsPerExercise;
-    for (int h = 0; h < 2; ++h) {
-        hands[h].progressByDay = byDay;
-        // Points in the order of the exercises; a day's exercises share one point.
-        QList<QPair<QDateTime, QList<qint64>>> groups;
-        for (const HistoryData::Session &s : data.sessions) {
-            const QDateTime when =
-                byDay ? QDateTime(s.started.date(), QTime(12, 0), s.started.timeZone()) : s.started;
-            if (groups.isEmpty() || groups.last().first != when)
-                groups.append({when, {}});
-            groups.last().second << s.id;
-        }
-        for (const auto &[when, ids] : groups) {
-            std::vector<double> reactions;
-            int strikes = 0, right = 0;
-            for (qint64 id : ids) {
-                const SessionView &view = sessions[id];
-                for (const TaskStrikes &task : view.tasks[h].byNumber) {
-                    if (!task.present)
-                        continue;
-                    if (!task.memorize && task.reactionMs)
-                        reactions.push_back(*task.reactionMs);
-                }
-                strikes += view.strikes[h];
-                right += view.right[h];
-            }
-            if (strikes == 0)
-                continue;
-            hands[h].progress << Result::Point{when, median(reactions), double(right) / strikes,
-                                               strikes};
-        }
-        hands[h].trendMsPerWeek = trendPerWeek(hands[h].progress);
-    }
-}
-
-void fillTwoHandCost(std::array<Result::Hand, 2> &hands, const QHash<qint64, SessionView> &sessions)
-{
-    std::array<std::vector<double>, 2> busy, idle, solo, together;
-    const auto played = [](const TaskList &tasks) {
-        return std::any_of(tasks.byNumber.begin(), tasks.byNumber.end(),
-                           [](const TaskStrikes &t) { return t.present; });
-    };
-    for (const SessionView &view : sessions) {
-        for (int h = 0; h < 2; ++h) {
-            const std::vector<TaskStrikes> &other = view.tasks[1 - h].byNumber;
-            const std::vector<TaskStrikes> &mine = view.tasks[h].byNumber;
-            // An exercise of this hand alone is the measure of what the other hand costs.
-            const bool alone = !played(view.tasks[1 - h]);
-            // The other hand's latest task shown so far; both hands' tasks come in the order
-            // they were shown, so it only moves on.
-            std::size_t next = 0;
-            const TaskStrikes *latest = nullptr;
-            for (std::size_t number = 0; number < mine.size(); ++number) {
-                const TaskStrikes &task = mine[number];
-                // The first task follows the start tune, not the other hand.
-                if (!task.present || number == 1 || task.memorize || !task.shownMs ||
-                    !task.reactionMs)
-                    continue;
-                (alone ? solo : together)[h].push_back(*task.reactionMs);
-                if (alone)
-                    continue;
-                // The other hand is mid-task when its latest task shown before this one
-                // was not struck yet.
-                for (; next < other.size(); ++next) {
-                    const TaskStrikes &o = other[next];
-                    if (!o.present || !o.shownMs)
-                        continue;
-                    if (*o.shownMs > *task.shownMs)
-                        break;
-                    latest = &o;
-                }
-                const bool otherBusy =
-                    latest && !latest->memorize &&
-                    (!latest->firstStrikeMs || *latest->firstStrikeMs > *task.shownMs);
-                (otherBusy ? busy : idle)[h].push_back(*task.reactionMs);
-            }
-        }
-    }
-    // Both sides need enough tasks behind them, or a few odd ones make the figure.
-    constexpr std::size_t MinTasks = 10;
-    for (int h = 0; h < 2; ++h) {
-        if (solo[h].size() >= MinTasks && together[h].size() >= MinTasks) {
-            hands[h].twoHandCost = *median(together[h]) / *median(solo[h]) * 100.0;
-            hands[h].twoHandCostFromOneHand = true;
-            continue;
-        }
-        if (busy[h].size() < MinTasks || idle[h].size() < MinTasks)
-            continue;
-        const auto withOther = median(busy[h]);
-        const auto alone = median(idle[h]);
-        if (withOther && alone && *alone > 0)
-            hands[h].twoHandCost = *withOther / *alone * 100.0;
-    }
-}
-
-// What a finger's wrong strikes struck, when that is clear: at least MinConfusions of
-// them on one finger, and at least twice as many as on any other. -1 otherwise, so a
-// tie is never named.
 int takenFor(const Result::Hand &hand, int finger)
 {
     constexpr int MinConfusions = 3;
@@ -502,55 +384,240 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
     }
 }
 
-Result computeWith(const HistoryData &data, const HistoryData &previous,
-                   const HistoryFilter *filter)
+} // namespace
+
+struct StatisticsBuilder::State {
+    bool byDay = false;
+    int exercises = 0;
+    bool empty = true;
+    std::array<Result::Hand, 2> hands;
+    // Per hand and finger (index 0 = thumb).
+    std::array<std::array<std::vector<double>, 5>, 2> reactions, velocities;
+    std::array<QMap<QPair<int, int>, std::vector<double>>, 2> transitions;
+    // The progress point being gathered: one exercise, or one day's.
+    struct Point {
+        QDateTime when;
+        std::array<std::vector<double>, 2> reactions;
+        std::array<int, 2> strikes{}, right{};
+    };
+    std::optional<Point> point;
+    // Reactions with the other hand busy or idle, and in exercises of two hands or one.
+    std::array<std::vector<double>, 2> busy, idle, solo, together;
+    CouplingSum coupling;
+
+    void addFingers(const HistoryData &exercise, const SessionView &view);
+    void addTransitions(const QString &kind, const SessionView &view);
+    void addProgress(const HistoryData::Session &session, const SessionView &view);
+    void closePoint();
+    void addTwoHandCost(const SessionView &view);
+    Result finish();
+};
+
+void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const SessionView &view)
 {
-    Result result;
-    QHash<qint64, SessionView> sessions = bySession(data);
-    result.exercises = int(data.sessions.size());
-    result.empty = data.strikes.isEmpty();
-    fillFingers(data, result.hands, sessions);
-    // What the finger tables count: strikes played for points, not notes being memorized.
-    for (const Result::Hand &hand : result.hands) {
-        for (const Result::Finger &finger : hand.fingers)
-            result.strikes += finger.strikes;
-    }
-    fillTransitions(result.hands, sessions);
-    fillProgress(data, result.hands, sessions);
-    fillTwoHandCost(result.hands, sessions);
-    QList<QList<double>> left, right;
-    for (const SessionView &view : sessions) {
-        left << view.strikeTimes[0];
-        right << view.strikeTimes[1];
-    }
-    result.coupling = Statistics::coupling(left, right);
-    if (!result.empty) {
-        Result before;
-        if (!previous.strikes.isEmpty()) {
-            const QHash<qint64, SessionView> earlier = bySession(previous);
-            fillFingers(previous, before.hands, earlier);
+    for (int h = 0; h < 2; ++h) {
+        for (const TaskStrikes &task : view.tasks[h].byNumber) {
+            if (task.present && !task.memorize && task.reactionMs && task.expected >= 1 &&
+                task.expected <= 5)
+                reactions[h][task.expected - 1].push_back(*task.reactionMs);
         }
-        addFindings(result, before, filter);
     }
+    for (const HistoryData::Strike &s : exercise.strikes) {
+        // Touch belongs to the finger that struck, whatever the task asked.
+        if (s.velocity && s.hand >= 0 && s.hand <= 1 && s.struck >= 1 && s.struck <= 5)
+            velocities[s.hand][s.struck - 1].push_back(*s.velocity);
+        if (s.memorize || s.hand < 0 || s.hand > 1 || s.expected < 1 || s.expected > 5)
+            continue;
+        Result::Finger &finger = hands[s.hand].fingers[s.expected - 1];
+        ++finger.strikes;
+        if (!s.correct)
+            ++finger.wrong;
+        if (s.struck >= 1 && s.struck <= 5)
+            ++hands[s.hand].confusion[s.expected - 1][s.struck - 1];
+    }
+}
+
+void StatisticsBuilder::State::addTransitions(const QString &kind, const SessionView &view)
+{
+    if (kind != u"sequential" && kind != u"memory")
+        return;
+    for (int h = 0; h < 2; ++h) {
+        const TaskStrikes *before = nullptr;
+        for (const TaskStrikes &task : view.tasks[h].byNumber) {
+            if (!task.present)
+                continue;
+            if (before && !before->memorize && !task.memorize && task.reactionMs &&
+                before->expected >= 1 && task.expected >= 1 && task.expected <= 5)
+                transitions[h][{before->expected, task.expected}].push_back(*task.reactionMs);
+            before = &task;
+        }
+    }
+}
+
+void StatisticsBuilder::State::addProgress(const HistoryData::Session &session,
+                                           const SessionView &view)
+{
+    // Points in the order of the exercises; a day's exercises share one point.
+    const QDateTime when =
+        byDay ? QDateTime(session.started.date(), QTime(12, 0), session.started.timeZone())
+              : session.started;
+    if (point && point->when != when)
+        closePoint();
+    if (!point)
+        point = Point{when, {}, {}, {}};
+    for (int h = 0; h < 2; ++h) {
+        for (const TaskStrikes &task : view.tasks[h].byNumber) {
+            if (task.present && !task.memorize && task.reactionMs)
+                point->reactions[h].push_back(*task.reactionMs);
+        }
+        point->strikes[h] += view.strikes[h];
+        point->right[h] += view.right[h];
+    }
+}
+
+void StatisticsBuilder::State::closePoint()
+{
+    if (!point)
+        return;
+    for (int h = 0; h < 2; ++h) {
+        if (point->strikes[h] == 0)
+            continue;
+        hands[h].progress << Result::Point{point->when, median(point->reactions[h]),
+                                           double(point->right[h]) / point->strikes[h],
+                                           point->strikes[h]};
+    }
+    point.reset();
+}
+
+void StatisticsBuilder::State::addTwoHandCost(const SessionView &view)
+{
+    const auto played = [](const TaskList &tasks) {
+        return std::any_of(tasks.byNumber.begin(), tasks.byNumber.end(),
+                           [](const TaskStrikes &t) { return t.present; });
+    };
+    for (int h = 0; h < 2; ++h) {
+        const std::vector<TaskStrikes> &other = view.tasks[1 - h].byNumber;
+        const std::vector<TaskStrikes> &mine = view.tasks[h].byNumber;
+        // An exercise of this hand alone is the measure of what the other hand costs.
+        const bool alone = !played(view.tasks[1 - h]);
+        // The other hand's latest task shown so far; both hands' tasks come in the order
+        // they were shown, so it only moves on.
+        std::size_t next = 0;
+        const TaskStrikes *latest = nullptr;
+        for (std::size_t number = 0; number < mine.size(); ++number) {
+            const TaskStrikes &task = mine[number];
+            // The first task follows the start tune, not the other hand.
+            if (!task.present || number == 1 || task.memorize || !task.shownMs || !task.reactionMs)
+                continue;
+            (alone ? solo : together)[h].push_back(*task.reactionMs);
+            if (alone)
+                continue;
+            // The other hand is mid-task when its latest task shown before this one was
+            // not struck yet.
+            for (; next < other.size(); ++next) {
+                const TaskStrikes &o = other[next];
+                if (!o.present || !o.shownMs)
+                    continue;
+                if (*o.shownMs > *task.shownMs)
+                    break;
+                latest = &o;
+            }
+            const bool otherBusy =
+                latest && !latest->memorize &&
+                (!latest->firstStrikeMs || *latest->firstStrikeMs > *task.shownMs);
+            (otherBusy ? busy : idle)[h].push_back(*task.reactionMs);
+        }
+    }
+}
+
+Result StatisticsBuilder::State::finish()
+{
+    closePoint();
+    Result result;
+    result.exercises = exercises;
+    result.empty = empty;
+    result.hands = hands;
+    for (int h = 0; h < 2; ++h) {
+        Result::Hand &hand = result.hands[h];
+        for (int f = 0; f < 5; ++f) {
+            Result::Finger &finger = hand.fingers[f];
+            // What the finger tables count: strikes played for points, not notes being
+            // memorized.
+            result.strikes += finger.strikes;
+            if (std::vector<double> &touch = velocities[h][f]; int(touch.size()) >= MinSamples) {
+                const auto [lower, middle, upper] = quantiles<3>(touch, {0.25, 0.5, 0.75});
+                finger.velocityLower = lower;
+                finger.velocityMedian = middle;
+                finger.velocityUpper = upper;
+            }
+            std::vector<double> &v = reactions[h][f];
+            if (int(v.size()) < MinSamples)
+                continue;
+            const auto [fastest, slowest] = std::minmax_element(v.begin(), v.end());
+            finger.fastest = *fastest;
+            finger.slowest = *slowest;
+            const auto [lower, middle, upper] = quantiles<3>(v, {0.25, 0.5, 0.75});
+            finger.lowerQuartile = lower;
+            finger.median = middle;
+            finger.upperQuartile = upper;
+        }
+        for (auto it = transitions[h].begin(); it != transitions[h].end(); ++it) {
+            if (int(it.value().size()) < MinSamples)
+                continue;
+            hand.transitions << Result::Transition{it.key().first, it.key().second,
+                                                   int(it.value().size()), *median(it.value())};
+        }
+        std::sort(hand.transitions.begin(), hand.transitions.end(),
+                  [](const auto &a, const auto &b) { return a.medianMs > b.medianMs; });
+        hand.progressByDay = byDay;
+        hand.trendMsPerWeek = trendPerWeek(hand.progress);
+        // Both sides need enough tasks behind them, or a few odd ones make the figure.
+        constexpr std::size_t MinTasks = 10;
+        if (solo[h].size() >= MinTasks && together[h].size() >= MinTasks) {
+            hand.twoHandCost = *median(together[h]) / *median(solo[h]) * 100.0;
+            hand.twoHandCostFromOneHand = true;
+        } else if (busy[h].size() >= MinTasks && idle[h].size() >= MinTasks) {
+            const auto withOther = median(busy[h]);
+            const auto alone = median(idle[h]);
+            if (withOther && alone && *alone > 0)
+                hand.twoHandCost = *withOther / *alone * 100.0;
+        }
+    }
+    result.coupling = coupling.value();
     return result;
 }
 
-// Left strikes with a right strike at most TogetherMs away, the right times moved by
-// `shift`. Both lists sorted.
-int together(const QList<double> &left, const QList<double> &right, double shift)
+StatisticsBuilder::StatisticsBuilder(qsizetype exercises) : d(std::make_unique<State>())
 {
-    int count = 0;
-    qsizetype j = 0;
-    for (double t : left) {
-        while (j < right.size() && right[j] + shift < t - TogetherMs)
-            ++j;
-        if (j < right.size() && std::abs(right[j] + shift - t) <= TogetherMs)
-            ++count;
-    }
-    return count;
+    d->byDay = exercises > MostPointsPerExercise;
 }
 
-} // namespace
+StatisticsBuilder::~StatisticsBuilder() = default;
+
+void StatisticsBuilder::add(const HistoryData &exercise)
+{
+    if (exercise.sessions.isEmpty())
+        return;
+    const HistoryData::Session &session = exercise.sessions.first();
+    const SessionView view = viewOf(exercise);
+    ++d->exercises;
+    d->empty = d->empty && exercise.strikes.isEmpty();
+    d->addFingers(exercise, view);
+    d->addTransitions(session.kind, view);
+    d->addProgress(session, view);
+    d->addTwoHandCost(view);
+    d->coupling.add(view.strikeTimes[0], view.strikeTimes[1]);
+}
+
+StatisticsResult StatisticsBuilder::finish(StatisticsBuilder *previous, const HistoryFilter &filter)
+{
+    Result result = d->finish();
+    if (!result.empty) {
+        const Result before = previous ? previous->d->finish() : Result{};
+        addFindings(result, before, &filter);
+    }
+    return result;
+}
 
 namespace Statistics {
 
@@ -566,40 +633,40 @@ QString fingerName(int finger)
 
 std::optional<double> coupling(const QList<QList<double>> &left, const QList<QList<double>> &right)
 {
-    // The chance level: the same count with one hand's times moved against the other's
-    // by a second or two, far more than any one reaction, averaged over many shifts.
-    static const std::vector<double> shifts = [] {
-        std::vector<double> s;
-        for (int ms = 700; ms <= 3000; ms += 100) {
-            s.push_back(ms);
-            s.push_back(-ms);
-        }
-        return s;
-    }();
-    double observed = 0, chance = 0, possible = 0;
-    for (qsizetype e = 0; e < std::min(left.size(), right.size()); ++e) {
-        QList<double> l = left[e], r = right[e];
-        if (l.isEmpty() || r.isEmpty())
-            continue;
-        std::sort(l.begin(), l.end());
-        std::sort(r.begin(), r.end());
-        observed += together(l, r, 0);
-        double sum = 0;
-        for (double shift : shifts)
-            sum += together(l, r, shift);
-        chance += sum / double(shifts.size());
-        possible += double(l.size());
+    CouplingSum sum;
+    for (qsizetype e = 0; e < std::min(left.size(), right.size()); ++e)
+        sum.add(left[e], right[e]);
+    return sum.value();
+}
+
+void forEachExercise(const HistoryData &data, const std::function<void(const HistoryData &)> &each)
+{
+    // Tasks and strikes by exercise, keeping their order within it.
+    QHash<qint64, qsizetype> index;
+    QList<HistoryData> exercises(data.sessions.size());
+    for (qsizetype i = 0; i < data.sessions.size(); ++i) {
+        index.insert(data.sessions[i].id, i);
+        exercises[i].sessions << data.sessions[i];
     }
-    if (possible < 20 || possible - chance <= 0)
-        return std::nullopt;
-    const double excess = (observed - chance) / (possible - chance);
-    return std::clamp(100.0 * (1.0 - excess), 0.0, 100.0);
+    for (const HistoryData::Task &t : data.tasks) {
+        if (const auto it = index.constFind(t.session); it != index.constEnd())
+            exercises[*it].tasks << t;
+    }
+    for (const HistoryData::Strike &s : data.strikes) {
+        if (const auto it = index.constFind(s.session); it != index.constEnd())
+            exercises[*it].strikes << s;
+    }
+    for (const HistoryData &exercise : std::as_const(exercises))
+        each(exercise);
 }
 
 StatisticsResult compute(const HistoryData &data, const HistoryData &previous,
                          const HistoryFilter &filter)
 {
-    return computeWith(data, previous, &filter);
+    StatisticsBuilder now(data.sessions.size()), before(previous.sessions.size());
+    forEachExercise(data, [&now](const HistoryData &exercise) { now.add(exercise); });
+    forEachExercise(previous, [&before](const HistoryData &exercise) { before.add(exercise); });
+    return now.finish(&before, filter);
 }
 
 QString report(const StatisticsResult &result, const HistoryFilter &filter)

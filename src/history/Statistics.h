@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // Which part of the history a view shows.
@@ -81,6 +83,27 @@ struct StatisticsResult {
     QStringList findings;
 };
 
+// The figures built one exercise at a time, so that a history of any length is read once
+// and never held whole.
+class StatisticsBuilder {
+public:
+    // `exercises`: how many will be added (a long history's progress goes by day).
+    explicit StatisticsBuilder(qsizetype exercises);
+    ~StatisticsBuilder();
+    StatisticsBuilder(const StatisticsBuilder &) = delete;
+    StatisticsBuilder &operator=(const StatisticsBuilder &) = delete;
+
+    // One exercise: its session, its tasks and its strikes.
+    void add(const HistoryData &exercise);
+    // The figures and findings; `previous` holds the period just before, for the
+    // findings' comparisons (may be null).
+    StatisticsResult finish(StatisticsBuilder *previous, const HistoryFilter &filter);
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};
+
 namespace Statistics {
 
 // Everything the view shows, from the strikes of the chosen part of the history.
@@ -88,6 +111,10 @@ namespace Statistics {
 // findings' comparisons; it may be empty. The filter says what the period was.
 StatisticsResult compute(const HistoryData &data, const HistoryData &previous = {},
                          const HistoryFilter &filter = {});
+
+// The exercises of `data` one at a time, each with its own tasks and strikes, in the
+// order of data.sessions.
+void forEachExercise(const HistoryData &data, const std::function<void(const HistoryData &)> &each);
 
 // The coupling figure of two hands' strike times (ms, one exercise each list), or empty
 // when there are too few strikes.
