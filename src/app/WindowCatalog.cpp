@@ -39,13 +39,17 @@ void showStatistics(Forms &forms)
 QWidget *statisticsWindow(Forms &forms)
 {
     const HistoryStore *history = forms.context().history;
-    return new StatisticsWindow([history](const HistoryFilter &filter) {
-        if (!history)
-            return StatisticsResult{};
-        const QDateTime now = QDateTime::currentDateTime();
-        return Statistics::compute(history->load(filter, now), history->loadPrevious(filter, now),
-                                   filter);
-    });
+    // Read on a worker thread with a connection of its own, so that a school's history of
+    // a million strikes never stops the window answering.
+    auto *window = new StatisticsWindow(
+        [path = history ? history->path() : QString()](const HistoryFilter &filter) {
+            if (path.isEmpty())
+                return StatisticsResult{};
+            const HistoryStore store(path, HistoryStore::Mode::Read);
+            return store.statistics(filter, QDateTime::currentDateTime());
+        });
+    window->setComputeInBackground(true);
+    return window;
 }
 
 // Creates a window, binds the commands it shares with others, and runs its load step.

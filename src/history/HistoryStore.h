@@ -36,8 +36,10 @@ public:
     enum class Failure { None, Missing, Busy, Damaged, OlderVersion, ReadOnly, Unreadable };
 
     // Opens the file, creating it and its folder when they are missing. `check` runs the
-    // damage check (a whole read of the file): the program's first store does it, the
-    // recorder's own connection to the same file does not need to.
+    // damage check: the program's first store does it, the recorder's own connection to
+    // the same file does not need to. The check reads a small file whole, and a large one
+    // whole when the program that wrote it last did not close it (a write-ahead log is
+    // left); otherwise only its header and table of tables.
     explicit HistoryStore(const QString &path, bool check = true);
     HistoryStore(const QString &path, Mode mode, bool check = true);
     ~HistoryStore();
@@ -98,7 +100,9 @@ private:
     void openForRecording(bool check);
     void openForReading();
     bool prepareSchema();
-    Check checkFile();
+    // Files up to this size are read whole at every start.
+    static constexpr qint64 ThoroughCheckBytes = 8 * 1024 * 1024;
+    Check checkFile(bool thorough);
     void failed(Failure failure, const QString &detail);
     void setAside();
     bool exec(const QString &sql) const;

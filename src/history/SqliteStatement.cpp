@@ -36,8 +36,8 @@ SqliteStatement::~SqliteStatement()
 void SqliteStatement::failed(int code)
 {
     m_code = code & 0xff;
-    m_error = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                   : QString::fromUtf8(sqlite3_errstr(code));
+    m_error =
+        m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(code));
 }
 
 void SqliteStatement::reset()

@@ -18,11 +18,14 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPointer>
+#include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -151,6 +154,15 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_period->setCurrentIndex(2);
     m_filling = false;
     filters->addStretch();
+    m_busy = new QProgressBar(this);
+    m_busy->setObjectName(QStringLiteral("busy"));
+    m_busy->setRange(0, 0); // moving, without a figure
+    m_busy->setMaximumWidth(120);
+    m_busy->setTextVisible(false);
+    m_busy->setAccessibleName(tr("Reading the practice history"));
+    m_busy->setToolTip(m_busy->accessibleName());
+    m_busy->hide();
+    filters->addWidget(m_busy);
     layout->addLayout(filters);
 
     m_findings = new QLabel(this);
@@ -335,10 +347,62 @@ HistoryFilter StatisticsWindow::filter() const
     return f;
 }
 
+struct StatisticsWindow::Pending {
+    StatisticsWindow *window = nullptr; // touched only on the window's thread
+    int generation = 0;                 // the latest computation asked for
+};
+
+StatisticsWindow::~StatisticsWindow()
+{
+    if (m_pending)
+        m_pending->window = nullptr;
+}
+
+bool StatisticsWindow::isBusy() const
+{
+    return m_busy && !m_busy->isHidden();
+}
+
+void StatisticsWindow::setBusy(bool busy)
+{
+    m_busy->setVisible(busy);
+    if (busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
 void StatisticsWindow::refresh()
 {
-    if (m_compute)
+    if (!m_compute)
+        return;
+    if (!m_background) {
         display(m_compute(filter()));
+        return;
+    }
+    // The latest choice wins: an earlier computation still running is shown no more.
+    if (!m_pending) {
+        m_pending = std::make_shared<Pending>();
+        m_pending->window = this;
+    }
+    const int generation = ++m_pending->generation;
+    setBusy(true);
+    // The global pool: the application waits for it before it ends, so a computation
+    // never outlives the connections it reads through.
+    QThreadPool::globalInstance()->start(
+        [compute = m_compute, filter = filter(), pending = m_pending, generation] {
+            StatisticsResult result = compute(filter);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [pending, generation, result = std::move(result)] {
+                    StatisticsWindow *window = pending->window;
+                    if (!window || generation != pending->generation)
+                        return;
+                    window->setBusy(false);
+                    window->display(result);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void StatisticsWindow::display(const StatisticsResult &result)

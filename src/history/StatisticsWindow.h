@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QBoxPlotSeries;
 class QChart;
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
@@ -25,6 +27,13 @@ public:
     using Compute = std::function<StatisticsResult(const HistoryFilter &)>;
 
     explicit StatisticsWindow(Compute compute, QWidget *parent = nullptr);
+    ~StatisticsWindow() override;
+
+    // Whether the compute function runs on a worker thread (it must then be safe there):
+    // the window keeps answering and shows that it is busy while a long history is read.
+    void setComputeInBackground(bool background) { m_background = background; }
+    // Whether a computation is under way.
+    bool isBusy() const;
 
     // The players offered in the filter, and the one chosen at first.
     void setPlayers(const QStringList &players, const QString &current);
@@ -49,7 +58,14 @@ private:
     void showProgress(const StatisticsResult &result);
     void showTogether(const StatisticsResult &result);
 
+    void setBusy(bool busy);
+
     Compute m_compute;
+    bool m_background = false;
+    // What a computation on the worker reports back to; the window leaves it when it goes.
+    struct Pending;
+    std::shared_ptr<Pending> m_pending;
+    QProgressBar *m_busy = nullptr;
     bool m_filling = false;
     QComboBox *m_player = nullptr;
     QComboBox *m_period = nullptr;

@@ -324,35 +324,47 @@ void TestHistoryStore::killedWriterKeepsWhatWasCommitted()
 void TestHistoryStore::unreadableFileIsSetAside_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("random bytes") << QByteArray(8192, '\x5a');
-    QByteArray cut;
-    {
+    // Whether the program that wrote it was killed (its write-ahead log is left).
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("random bytes") << QByteArray(8192, '\x5a') << false;
+    const auto written = [](int tasks) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("h.sqlite"));
         {
             HistoryStore store(path);
-            store.record(exercise(1, 200));
+            store.record(exercise(1, tasks));
         }
         QFile f(path);
         f.open(QIODevice::ReadOnly);
-        cut = f.readAll();
-    }
+        return f.readAll();
+    };
+    const QByteArray cut = written(200);
     // A file whose pages were overwritten in the middle.
     QByteArray overwritten = cut;
     overwritten.replace(4096, 8192, QByteArray(8192, '\xff'));
-    QTest::newRow("pages overwritten") << overwritten;
-    QTest::newRow("cut short") << cut.left(cut.size() / 2);
+    QTest::newRow("pages overwritten") << overwritten << false;
+    QTest::newRow("cut short") << cut.left(cut.size() / 2) << false;
+    // Too large to be read whole at every start; read whole after a kill.
+    QByteArray large = written(60000);
+    QVERIFY(large.size() > 9 * 1024 * 1024);
+    large.replace(large.size() / 2, 8192, QByteArray(8192, '\xff'));
+    QTest::newRow("large, pages overwritten, killed") << large << true;
 }
 
 void TestHistoryStore::unreadableFileIsSetAside()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, killed);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));
     {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
+    }
+    if (killed) {
+        QFile wal(path + QStringLiteral("-wal"));
+        QVERIFY(wal.open(QIODevice::WriteOnly));
     }
     HistoryStore store(path);
     QVERIFY(store.isWritable());
