@@ -123,6 +123,26 @@ bool Reader::fail(const QString &what)
     return false;
 }
 
+bool Reader::peekChar(char &c)
+{
+    if (m_at >= m_buffer.size()) {
+        m_buffer = m_in.read(1 << 16);
+        m_at = 0;
+        if (m_buffer.isEmpty())
+            return false;
+    }
+    c = m_buffer[m_at];
+    return true;
+}
+
+bool Reader::getChar(char &c)
+{
+    if (!peekChar(c))
+        return false;
+    ++m_at;
+    return true;
+}
+
 bool Reader::next(QStringList &fields)
 {
     fields.clear();
@@ -149,15 +169,15 @@ bool Reader::next(QStringList &fields)
     bool wasQuoted = false; // the field began with a quote
     bool any = false;
     char c = 0;
-    while (m_in.getChar(&c)) {
+    while (getChar(c)) {
         any = true;
         if (++size > MaxRecordBytes)
             return fail(QStringLiteral("the record is longer than %1 bytes").arg(MaxRecordBytes));
         if (quoted) {
             if (c == '"') {
                 char after = 0;
-                if (m_in.peek(&after, 1) == 1 && after == '"') {
-                    m_in.getChar(&after);
+                if (peekChar(after) && after == '"') {
+                    ++m_at;
                     field += '"';
                 } else {
                     quoted = false;
@@ -175,13 +195,13 @@ bool Reader::next(QStringList &fields)
             quoted = wasQuoted = true;
         } else if (c == ',') {
             fields << text(field);
-            field.clear();
+            field.truncate(0);
             wasQuoted = false;
         } else if (c == '\r' || c == '\n') {
             if (c == '\r') {
                 char after = 0;
-                if (m_in.peek(&after, 1) == 1 && after == '\n')
-                    m_in.getChar(&after);
+                if (peekChar(after) && after == '\n')
+                    ++m_at;
             }
             ++m_line;
             fields << text(field);

@@ -54,8 +54,14 @@ public:
 
 private:
     bool fail(const QString &what);
+    // The device's bytes through a buffer of our own: a byte at a time from the device
+    // itself costs a call each, and an export of a school's history has a hundred million.
+    bool getChar(char &c);
+    bool peekChar(char &c);
 
     QIODevice &m_in;
+    QByteArray m_buffer;
+    qsizetype m_at = 0;
     QString m_error;
     int m_line = 1;
     int m_recordLine = 1;

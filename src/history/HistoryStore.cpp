@@ -896,19 +896,53 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     }
     struct Row {
         bool taskOnly = false; // a task that no strike answered
-        int hand = 0, task = 0, expected = 0, struck = 0, correct = 0, anticipated = 0, points = 0;
+        int hand = 0, task = 0, expected = 0;
         bool memorize = false;
         std::optional<double> reaction, atMs, shownMs;
-        QString device;
-        std::optional<int> velocity;
     };
     struct Session {
         QString player, kind, started;
-        QDateTime when;
-        QList<Row> rows;
+        qint64 id = 0; // 0: already here, its rows are skipped
     };
     QHash<QString, Session> sessions;
-    QStringList order;
+
+    // Rows are written as they are read, in one transaction: a row that cannot be read
+    // takes back everything, so the file is imported whole or not at all, and is never
+    // held whole in memory.
+    QSqlDatabase database = db();
+    if (!database.transaction()) {
+        result.error = database.lastError().text();
+        return result;
+    }
+    // Taken back on every way out but the commit, after the statements are finished.
+    struct Undo {
+        QSqlDatabase &database;
+        Imported &result;
+        ~Undo()
+        {
+            if (!result.ok) {
+                database.rollback();
+                result.sessions = result.strikes = 0;
+            }
+        }
+    } undo{database, result};
+    SqliteStatement known(database, "SELECT 1 FROM sessions WHERE uid = ?");
+    SqliteStatement session(database, "INSERT INTO sessions (uid, player, kind, parameters,"
+                                      " started, started_epoch_ms, status)"
+                                      " VALUES (?, ?, ?, '{}', ?, ?, 'imported')");
+    SqliteStatement strike(database, "INSERT INTO strikes (session, hand, task, expected, struck,"
+                                     " correct, anticipated, reaction_ms, points, device,"
+                                     " velocity, memorize, at_ms)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    // A task answered by several strikes comes with each of them: the first one counts.
+    SqliteStatement shown(database, "INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
+                                    " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)");
+    const auto bindOptional = [](SqliteStatement &q, int index, const auto &value) {
+        if (value)
+            q.bind(index, *value);
+        else
+            q.bindNull(index);
+    };
 
     HistoryCsv::Reader reader(in);
     QStringList fields;
@@ -924,6 +958,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
                                       QStringLiteral("memory"), QStringLiteral("preschool"),
                                       QStringLiteral("adaptive")};
+    QStringList lastExercise; // the exercise columns of the row before, as read
+    QString uid, player;
+    QDateTime when;
     while (reader.next(fields)) {
         const auto refuse = [&](const QString &what) {
             result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);
@@ -972,15 +1009,22 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
                 good = false;
             }
         };
-        const QString uid = HistoryCsv::restored(fields[0]);
-        // A name gets the name prompt's rule: no line breaks or other control characters.
-        QString player = HistoryCsv::restored(fields[1]);
-        if (!player.isEmpty())
-            player = PlayerName::fromTyped(player);
-        check(!uid.isEmpty(), "session");
-        check(kinds.contains(fields[2]), "exercise");
-        const QDateTime when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
-        check(when.isValid(), "started");
+        // The exercise's columns, read once for its rows in a row.
+        const bool sameExercise = lastExercise.size() == 4 && fields[0] == lastExercise[0] &&
+                                  fields[1] == lastExercise[1] && fields[2] == lastExercise[2] &&
+                                  fields[3] == lastExercise[3];
+        if (!sameExercise) {
+            uid = HistoryCsv::restored(fields[0]);
+            // A name gets the name prompt's rule: no line breaks or other control characters.
+            player = HistoryCsv::restored(fields[1]);
+            if (!player.isEmpty())
+                player = PlayerName::fromTyped(player);
+            check(!uid.isEmpty(), "session");
+            check(kinds.contains(fields[2]), "exercise");
+            when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
+            check(when.isValid(), "started");
+            lastExercise = good ? fields.mid(0, 4) : QStringList();
+        }
         check(fields[4] == u"L" || fields[4] == u"R", "hand");
         check(integer(5, 1, 1000000, false, task), "task");
         check(integer(6, 1, 5, true, expected), "expected");
@@ -1010,103 +1054,91 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             return result;
         auto it = sessions.find(uid);
         if (it == sessions.end()) {
-            it = sessions.insert(uid, Session{player, fields[2], fields[3], when, {}});
-            order << uid;
+            Session added{player, fields[2], fields[3], 0};
+            known.reset();
+            known.bind(0, uid.toUtf8());
+            // Already here: from an earlier import, or this computer's own.
+            if (!known.next()) {
+                session.reset();
+                session.bind(0, uid.toUtf8());
+                session.bind(1, player.toUtf8());
+                session.bind(2, fields[2].toUtf8());
+                session.bind(3, fields[3].toUtf8());
+                session.bind(4, when.toMSecsSinceEpoch());
+                if (!session.run()) {
+                    result.error = session.error();
+                    return result;
+                }
+                added.id = session.lastInsertId();
+                ++result.sessions;
+            }
+            if (!known.error().isEmpty()) {
+                result.error = known.error();
+                return result;
+            }
+            it = sessions.insert(uid, added);
         } else if (it->player != player || it->kind != fields[2] || it->started != fields[3]) {
             refuse(
                 QStringLiteral("the exercise %1 has other player, kind or start in an earlier row")
                     .arg(HistoryCsv::escaped(uid)));
             return result;
         }
+        if (!it->id)
+            continue;
         row.hand = fields[4] == u"L" ? 0 : 1;
         row.task = *task;
         row.expected = expected.value_or(0);
         row.memorize = memorize.value_or(0) != 0;
-        if (!row.taskOnly) {
-            row.struck = *struck;
-            row.correct = *correct;
-            row.anticipated = *anticipated;
-            row.points = *points;
-            row.device = HistoryCsv::restored(fields[12]);
-            row.velocity = velocity;
+        const auto bindFinger = [&row](SqliteStatement &q, int index) {
+            if (row.expected >= 1)
+                q.bind(index, qint64(row.expected));
+            else
+                q.bindNull(index);
+        };
+        if (row.shownMs) {
+            shown.reset();
+            shown.bind(0, it->id);
+            shown.bind(1, qint64(row.hand));
+            shown.bind(2, qint64(row.task));
+            bindFinger(shown, 3);
+            shown.bind(4, qint64(row.memorize ? 1 : 0));
+            shown.bind(5, *row.shownMs);
+            if (!shown.run()) {
+                result.error = shown.error();
+                return result;
+            }
         }
-        it->rows << row;
+        if (row.taskOnly)
+            continue;
+        strike.reset();
+        strike.bind(0, it->id);
+        strike.bind(1, qint64(row.hand));
+        strike.bind(2, qint64(row.task));
+        bindFinger(strike, 3);
+        strike.bind(4, qint64(*struck));
+        strike.bind(5, qint64(*correct));
+        strike.bind(6, qint64(*anticipated));
+        bindOptional(strike, 7, row.reaction);
+        strike.bind(8, qint64(*points));
+        strike.bind(9, HistoryCsv::restored(fields[12]).toUtf8());
+        if (velocity)
+            strike.bind(10, qint64(*velocity));
+        else
+            strike.bindNull(10);
+        strike.bind(11, qint64(row.memorize ? 1 : 0));
+        bindOptional(strike, 12, row.atMs);
+        if (!strike.run()) {
+            result.error = strike.error();
+            return result;
+        }
+        ++result.strikes;
     }
     if (!reader.error().isEmpty()) {
         result.error = reader.error();
         return result;
     }
-
-    QSqlDatabase database = db();
-    if (!database.transaction()) {
-        result.error = database.lastError().text();
-        return result;
-    }
-    QSqlQuery known(database), session(database), strike(database), shown(database);
-    known.prepare(QStringLiteral("SELECT 1 FROM sessions WHERE uid = ?"));
-    session.prepare(QStringLiteral(
-        "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
-        " VALUES (?, ?, ?, '{}', ?, ?, 'imported')"));
-    strike.prepare(QStringLiteral(
-        "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
-        " reaction_ms, points, device, velocity, memorize, at_ms)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    // A task answered by several strikes comes with each of them: the first one counts.
-    shown.prepare(QStringLiteral("INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
-                                 " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)"));
-    bool ok = true;
-    for (const QString &uid : std::as_const(order)) {
-        known.addBindValue(uid);
-        ok = ok && known.exec();
-        if (known.next())
-            continue; // already here: from an earlier import, or this computer's own
-        known.finish();
-        const Session &s = sessions[uid];
-        session.addBindValue(uid);
-        session.addBindValue(s.player);
-        session.addBindValue(s.kind);
-        session.addBindValue(s.started);
-        session.addBindValue(s.when.toMSecsSinceEpoch());
-        ok = ok && session.exec();
-        const qint64 id = session.lastInsertId().toLongLong();
-        for (const Row &r : s.rows) {
-            if (r.shownMs) {
-                shown.addBindValue(id);
-                shown.addBindValue(r.hand);
-                shown.addBindValue(r.task);
-                shown.addBindValue(fingerOrNull(r.expected));
-                shown.addBindValue(r.memorize ? 1 : 0);
-                shown.addBindValue(*r.shownMs);
-                ok = ok && shown.exec();
-            }
-            if (r.taskOnly)
-                continue;
-            strike.addBindValue(id);
-            strike.addBindValue(r.hand);
-            strike.addBindValue(r.task);
-            strike.addBindValue(fingerOrNull(r.expected));
-            strike.addBindValue(r.struck);
-            strike.addBindValue(r.correct);
-            strike.addBindValue(r.anticipated);
-            strike.addBindValue(optional(r.reaction));
-            strike.addBindValue(r.points);
-            strike.addBindValue(r.device);
-            strike.addBindValue(r.velocity ? QVariant(*r.velocity)
-                                           : QVariant(QMetaType(QMetaType::Int)));
-            strike.addBindValue(r.memorize ? 1 : 0);
-            strike.addBindValue(optional(r.atMs));
-            ok = ok && strike.exec();
-            ++result.strikes;
-        }
-        ++result.sessions;
-    }
-    if (!ok) {
-        database.rollback();
-        result = Imported{};
-        result.error =
-            strike.lastError().text() + session.lastError().text() + shown.lastError().text();
-        return result;
-    }
+    for (SqliteStatement *q : {&known, &session, &strike, &shown})
+        q->reset();
     result.ok = database.commit();
     if (!result.ok)
         result.error = database.lastError().text();

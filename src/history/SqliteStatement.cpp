@@ -96,6 +96,11 @@ bool SqliteStatement::run()
     return false;
 }
 
+qint64 SqliteStatement::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
 bool SqliteStatement::isNull(int column) const
 {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;

@@ -35,6 +35,8 @@ public:
     bool next();
     // Runs a statement that gives no rows; false on a failure.
     bool run();
+    // The row id of the connection's last insert.
+    qint64 lastInsertId() const;
 
     bool isNull(int column) const;
     qint64 integer(int column) const;
