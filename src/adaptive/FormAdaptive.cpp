@@ -21,7 +21,12 @@ std::function<WeaknessModel(const QString &)> historyOf(const AppContext &contex
     return [history](const QString &player) {
         HistoryFilter filter;
         filter.player = player;
-        return WeaknessModel::fromHistory(history->load(filter, QDateTime::currentDateTime()));
+        // Exercise by exercise: a player's years of practice are never held whole.
+        WeaknessModel model;
+        history->forEachExercise(
+            filter, QDateTime::currentDateTime(),
+            [&model](const HistoryData &exercise) { model.addHistory(exercise); });
+        return model;
     };
 }
 

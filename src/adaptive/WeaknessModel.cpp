@@ -87,20 +87,25 @@ std::optional<double> WeaknessModel::transitionMs(int hand, int from, int to) co
 
 WeaknessModel WeaknessModel::fromHistory(const HistoryData &data)
 {
+    WeaknessModel model;
+    model.addHistory(data);
+    return model;
+}
+
+void WeaknessModel::addHistory(const HistoryData &data)
+{
     // The tasks of each exercise and hand by number, to know which finger came before.
     QHash<qint64, std::array<QHash<int, int>, 2>> expected;
     for (const HistoryData::Task &t : data.tasks) {
         if (t.hand >= 0 && t.hand <= 1)
             expected[t.session][t.hand].insert(t.task, t.expected);
     }
-    WeaknessModel model;
     for (const HistoryData::Strike &s : data.strikes) {
         if (s.memorize || s.anticipated || s.hand < 0 || s.hand > 1)
             continue;
         int previous = 0;
         if (const auto it = expected.constFind(s.session); it != expected.constEnd())
             previous = it->at(s.hand).value(s.task - 1);
-        model.observe(s.hand, previous, s.expected, s.correct, s.reactionMs);
+        observe(s.hand, previous, s.expected, s.correct, s.reactionMs);
     }
-    return model;
 }

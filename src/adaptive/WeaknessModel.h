@@ -45,6 +45,8 @@ public:
     // The model of every strike of the history, in the order they were made. Strikes of
     // notes being memorized are not reactions and do not count.
     static WeaknessModel fromHistory(const HistoryData &data);
+    // Adds the strikes of more history, later than what the model has seen.
+    void addHistory(const HistoryData &data);
 
 private:
     struct Mean {

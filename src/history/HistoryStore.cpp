@@ -595,6 +595,19 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
     return data;
 }
 
+void HistoryStore::forEachExercise(const HistoryFilter &filter, const QDateTime &now,
+                                   const std::function<void(const HistoryData &)> &each) const
+{
+    const qint64 length = periodLengthMs(filter.period);
+    m_readError.clear();
+    readExercises(sessionsBetween(filter,
+                                  length ? now.toMSecsSinceEpoch() - length
+                                         : std::numeric_limits<qint64>::min(),
+                                  std::numeric_limits<qint64>::max(),
+                                  filter.period == HistoryFilter::Period::LastExercise),
+                  each);
+}
+
 StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDateTime &now) const
 {
     const qint64 nowMs = now.toMSecsSinceEpoch();

@@ -71,6 +71,10 @@ public:
     // seven days ...); empty for "last exercise" and "all".
     HistoryData loadPrevious(const HistoryFilter &filter, const QDateTime &now) const;
 
+    // The exercises the filter chooses, one at a time in the order they started, each with
+    // its tasks and strikes.
+    void forEachExercise(const HistoryFilter &filter, const QDateTime &now,
+                         const std::function<void(const HistoryData &exercise)> &each) const;
     // What the Statistics window and --report show: the figures of the exercises the filter
     // chooses, read one exercise at a time.
     StatisticsResult statistics(const HistoryFilter &filter, const QDateTime &now) const;

@@ -387,22 +387,30 @@ void StatisticsWindow::refresh()
     }
     const int generation = ++m_pending->generation;
     setBusy(true);
-    // The global pool: the application waits for it before it ends, so a computation
-    // never outlives the connections it reads through.
-    QThreadPool::globalInstance()->start(
-        [compute = m_compute, filter = filter(), pending = m_pending, generation] {
-            StatisticsResult result = compute(filter);
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [pending, generation, result = std::move(result)] {
-                    StatisticsWindow *window = pending->window;
-                    if (!window || generation != pending->generation)
-                        return;
-                    window->setBusy(false);
-                    window->display(result);
-                },
-                Qt::QueuedConnection);
-        });
+    // A pool of our own: Qt's global one also draws the window (the raster engine hands it
+    // parts of a paint and waits for them), so a long computation there would freeze the
+    // very window it keeps answering. The pool belongs to the application, which waits for
+    // it before it ends, so a computation never outlives the connections it reads
+    // through. A computation asked for earlier and not yet begun is not begun at all.
+    static QThreadPool *pool = [] {
+        auto *p = new QThreadPool(QCoreApplication::instance());
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    pool->clear();
+    pool->start([compute = m_compute, filter = filter(), pending = m_pending, generation] {
+        StatisticsResult result = compute(filter);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [pending, generation, result = std::move(result)] {
+                StatisticsWindow *window = pending->window;
+                if (!window || generation != pending->generation)
+                    return;
+                window->setBusy(false);
+                window->display(result);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void StatisticsWindow::display(const StatisticsResult &result)

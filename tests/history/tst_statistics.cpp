@@ -246,6 +246,28 @@ void TestStatistics::coupling_data()
     QTest::newRow("40 ms apart") << 0.0 << 0.0 << 8.0 << 40.0;
 }
 
+// The coupling by its plain definition: left strikes with a right strike at most 50 ms
+// away, against the same count with the right hand's times moved by 700 to 3000 ms.
+double plainCoupling(const QList<QList<double>> &left, const QList<QList<double>> &right)
+{
+    const auto together = [](const QList<double> &l, const QList<double> &r, double shift) {
+        return std::count_if(l.begin(), l.end(), [&](double t) {
+            return std::any_of(r.begin(), r.end(),
+                               [&](double u) { return std::abs(u + shift - t) <= 50; });
+        });
+    };
+    double observed = 0, chance = 0, possible = 0;
+    for (qsizetype e = 0; e < left.size(); ++e) {
+        observed += double(together(left[e], right[e], 0));
+        double sum = 0;
+        for (int ms = 700; ms <= 3000; ms += 100)
+            sum += double(together(left[e], right[e], ms) + together(left[e], right[e], -ms));
+        chance += sum / 48;
+        possible += double(left[e].size());
+    }
+    return std::clamp(100.0 * (1.0 - (observed - chance) / (possible - chance)), 0.0, 100.0);
+}
+
 void TestStatistics::coupling()
 {
     QFETCH(double, jitterMs);
@@ -269,6 +291,8 @@ void TestStatistics::coupling()
     const std::optional<double> c = Statistics::coupling(left, right);
     QVERIFY(c);
     QVERIFY2(*c >= low && *c <= high, qPrintable(QString::number(*c)));
+    QVERIFY2(std::abs(*c - plainCoupling(left, right)) < 1e-9,
+             qPrintable(QStringLiteral("%1 against %2").arg(*c).arg(plainCoupling(left, right))));
 }
 
 void TestStatistics::twoHandCostComparesBusyWithIdle()

@@ -15,6 +15,9 @@
 #include <QTableWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 Q_DECLARE_METATYPE(HistoryFilter::Period)
 
@@ -48,6 +51,7 @@ private slots:
     void progressTicksNeverRepeat_data();
     void progressTicksNeverRepeat();
     void fitsASmallScreen();
+    void backgroundShowsOnlyTheLatestChoice();
 };
 
 void TestStatisticsWindow::noHistoryExplainsWhatWillAppear()
@@ -183,6 +187,36 @@ void TestStatisticsWindow::fitsASmallScreen()
     QVERIFY2(window.height() <= screen.height() && window.width() <= screen.width(),
              qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
     QVERIFY(window.minimumSizeHint().height() <= window.height());
+}
+
+void TestStatisticsWindow::backgroundShowsOnlyTheLatestChoice()
+{
+    // The first computation is slow and would say there is nothing; the player has chosen
+    // again meanwhile, and only that choice's figures may appear.
+    std::atomic<int> calls{0};
+    StatisticsWindow window([&calls](const HistoryFilter &) {
+        if (calls++ == 0) {
+            QThread::msleep(300);
+            return StatisticsResult{};
+        }
+        return someResult();
+    });
+    window.setComputeInBackground(true);
+    window.refresh();
+    QVERIFY(window.isBusy());
+    QTest::qWait(20);
+    window.refresh();
+    // The window answers while it computes: events are handled, it paints.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isBusy(), 5000);
+    QCOMPARE(window.findChild<QStackedWidget *>()->currentWidget()->objectName(),
+             QStringLiteral("tabs"));
+    // The slow one ends later and is dropped.
+    QTest::qWait(400);
+    QCOMPARE(calls.load(), 2);
+    QCOMPARE(window.findChild<QStackedWidget *>()->currentWidget()->objectName(),
+             QStringLiteral("tabs"));
 }
 
 int main(int argc, char **argv)
