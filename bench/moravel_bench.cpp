@@ -40,6 +40,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QHash>
 #include <QKeyEvent>
@@ -524,8 +525,18 @@ int runStatistics(const QString &path)
             last = t;
         });
         beat.start(5);
-        while (window->isBusy() && nowMs() - start < 30000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // The event loop sleeps between events, as the program's does: a loop spinning on
+        // processEvents would take a core from the computation.
+        QEventLoop wait;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!window->isBusy() || nowMs() - start > 30000)
+                wait.quit();
+        });
+        poll.start(1);
+        wait.exec();
+        poll.stop();
+        beat.stop();
         window->repaint();
         const double took = nowMs() - start;
         if (stallMs)

@@ -7,11 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 // Each older strike weighs this much of the one after it: 0.5 after HalfLifeStrikes.
 const double Decay = std::pow(0.5, 1.0 / WeaknessModel::HalfLifeStrikes);
+// Task numbers beyond this are not an exercise's (a drill has at most a few thousand).
+constexpr int MostTasks = 1000000;
 
 } // namespace
 
@@ -95,17 +98,33 @@ WeaknessModel WeaknessModel::fromHistory(const HistoryData &data)
 void WeaknessModel::addHistory(const HistoryData &data)
 {
     // The tasks of each exercise and hand by number, to know which finger came before.
-    QHash<qint64, std::array<QHash<int, int>, 2>> expected;
+    // Numbers run from 1 without gaps, so a list by number serves; the rows come by
+    // exercise, so the last exercise's lists are at hand.
+    using ByNumber = std::array<std::vector<int>, 2>;
+    QHash<qint64, ByNumber> expected;
+    ByNumber *lists = nullptr;
+    qint64 listed = 0;
     for (const HistoryData::Task &t : data.tasks) {
-        if (t.hand >= 0 && t.hand <= 1)
-            expected[t.session][t.hand].insert(t.task, t.expected);
+        if (t.hand < 0 || t.hand > 1 || t.task < 0 || t.task > MostTasks)
+            continue;
+        if (!lists || t.session != listed) {
+            lists = &expected[t.session];
+            listed = t.session;
+        }
+        std::vector<int> &list = (*lists)[std::size_t(t.hand)];
+        if (list.size() <= std::size_t(t.task))
+            list.resize(std::size_t(t.task) + 1);
+        list[std::size_t(t.task)] = t.expected;
     }
     for (const HistoryData::Strike &s : data.strikes) {
         if (s.memorize || s.anticipated || s.hand < 0 || s.hand > 1)
             continue;
         int previous = 0;
-        if (const auto it = expected.constFind(s.session); it != expected.constEnd())
-            previous = it->at(s.hand).value(s.task - 1);
+        if (const auto it = expected.constFind(s.session); it != expected.constEnd()) {
+            const std::vector<int> &list = (*it)[std::size_t(s.hand)];
+            if (s.task >= 1 && std::size_t(s.task - 1) < list.size())
+                previous = list[std::size_t(s.task - 1)];
+        }
         observe(s.hand, previous, s.expected, s.correct, s.reactionMs);
     }
 }

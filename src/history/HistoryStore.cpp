@@ -122,12 +122,15 @@ QVariant fingerOrNull(int finger)
 // a time so that a long history is never held whole.
 class ExerciseQueue {
 public:
-    using Item = std::pair<HistoryData, bool>; // the exercise; whether of the period before
+    using Item = std::pair<HistoryData, bool>;
 
+    // Waits for room; once the queue is closed, the exercise is dropped.
     void push(const HistoryData &exercise, bool before)
     {
         std::unique_lock lock(m_mutex);
-        m_room.wait(lock, [this] { return m_items.size() < Capacity; });
+        m_room.wait(lock, [this] { return m_items.size() < Capacity || m_closed; });
+        if (m_closed)
+            return;
         m_items.emplace_back(exercise, before);
         m_ready.notify_one();
     }
@@ -135,7 +138,8 @@ public:
     {
         const std::lock_guard lock(m_mutex);
         m_closed = true;
-        m_ready.notify_one();
+        m_ready.notify_all();
+        m_room.notify_all();
     }
     // The next exercise; none once the queue is closed and empty.
     std::optional<Item> pop()
@@ -595,17 +599,66 @@ HistoryData HistoryStore::loadBetween(const HistoryFilter &filter, qint64 fromMs
     return data;
 }
 
+void HistoryStore::readInOrder(
+    const QList<HistoryData::Session> &all,
+    const std::function<void(qsizetype, const HistoryData &)> &each) const
+{
+    // Reading takes most of the time on a long history: two readers, each with a
+    // connection of its own, take the exercises in turns of a few, and a third thread hands
+    // them on in their order while the next ones are read.
+    constexpr qsizetype Turn = 16;
+    const auto readerOf = [](qsizetype i) { return std::size_t((i / Turn) % 2); };
+    const auto share = [&](std::size_t reader) {
+        QList<HistoryData::Session> mine;
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            if (readerOf(i) == reader)
+                mine << all[i];
+        }
+        return mine;
+    };
+    std::array<ExerciseQueue, 2> queues;
+    std::thread handing([&] {
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            std::optional<ExerciseQueue::Item> item = queues[readerOf(i)].pop();
+            if (!item)
+                break; // a reader stopped on a fault
+            each(i, item->first);
+        }
+        // Whatever still comes is not wanted: no reader waits for room any more.
+        for (ExerciseQueue &queue : queues)
+            queue.close();
+    });
+    QString otherError;
+    std::thread second([&] {
+        const HistoryStore other(m_path, Mode::Read);
+        if (!other.isOpen())
+            otherError = QStringLiteral("a second connection to the file could not be opened");
+        other.readExercises(
+            share(1), [&queues](const HistoryData &exercise) { queues[1].push(exercise, false); });
+        if (otherError.isEmpty())
+            otherError = other.readError();
+        queues[1].close();
+    });
+    readExercises(share(0),
+                  [&queues](const HistoryData &exercise) { queues[0].push(exercise, false); });
+    queues[0].close();
+    second.join();
+    handing.join();
+    if (m_readError.isEmpty())
+        m_readError = otherError;
+}
+
 void HistoryStore::forEachExercise(const HistoryFilter &filter, const QDateTime &now,
                                    const std::function<void(const HistoryData &)> &each) const
 {
     const qint64 length = periodLengthMs(filter.period);
     m_readError.clear();
-    readExercises(sessionsBetween(filter,
-                                  length ? now.toMSecsSinceEpoch() - length
-                                         : std::numeric_limits<qint64>::min(),
-                                  std::numeric_limits<qint64>::max(),
-                                  filter.period == HistoryFilter::Period::LastExercise),
-                  each);
+    readInOrder(sessionsBetween(filter,
+                                length ? now.toMSecsSinceEpoch() - length
+                                       : std::numeric_limits<qint64>::min(),
+                                std::numeric_limits<qint64>::max(),
+                                filter.period == HistoryFilter::Period::LastExercise),
+                [&each](qsizetype, const HistoryData &exercise) { each(exercise); });
 }
 
 StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDateTime &now) const
@@ -620,17 +673,10 @@ StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDa
         length ? sessionsBetween(filter, nowMs - 2 * length, nowMs - length, false)
                : QList<HistoryData::Session>();
     StatisticsBuilder figures(chosen.size()), previous(before.size());
-    // Reading and adding take about as long as each other on a long history: the figures
-    // are added on a second thread while the next exercises are read.
-    ExerciseQueue queue;
-    std::thread adder([&queue, &figures, &previous] {
-        while (std::optional<ExerciseQueue::Item> item = queue.pop())
-            (item->second ? previous : figures).add(item->first);
+    // Both periods in one pass: from chosen.size() on, the period before.
+    readInOrder(chosen + before, [&](qsizetype index, const HistoryData &exercise) {
+        (index >= chosen.size() ? previous : figures).add(exercise);
     });
-    readExercises(chosen, [&queue](const HistoryData &exercise) { queue.push(exercise, false); });
-    readExercises(before, [&queue](const HistoryData &exercise) { queue.push(exercise, true); });
-    queue.close();
-    adder.join();
     return figures.finish(&previous, filter);
 }
 
@@ -692,18 +738,49 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         return;
     // Exercise by exercise off the primary key and the strikes' index, so that only one
     // exercise is held at a time however long the history.
+    // An exercise's rows lie together in their table (each is written in one go), so they
+    // are read as a stretch of rows between its first and last, not looked up one by one
+    // through the index; a stretch shared with an exercise recorded at the same time
+    // (two copies of the program) only passes over the other's rows.
+    SqliteStatement taskRange(db(), "SELECT min(rowid), max(rowid) FROM tasks WHERE session = ?");
+    SqliteStatement firstStrike(db(),
+                                "SELECT id FROM strikes WHERE session = ? ORDER BY id LIMIT 1");
+    SqliteStatement lastStrike(db(),
+                               "SELECT id FROM strikes WHERE session = ? ORDER BY id DESC LIMIT 1");
     SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms FROM tasks"
-                                " WHERE session = ? ORDER BY hand, task");
+                                " WHERE rowid BETWEEN ? AND ? AND +session = ?"
+                                " ORDER BY hand, task");
     SqliteStatement strikes(db(), "SELECT hand, task, expected, struck, correct, anticipated,"
                                   " reaction_ms, at_ms, memorize, velocity FROM strikes"
-                                  " WHERE session = ? ORDER BY id");
+                                  " WHERE id BETWEEN ? AND ? AND +session = ? ORDER BY id");
+    // The first and last row of the exercise through `first` and `last` (one statement
+    // giving both when `last` is null), bound into `rows` with the exercise.
+    const auto range = [](SqliteStatement &first, SqliteStatement *last, qint64 session,
+                          SqliteStatement &rows) {
+        qint64 from = 0, to = -1;
+        first.reset();
+        first.bind(0, session);
+        if (first.next() && !first.isNull(0)) {
+            from = first.integer(0);
+            to = last ? from : first.integer(1);
+        }
+        if (last) {
+            last->reset();
+            last->bind(0, session);
+            if (last->next())
+                to = last->integer(0);
+        }
+        rows.reset();
+        rows.bind(0, from);
+        rows.bind(1, to);
+        rows.bind(2, session);
+    };
     HistoryData exercise;
     for (const HistoryData::Session &session : sessions) {
         exercise.sessions = {session};
         exercise.tasks.clear();
         exercise.strikes.clear();
-        tasks.reset();
-        tasks.bind(0, session.id);
+        range(taskRange, nullptr, session.id, tasks);
         while (tasks.next()) {
             HistoryData::Task t;
             t.session = session.id;
@@ -714,8 +791,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
             t.shownMs = tasks.real(4);
             exercise.tasks << t;
         }
-        strikes.reset();
-        strikes.bind(0, session.id);
+        range(firstStrike, &lastStrike, session.id, strikes);
         while (strikes.next()) {
             HistoryData::Strike s;
             s.session = session.id;
@@ -734,7 +810,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
                 s.velocity = int(strikes.integer(9));
             exercise.strikes << s;
         }
-        for (const SqliteStatement *q : {&tasks, &strikes}) {
+        for (const SqliteStatement *q : {&taskRange, &firstStrike, &lastStrike, &tasks, &strikes}) {
             if (!q->error().isEmpty()) {
                 m_readError = q->error();
                 return;

@@ -72,7 +72,8 @@ public:
     HistoryData loadPrevious(const HistoryFilter &filter, const QDateTime &now) const;
 
     // The exercises the filter chooses, one at a time in the order they started, each with
-    // its tasks and strikes.
+    // its tasks and strikes. `each` runs on a thread of its own while the next exercises
+    // are read; this returns when it has had the last one.
     void forEachExercise(const HistoryFilter &filter, const QDateTime &now,
                          const std::function<void(const HistoryData &exercise)> &each) const;
     // What the Statistics window and --report show: the figures of the exercises the filter
@@ -116,6 +117,10 @@ private:
                                                 qint64 toMs, bool lastOnly) const;
     void readExercises(const QList<HistoryData::Session> &sessions,
                        const std::function<void(const HistoryData &)> &each) const;
+    // The same on two connections at once, handed to `each` (with the exercise's place in
+    // `sessions`) in order, on a third thread.
+    void readInOrder(const QList<HistoryData::Session> &sessions,
+                     const std::function<void(qsizetype, const HistoryData &)> &each) const;
 
     QString m_path;
     QString m_connection;

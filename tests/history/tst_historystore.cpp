@@ -230,6 +230,7 @@ private slots:
     void killedWriterKeepsWhatWasCommitted();
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
+    void damageMetWhileReadingIsReported();
     void newerFileIsLeftUntouched();
     void lockedFileIsWaitedForNeverSetAside_data();
     void lockedFileIsWaitedForNeverSetAside();
@@ -376,6 +377,32 @@ void TestHistoryStore::unreadableFileIsSetAside()
     QCOMPARE(kept.readAll(), bytes);
     QVERIFY(store.record(exercise(1, 2)));
     QCOMPARE(store.load({}, Started.addDays(1)).strikes.size(), 4);
+}
+
+void TestHistoryStore::damageMetWhileReadingIsReported()
+{
+    // A file damaged deep inside passes the look taken at opening; the readers meet the
+    // damage part way through, on either connection, and the reading ends with it said.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        HistoryStore store(path);
+        for (quint64 e = 1; e <= 60; ++e)
+            QVERIFY(store.record(exercise(e, 100)));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(file.size() / 2));
+    file.write(QByteArray(64 * 1024, '\xff'));
+    file.close();
+    const HistoryStore store(path, HistoryStore::Mode::Read);
+    QVERIFY(store.isOpen());
+    int seen = 0;
+    store.forEachExercise({}, Started.addDays(1), [&seen](const HistoryData &) { ++seen; });
+    QVERIFY(!store.readError().isEmpty());
+    QVERIFY(seen < 60);
+    store.statistics({}, Started.addDays(1));
+    QVERIFY(!store.readError().isEmpty());
 }
 
 void TestHistoryStore::newerFileIsLeftUntouched()
