@@ -143,7 +143,7 @@ bool Reader::getChar(char &c)
     return true;
 }
 
-bool Reader::next(QStringList &fields)
+bool Reader::next(QList<QByteArray> &fields)
 {
     fields.clear();
     m_recordLine = m_line;
@@ -154,10 +154,10 @@ bool Reader::next(QStringList &fields)
             m_in.skip(3);
     }
     bool notUtf8 = false;
-    // Each field is decoded whole, so a character is never split between two reads.
+    // Each field is checked whole, so a character is never split between two reads.
     const auto text = [&notUtf8](const QByteArray &bytes) {
         notUtf8 = notUtf8 || !QUtf8StringView(bytes).isValidUtf8();
-        return QString::fromUtf8(bytes);
+        return bytes;
     };
     const auto done = [&] {
         return notUtf8 ? fail(QStringLiteral("the text is not UTF-8 (save the file as UTF-8)"))
@@ -218,6 +218,16 @@ bool Reader::next(QStringList &fields)
         return false;
     fields << text(field);
     return done();
+}
+
+bool Reader::next(QStringList &fields)
+{
+    QList<QByteArray> bytes;
+    const bool ok = next(bytes);
+    fields.clear();
+    for (const QByteArray &field : std::as_const(bytes))
+        fields << QString::fromUtf8(field);
+    return ok;
 }
 
 } // namespace HistoryCsv

@@ -48,6 +48,8 @@ public:
     // The next record; false at the end or on a fault (then error() says which). Text
     // that is not UTF-8 is a fault; a byte order mark at the start is skipped.
     bool next(QStringList &fields);
+    // The same with each field's bytes (checked to be UTF-8), for a long file's numbers.
+    bool next(QList<QByteArray> &fields);
     QString error() const { return m_error; }
     // The line the last record began on, from 1.
     int line() const { return m_recordLine; }

@@ -1034,8 +1034,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     };
 
     HistoryCsv::Reader reader(in);
-    QStringList fields;
-    const int format = reader.next(fields) ? HistoryCsv::formatOf(fields) : 0;
+    QStringList names;
+    const int format = reader.next(names) ? HistoryCsv::formatOf(names) : 0;
     if (!format) {
         result.error = reader.error().isEmpty()
                            ? QStringLiteral("line 1: the header is not %1")
@@ -1047,9 +1047,12 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
                                       QStringLiteral("memory"), QStringLiteral("preschool"),
                                       QStringLiteral("adaptive")};
-    QStringList lastExercise; // the exercise columns of the row before, as read
-    QString uid, player;
-    QDateTime when;
+    // The fields as bytes: a school's export has millions of numbers, and only the texts
+    // become strings, once for an exercise's rows in a row.
+    QList<QByteArray> fields;
+    QList<QByteArray> lastExercise; // the exercise columns of the row before, as read
+    qint64 current = 0;             // where its rows go; 0: already here, skipped
+    QByteArray lastDevice, device;  // the device column as read, and as stored
     while (reader.next(fields)) {
         const auto refuse = [&](const QString &what) {
             result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);
@@ -1063,7 +1066,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         }
         const auto integer = [&](int column, int low, int high, bool blankAllowed,
                                  std::optional<int> &out) {
-            const QString &f = fields[column];
+            const QByteArray &f = fields[column];
             if (f.isEmpty())
                 return blankAllowed;
             bool ok = false;
@@ -1076,7 +1079,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         // A time in milliseconds, blank or within an hour of the exercise's start.
         const auto milliseconds = [&](int column, bool negativeAllowed,
                                       std::optional<double> &out) {
-            const QString &f = fields[column];
+            const QByteArray &f = fields[column];
             if (f.isEmpty())
                 return true;
             bool ok = false;
@@ -1094,7 +1097,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             if (good && !valid) {
                 const QString name = QLatin1String(column);
                 refuse(QStringLiteral("%1 %2 is not valid")
-                           .arg(name, HistoryCsv::quoted(fields[header.indexOf(name)])));
+                           .arg(name, HistoryCsv::quoted(
+                                          QString::fromUtf8(fields[header.indexOf(name)]))));
                 good = false;
             }
         };
@@ -1103,23 +1107,60 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
                                   fields[1] == lastExercise[1] && fields[2] == lastExercise[2] &&
                                   fields[3] == lastExercise[3];
         if (!sameExercise) {
-            uid = HistoryCsv::restored(fields[0]);
+            lastExercise.clear();
+            const QString uid = HistoryCsv::restored(QString::fromUtf8(fields[0]));
             // A name gets the name prompt's rule: no line breaks or other control characters.
-            player = HistoryCsv::restored(fields[1]);
+            QString player = HistoryCsv::restored(QString::fromUtf8(fields[1]));
             if (!player.isEmpty())
                 player = PlayerName::fromTyped(player);
+            const QString kind = QString::fromUtf8(fields[2]);
+            const QString started = QString::fromUtf8(fields[3]);
             check(!uid.isEmpty(), "session");
-            check(kinds.contains(fields[2]), "exercise");
-            when = QDateTime::fromString(fields[3], Qt::ISODateWithMs);
+            check(kinds.contains(kind), "exercise");
+            const QDateTime when = QDateTime::fromString(started, Qt::ISODateWithMs);
             check(when.isValid(), "started");
-            lastExercise = good ? fields.mid(0, 4) : QStringList();
+            if (!good)
+                return result;
+            auto it = sessions.find(uid);
+            if (it == sessions.end()) {
+                Session added{player, kind, started, 0};
+                known.reset();
+                known.bind(0, uid.toUtf8());
+                // Already here: from an earlier import, or this computer's own.
+                if (!known.next()) {
+                    session.reset();
+                    session.bind(0, uid.toUtf8());
+                    session.bind(1, player.toUtf8());
+                    session.bind(2, kind.toUtf8());
+                    session.bind(3, started.toUtf8());
+                    session.bind(4, when.toMSecsSinceEpoch());
+                    if (!session.run()) {
+                        result.error = session.error();
+                        return result;
+                    }
+                    added.id = session.lastInsertId();
+                    ++result.sessions;
+                }
+                if (!known.error().isEmpty()) {
+                    result.error = known.error();
+                    return result;
+                }
+                it = sessions.insert(uid, added);
+            } else if (it->player != player || it->kind != kind || it->started != started) {
+                refuse(QStringLiteral(
+                           "the exercise %1 has other player, kind or start in an earlier row")
+                           .arg(HistoryCsv::escaped(uid)));
+                return result;
+            }
+            current = it->id;
+            lastExercise = fields.mid(0, 4);
         }
-        check(fields[4] == u"L" || fields[4] == u"R", "hand");
+        check(fields[4] == "L" || fields[4] == "R", "hand");
         check(integer(5, 1, 1000000, false, task), "task");
         check(integer(6, 1, 5, true, expected), "expected");
         if (format >= 2) {
-            row.taskOnly = fields[14] == u"task";
-            check(row.taskOnly || fields[14] == u"strike", "record");
+            row.taskOnly = fields[14] == "task";
+            check(row.taskOnly || fields[14] == "strike", "record");
             check(integer(15, 0, 1, false, memorize), "memorize");
             check(milliseconds(16, true, row.atMs), "at_ms");
             check(milliseconds(17, true, row.shownMs), "shown_ms");
@@ -1141,40 +1182,9 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         }
         if (!good)
             return result;
-        auto it = sessions.find(uid);
-        if (it == sessions.end()) {
-            Session added{player, fields[2], fields[3], 0};
-            known.reset();
-            known.bind(0, uid.toUtf8());
-            // Already here: from an earlier import, or this computer's own.
-            if (!known.next()) {
-                session.reset();
-                session.bind(0, uid.toUtf8());
-                session.bind(1, player.toUtf8());
-                session.bind(2, fields[2].toUtf8());
-                session.bind(3, fields[3].toUtf8());
-                session.bind(4, when.toMSecsSinceEpoch());
-                if (!session.run()) {
-                    result.error = session.error();
-                    return result;
-                }
-                added.id = session.lastInsertId();
-                ++result.sessions;
-            }
-            if (!known.error().isEmpty()) {
-                result.error = known.error();
-                return result;
-            }
-            it = sessions.insert(uid, added);
-        } else if (it->player != player || it->kind != fields[2] || it->started != fields[3]) {
-            refuse(
-                QStringLiteral("the exercise %1 has other player, kind or start in an earlier row")
-                    .arg(HistoryCsv::escaped(uid)));
-            return result;
-        }
-        if (!it->id)
+        if (!current)
             continue;
-        row.hand = fields[4] == u"L" ? 0 : 1;
+        row.hand = fields[4] == "L" ? 0 : 1;
         row.task = *task;
         row.expected = expected.value_or(0);
         row.memorize = memorize.value_or(0) != 0;
@@ -1186,7 +1196,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         };
         if (row.shownMs) {
             shown.reset();
-            shown.bind(0, it->id);
+            shown.bind(0, current);
             shown.bind(1, qint64(row.hand));
             shown.bind(2, qint64(row.task));
             bindFinger(shown, 3);
@@ -1200,7 +1210,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         if (row.taskOnly)
             continue;
         strike.reset();
-        strike.bind(0, it->id);
+        strike.bind(0, current);
         strike.bind(1, qint64(row.hand));
         strike.bind(2, qint64(row.task));
         bindFinger(strike, 3);
@@ -1209,7 +1219,11 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         strike.bind(6, qint64(*anticipated));
         bindOptional(strike, 7, row.reaction);
         strike.bind(8, qint64(*points));
-        strike.bind(9, HistoryCsv::restored(fields[12]).toUtf8());
+        if (fields[12] != lastDevice || device.isNull()) {
+            lastDevice = fields[12];
+            device = HistoryCsv::restored(QString::fromUtf8(lastDevice)).toUtf8();
+        }
+        strike.bind(9, device);
         if (velocity)
             strike.bind(10, qint64(*velocity));
         else
