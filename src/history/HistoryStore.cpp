@@ -24,6 +24,9 @@
 
 #include <array>
 #include <atomic>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <charconv>
 #include <cmath>
 #include <condition_variable>
@@ -677,7 +680,13 @@ StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDa
     readInOrder(chosen + before, [&](qsizetype index, const HistoryData &exercise) {
         (index >= chosen.size() ? previous : figures).add(exercise);
     });
-    return figures.finish(&previous, filter);
+    StatisticsResult result = figures.finish(&previous, filter);
+#ifdef __GLIBC__
+    // The reading threads' memory goes back to the system, or each opening of the
+    // Statistics window over a long history would keep a little more.
+    malloc_trim(0);
+#endif
+    return result;
 }
 
 QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &filter,
