@@ -12,6 +12,7 @@
 //                                  painted; needs a running JACK server
 #include "Fakes.h"
 #include "adaptive/FingerChooser.h"
+#include "adaptive/PlayerWeakness.h"
 #include "adaptive/WeaknessModel.h"
 #include "app/WindowCatalog.h"
 #include "drill/DrillCore.h"
@@ -588,26 +589,24 @@ int runStatistics(const QString &path)
 int runAdaptive(const QString &path)
 {
     HistoryStore store(path);
-    HistoryFilter filter;
-    filter.player = QStringLiteral("Ana");
     std::vector<double> starts;
     WeaknessModel model;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < 6; ++run) {
         const double start = nowMs();
-        model = WeaknessModel();
-        store.forEachExercise(
-            filter, QDateTime::currentDateTime(),
-            [&model](const HistoryData &exercise) { model.addHistory(exercise); });
+        model = playerWeakness(store, QStringLiteral("Ana"), QDateTime::currentDateTime());
         starts.push_back(nowMs() - start);
     }
-    row(QStringLiteral("adaptive Start: one player's history (a fifth) read into weaknesses, "
-                       "p50 / max"),
-        QStringLiteral("%1 / %2 ms (n=%3)")
-            .arg(percentile(starts, 50), 0, 'f', 0)
-            .arg(percentile(starts, 100), 0, 'f', 0)
+    // The first Start reads the player's whole history and keeps the model; the others
+    // read on from it.
+    const double first = starts.front();
+    starts.erase(starts.begin());
+    row(QStringLiteral("adaptive Start, one player's history (a fifth): first / later p50, max"),
+        QStringLiteral("%1 / %2, %3 ms (n=1, %4)")
+            .arg(first, 0, 'f', 0)
+            .arg(percentile(starts, 50), 0, 'f', 1)
+            .arg(percentile(starts, 100), 0, 'f', 1)
             .arg(starts.size()),
-        QStringLiteral("< 150 ms"), percentile(starts, 100) < 150);
-
+        QStringLiteral("< 150 ms"), first < 150 && percentile(starts, 100) < 150);
     SystemRandom random;
     FingerChooser chooser[2];
     std::vector<double> times;

@@ -2,6 +2,7 @@
 #include "adaptive/FormAdaptive.h"
 
 #include "adaptive/AdaptiveDrill.h"
+#include "adaptive/PlayerWeakness.h"
 #include "adaptive/WeaknessBars.h"
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
@@ -15,18 +16,11 @@ namespace {
 
 std::function<WeaknessModel(const QString &)> historyOf(const AppContext &context)
 {
-    const HistoryStore *history = context.history;
+    HistoryStore *history = context.history;
     if (!history)
         return {};
     return [history](const QString &player) {
-        HistoryFilter filter;
-        filter.player = player;
-        // Exercise by exercise: a player's years of practice are never held whole.
-        WeaknessModel model;
-        history->forEachExercise(
-            filter, QDateTime::currentDateTime(),
-            [&model](const HistoryData &exercise) { model.addHistory(exercise); });
-        return model;
+        return playerWeakness(*history, player, QDateTime::currentDateTime());
     };
 }
 

@@ -3,7 +3,9 @@
 
 #include "history/HistoryData.h"
 
+#include <QDataStream>
 #include <QHash>
+#include <QIODevice>
 
 #include <algorithm>
 #include <cmath>
@@ -127,4 +129,59 @@ void WeaknessModel::addHistory(const HistoryData &data)
         }
         observe(s.hand, previous, s.expected, s.correct, s.reactionMs);
     }
+}
+
+namespace {
+
+constexpr quint32 SavedVersion = 1;
+
+} // namespace
+
+QByteArray WeaknessModel::save() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    out << SavedVersion;
+    for (const auto &hand : m_fingers) {
+        for (const Finger &f : hand)
+            out << f.time.sum << f.time.weight << f.error.sum << f.error.weight
+                << qint32(f.strikes);
+    }
+    for (const auto &hand : m_transitions) {
+        for (const auto &from : hand) {
+            for (const Transition &t : from)
+                out << t.time.sum << t.time.weight << qint32(t.count);
+        }
+    }
+    return bytes;
+}
+
+std::optional<WeaknessModel> WeaknessModel::restore(const QByteArray &bytes)
+{
+    QDataStream in(bytes);
+    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    quint32 version = 0;
+    in >> version;
+    if (version != SavedVersion)
+        return std::nullopt;
+    WeaknessModel model;
+    qint32 count = 0;
+    for (auto &hand : model.m_fingers) {
+        for (Finger &f : hand) {
+            in >> f.time.sum >> f.time.weight >> f.error.sum >> f.error.weight >> count;
+            f.strikes = count;
+        }
+    }
+    for (auto &hand : model.m_transitions) {
+        for (auto &from : hand) {
+            for (Transition &t : from) {
+                in >> t.time.sum >> t.time.weight >> count;
+                t.count = count;
+            }
+        }
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return model;
 }

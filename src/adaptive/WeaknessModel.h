@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -47,6 +48,11 @@ public:
     static WeaknessModel fromHistory(const HistoryData &data);
     // Adds the strikes of more history, later than what the model has seen.
     void addHistory(const HistoryData &data);
+
+    // The model as bytes, exactly, to be kept and read back; none from bytes of another
+    // version or damaged ones.
+    QByteArray save() const;
+    static std::optional<WeaknessModel> restore(const QByteArray &bytes);
 
 private:
     struct Mean {

@@ -208,7 +208,7 @@ bool HistoryStore::openFile(Access access)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         // Two copies of the program may write at once: wait for the other's transaction.
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
         if (access == Access::Immutable) {
             // Nobody can write the file, so SQLite may read it without a -shm beside it
             // (which a read-only folder could not hold anyway).
@@ -286,10 +286,11 @@ void HistoryStore::openForRecording(bool check)
         failed(Failure::Unreadable, m_lastText);
     if (m_failure == Failure::None && check) {
         // A whole read of a school's history takes a good part of a second. A file that was
-        // closed properly last time (no write-ahead log left beside it) gets the quick
-        // look; one left by a killed program, a crash or a power cut, where damage comes
-        // from, and any small file get the whole read.
-        const bool thorough = QFileInfo::exists(m_path + QStringLiteral("-wal")) ||
+        // closed properly last time gets the quick look: its write-ahead log is gone, or
+        // empty when the program that had it open wrote nothing. One whose log still holds
+        // writes (a killed program, a crash or a power cut, where damage comes from, or
+        // another copy of the program at work), and any small file, get the whole read.
+        const bool thorough = QFileInfo(m_path + QStringLiteral("-wal")).size() > 0 ||
                               QFileInfo(m_path).size() <= ThoroughCheckBytes;
         switch (checkFile(thorough)) {
         case Check::Healthy:
@@ -439,6 +440,13 @@ bool HistoryStore::prepareSchema()
     // A commit is in the log as soon as it is written; a killed program keeps it. Only a
     // power cut could take the last commits back, and no commit waits for the disk.
     exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // What readers of a player's whole history keep of it (the adaptive drill's finger
+    // weaknesses). Outside the versions: a copy of the program that does not know the
+    // table leaves it alone, and losing it loses nothing but time.
+    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS summaries (name TEXT NOT NULL,"
+                        " player TEXT NOT NULL, through_ms INTEGER NOT NULL,"
+                        " through_id INTEGER NOT NULL, state BLOB NOT NULL,"
+                        " PRIMARY KEY (name, player))"));
     if (version == SchemaVersion)
         return true;
     // Each version's steps in one transaction, so a file is always at a whole version.
@@ -652,7 +660,8 @@ void HistoryStore::readInOrder(
 }
 
 void HistoryStore::forEachExercise(const HistoryFilter &filter, const QDateTime &now,
-                                   const std::function<void(const HistoryData &)> &each) const
+                                   const std::function<void(const HistoryData &)> &each,
+                                   const Summary *after) const
 {
     const qint64 length = periodLengthMs(filter.period);
     m_readError.clear();
@@ -660,8 +669,43 @@ void HistoryStore::forEachExercise(const HistoryFilter &filter, const QDateTime 
                                 length ? now.toMSecsSinceEpoch() - length
                                        : std::numeric_limits<qint64>::min(),
                                 std::numeric_limits<qint64>::max(),
-                                filter.period == HistoryFilter::Period::LastExercise),
+                                filter.period == HistoryFilter::Period::LastExercise, after),
                 [&each](qsizetype, const HistoryData &exercise) { each(exercise); });
+}
+
+std::optional<HistoryStore::Summary> HistoryStore::summary(const QString &name,
+                                                           const QString &player) const
+{
+    if (!m_open)
+        return std::nullopt;
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("SELECT state, through_ms, through_id FROM summaries"
+                                 " WHERE name = ? AND player = ?"));
+    query.addBindValue(name);
+    query.addBindValue(player);
+    // A file without the table (read only, or of an older program) has no summaries.
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return Summary{query.value(0).toByteArray(), query.value(1).toLongLong(),
+                   query.value(2).toLongLong()};
+}
+
+void HistoryStore::keepSummary(const QString &name, const QString &player, const Summary &summary)
+{
+    if (!isWritable())
+        return;
+    // Never waited for: the recorder or another copy of the program may be writing.
+    QSqlQuery(db()).exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO summaries (name, player, through_ms,"
+                                 " through_id, state) VALUES (?, ?, ?, ?, ?)"));
+    query.addBindValue(name);
+    query.addBindValue(player);
+    query.addBindValue(summary.throughMs);
+    query.addBindValue(summary.throughId);
+    query.addBindValue(summary.state);
+    query.exec();
+    QSqlQuery(db()).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(BusyTimeoutMs));
 }
 
 StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDateTime &now) const
@@ -690,8 +734,8 @@ StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDa
 }
 
 QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &filter,
-                                                          qint64 fromMs, qint64 toMs,
-                                                          bool lastOnly) const
+                                                          qint64 fromMs, qint64 toMs, bool lastOnly,
+                                                          const Summary *after) const
 {
     QList<HistoryData::Session> list;
     if (!m_open)
@@ -700,6 +744,8 @@ QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &f
         QStringLiteral("(COALESCE(:player1, '') = '' OR x.player = :player2)"
                        " AND (COALESCE(:kind1, '') = '' OR x.kind = :kind2)"
                        " AND x.started_epoch_ms >= :from AND x.started_epoch_ms < :to"
+                       " AND (x.started_epoch_ms > :afterMs1"
+                       "      OR (x.started_epoch_ms = :afterMs2 AND x.id > :afterId))"
                        " AND EXISTS (SELECT 1 FROM strikes e WHERE e.session = x.id)");
     QSqlQuery sessions(db());
     sessions.setForwardOnly(true);
@@ -716,6 +762,11 @@ QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &f
     sessions.bindValue(QStringLiteral(":kind2"), filter.kind);
     sessions.bindValue(QStringLiteral(":from"), fromMs);
     sessions.bindValue(QStringLiteral(":to"), toMs);
+    // Exercises come in the order (start, number): those after a summary's last one.
+    const qint64 afterMs = after ? after->throughMs : std::numeric_limits<qint64>::min();
+    sessions.bindValue(QStringLiteral(":afterMs1"), afterMs);
+    sessions.bindValue(QStringLiteral(":afterMs2"), afterMs);
+    sessions.bindValue(QStringLiteral(":afterId"), after ? after->throughId : qint64(-1));
     if (!sessions.exec()) {
         m_readError = sessions.lastError().text();
         std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
@@ -1251,6 +1302,11 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     }
     for (SqliteStatement *q : {&known, &session, &strike, &shown})
         q->reset();
+    // Exercises added may come before what a summary covers.
+    if (result.sessions > 0 && !QSqlQuery(database).exec(QStringLiteral("DELETE FROM summaries"))) {
+        result.error = QStringLiteral("the summaries could not be dropped");
+        return result;
+    }
     result.ok = database.commit();
     if (!result.ok)
         result.error = database.lastError().text();

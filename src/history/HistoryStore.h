@@ -5,12 +5,14 @@
 #include "history/HistoryData.h"
 #include "history/Statistics.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 class QSqlDatabase;
@@ -27,6 +29,8 @@ class HistoryStore {
 public:
     static constexpr int SchemaVersion = 2;
     static constexpr const char *FileName = "history.sqlite";
+    // How long a statement waits for another writer's transaction.
+    static constexpr int BusyTimeoutMs = 5000;
 
     // Record: the program's own store, which creates the file and brings it forward.
     // Read: for the commands that only read (--report, --export-history); the file is
@@ -38,8 +42,8 @@ public:
     // Opens the file, creating it and its folder when they are missing. `check` runs the
     // damage check: the program's first store does it, the recorder's own connection to
     // the same file does not need to. The check reads a small file whole, and a large one
-    // whole when the program that wrote it last did not close it (a write-ahead log is
-    // left); otherwise only its header and table of tables.
+    // whole when its write-ahead log still holds writes (the program that wrote them did
+    // not close the file); otherwise only its header and table of tables.
     explicit HistoryStore(const QString &path, bool check = true);
     HistoryStore(const QString &path, Mode mode, bool check = true);
     ~HistoryStore();
@@ -71,11 +75,27 @@ public:
     // seven days ...); empty for "last exercise" and "all".
     HistoryData loadPrevious(const HistoryFilter &filter, const QDateTime &now) const;
 
+    // What a reader of a player's whole history keeps of it, so that its next reading
+    // begins after the last exercise it covers: its state, as it saves it.
+    struct Summary {
+        QByteArray state;
+        qint64 throughMs = 0; // the last exercise covered: when it started,
+        qint64 throughId = 0; // and its number
+    };
+    // The summary kept under `name` for the player; none when there is none. An import
+    // drops every summary (it may add exercises before them).
+    std::optional<Summary> summary(const QString &name, const QString &player) const;
+    // Keeps it, when the file can be written and nobody else is writing just now (a
+    // summary only saves time: it is never waited for).
+    void keepSummary(const QString &name, const QString &player, const Summary &summary);
+
     // The exercises the filter chooses, one at a time in the order they started, each with
-    // its tasks and strikes. `each` runs on a thread of its own while the next exercises
-    // are read; this returns when it has had the last one.
+    // its tasks and strikes; only those after the summary's when there is one. `each`
+    // runs on a thread of its own while the next exercises are read; this returns when it
+    // has had the last one.
     void forEachExercise(const HistoryFilter &filter, const QDateTime &now,
-                         const std::function<void(const HistoryData &exercise)> &each) const;
+                         const std::function<void(const HistoryData &exercise)> &each,
+                         const Summary *after = nullptr) const;
     // What the Statistics window and --report show: the figures of the exercises the filter
     // chooses, read one exercise at a time.
     StatisticsResult statistics(const HistoryFilter &filter, const QDateTime &now) const;
@@ -114,7 +134,8 @@ private:
     HistoryData loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
                             bool lastOnly) const;
     QList<HistoryData::Session> sessionsBetween(const HistoryFilter &filter, qint64 fromMs,
-                                                qint64 toMs, bool lastOnly) const;
+                                                qint64 toMs, bool lastOnly,
+                                                const Summary *after = nullptr) const;
     void readExercises(const QList<HistoryData::Session> &sessions,
                        const std::function<void(const HistoryData &)> &each) const;
     // The same on two connections at once, handed to `each` (with the exercise's place in

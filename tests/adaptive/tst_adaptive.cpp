@@ -5,11 +5,15 @@
 #include "adaptive/AdaptiveDrill.h"
 #include "adaptive/AdaptivePace.h"
 #include "adaptive/FingerChooser.h"
+#include "adaptive/PlayerWeakness.h"
 #include "adaptive/WeaknessModel.h"
 #include "drill/RandomDrill.h"
+#include "history/HistoryStore.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -35,6 +39,40 @@ WeaknessModel modelOf(int hand, const std::array<Profile, 5> &fingers)
     return model;
 }
 
+// A sequential exercise of Mira's, 30 tasks a hand, one wrong strike in five.
+QList<PracticeEvent> practice(quint64 number, const QDateTime &when, int seed)
+{
+    QRandomGenerator random{quint32(seed)};
+    PracticeEvent start;
+    start.type = PracticeEvent::Type::ExerciseStarted;
+    start.exercise = number;
+    start.kind = QStringLiteral("sequential");
+    start.player = QStringLiteral("Mira");
+    start.wallClock = when;
+    start.timeNs = 1'000'000'000;
+    QList<PracticeEvent> events{start};
+    for (int task = 1; task <= 30; ++task) {
+        for (Hand h : {Hand::Left, Hand::Right}) {
+            PracticeEvent shown;
+            shown.type = PracticeEvent::Type::TaskShown;
+            shown.exercise = number;
+            shown.hand = h;
+            shown.task = task;
+            shown.expected = int(random.bounded(5)) + 1;
+            shown.timeNs = start.timeNs + qint64(task) * 1'000'000'000;
+            PracticeEvent strike = shown;
+            strike.type = PracticeEvent::Type::Strike;
+            strike.struck = random.bounded(5) ? shown.expected : shown.expected % 5 + 1;
+            strike.right = strike.struck == shown.expected;
+            strike.reactionMs = 300 + random.bounded(200.0);
+            strike.points = strike.right ? 5 : 0;
+            strike.timeNs = shown.timeNs + 400'000'000;
+            events << shown << strike;
+        }
+    }
+    return events;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Profile)
@@ -55,6 +93,7 @@ private slots:
     void chancesAddUpToOne();
     void endMessageSaysWhatImproved_data();
     void endMessageSaysWhatImproved();
+    void keptWeaknessEqualsAWholeReading();
 };
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
@@ -335,6 +374,49 @@ void TestAdaptive::endMessageSaysWhatImproved()
         said = said.arg(ms);
     }
     QVERIFY2(message.startsWith(said), qPrintable(message));
+}
+
+void TestAdaptive::keptWeaknessEqualsAWholeReading()
+{
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    const QDateTime now = QDateTime::currentDateTime();
+    quint64 number = 0;
+    const auto play = [&](const QDateTime &when) {
+        ++number;
+        QVERIFY(store.record(practice(number, when, int(number))));
+    };
+    const auto whole = [&store](const QDateTime &at) {
+        HistoryFilter filter;
+        filter.player = QStringLiteral("Mira");
+        return WeaknessModel::fromHistory(store.load(filter, at)).save();
+    };
+    const auto kept = [&store] {
+        return store.summary(QStringLiteral("weakness"), QStringLiteral("Mira"));
+    };
+    for (int day = 5; day >= 1; --day)
+        play(now.addDays(-day));
+    play(now.addSecs(-600)); // within the hour: its last strikes may not be written yet
+    QCOMPARE(playerWeakness(store, QStringLiteral("Mira"), now).save(), whole(now));
+    QVERIFY(kept());
+    QCOMPARE(kept()->throughMs, now.addDays(-1).toMSecsSinceEpoch());
+
+    // Later, with more practice: read on from the kept model, the same as a whole reading.
+    play(now.addSecs(1200));
+    const QDateTime later = now.addSecs(3 * 3600);
+    QCOMPARE(playerWeakness(store, QStringLiteral("Mira"), later).save(), whole(later));
+    QCOMPARE(kept()->throughMs, now.addSecs(1200).toMSecsSinceEpoch());
+
+    // An import brings older practice: what was kept no longer holds.
+    HistoryStore other(dir.filePath(QStringLiteral("other.sqlite")));
+    QVERIFY(other.record(practice(1, now.addDays(-20), 99)));
+    QBuffer csv;
+    csv.open(QIODevice::ReadWrite);
+    QVERIFY(other.exportCsv(csv, {}, nullptr));
+    csv.seek(0);
+    QVERIFY(store.importCsv(csv).ok);
+    QVERIFY(!kept());
+    QCOMPARE(playerWeakness(store, QStringLiteral("Mira"), later).save(), whole(later));
 }
 
 QTEST_GUILESS_MAIN(TestAdaptive)
