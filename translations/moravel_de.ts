@@ -942,6 +942,10 @@ Die Computertastatur spielt wie immer.</translation>
 <context>
     <name>StatisticsWindow</name>
     <message>
+        <source>Reading the practice history</source>
+        <translation>Der Übungsverlauf wird gelesen</translation>
+    </message>
+    <message>
         <source>Left</source>
         <translation>Links</translation>
     </message>

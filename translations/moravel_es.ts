@@ -942,6 +942,10 @@ El teclado del ordenador funciona como siempre.</translation>
 <context>
     <name>StatisticsWindow</name>
     <message>
+        <source>Reading the practice history</source>
+        <translation>Leyendo el historial de práctica</translation>
+    </message>
+    <message>
         <source>Left</source>
         <translation>Izquierda</translation>
     </message>

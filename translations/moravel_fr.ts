@@ -942,6 +942,10 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
 <context>
     <name>StatisticsWindow</name>
     <message>
+        <source>Reading the practice history</source>
+        <translation>Lecture de l&apos;historique d&apos;entraînement</translation>
+    </message>
+    <message>
         <source>Left</source>
         <translation>Main gauche</translation>
     </message>

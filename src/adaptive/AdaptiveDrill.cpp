@@ -110,7 +110,9 @@ void AdaptiveDrill::mnuStart_Click()
     // The hands chosen during the last exercise play from now on.
     for (Hand h : {Hand::Left, Hand::Right})
         showPace(h);
-    labelModel().setText(Label::lblAdaptiveMessage, placing() ? text(PlacementText) : QString());
+    m_placementShown = placing();
+    labelModel().setText(Label::lblAdaptiveMessage,
+                         m_placementShown ? text(PlacementText) : QString());
     m_startNs = nowNs();
     playSoundPath([this] {
         guarded([&] { nextTask(Hand::Left); });
@@ -160,8 +162,10 @@ void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
     m_lastActivityNs = event.timeNs;
     if (!m_breakSuggested && event.timeNs - m_stretchStartNs >= BreakAfterNs) {
         m_breakSuggested = true;
+        m_placementShown = false;
         labelModel().setText(Label::lblAdaptiveMessage, text(BreakText));
-    } else if (labels().text(Label::lblAdaptiveMessage) == text(PlacementText) && !placing()) {
+    } else if (m_placementShown && !placing()) {
+        m_placementShown = false;
         labelModel().setText(Label::lblAdaptiveMessage, QString());
     }
 }
@@ -265,5 +269,6 @@ void AdaptiveDrill::writeSummary()
     log().WriteLogEntry(ResultsLog::summary(settings().PlayerName, QStringLiteral("Adaptive"),
                                             count, QStringLiteral("tasks"), TotalScore()));
     m_lastActivityNs = nowNs();
+    m_placementShown = false;
     labelModel().setText(Label::lblAdaptiveMessage, whatChanged());
 }

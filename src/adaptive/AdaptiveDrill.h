@@ -80,4 +80,6 @@ private:
     qint64 m_stretchStartNs = -1;
     qint64 m_lastActivityNs = -1;
     bool m_breakSuggested = false;
+    // Whether the message line shows that the fingers are still being placed.
+    bool m_placementShown = false;
 };

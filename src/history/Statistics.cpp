@@ -206,20 +206,23 @@ struct CouplingSum {
     }
 };
 
-std::optional<double> trendPerWeek(const QList<Result::Point> &points)
+// The trend of a hand's progress: a straight line through its points (median against
+// time), kept with its middle.
+void fitTrend(Result::Hand &hand)
 {
+    const QList<Result::Point> &points = hand.progress;
     std::vector<std::pair<double, double>> xy;
     for (const Result::Point &p : points) {
         if (p.medianMs)
             xy.emplace_back(double(p.when.toSecsSinceEpoch()) / 86400.0, *p.medianMs);
     }
     if (int(xy.size()) < MinSamples)
-        return std::nullopt;
+        return;
     // A week's change is not read off a single afternoon.
     const auto [earliest, latest] = std::minmax_element(
         xy.begin(), xy.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     if (latest->first - earliest->first < 3.0)
-        return std::nullopt;
+        return;
     double mx = 0, my = 0;
     for (const auto &[x, y] : xy) {
         mx += x;
@@ -233,8 +236,10 @@ std::optional<double> trendPerWeek(const QList<Result::Point> &points)
         sxx += (x - mx) * (x - mx);
     }
     if (sxx <= 0)
-        return std::nullopt;
-    return sxy / sxx * 7.0;
+        return;
+    hand.trendMsPerWeek = sxy / sxx * 7.0;
+    hand.trendMiddleAtMs = mx * 86400000.0;
+    hand.trendMiddleMs = my;
 }
 
 int takenFor(const Result::Hand &hand, int finger)
@@ -570,7 +575,7 @@ Result StatisticsBuilder::State::finish()
         std::sort(hand.transitions.begin(), hand.transitions.end(),
                   [](const auto &a, const auto &b) { return a.medianMs > b.medianMs; });
         hand.progressByDay = byDay;
-        hand.trendMsPerWeek = trendPerWeek(hand.progress);
+        fitTrend(hand);
         // Both sides need enough tasks behind them, or a few odd ones make the figure.
         constexpr std::size_t MinTasks = 10;
         if (solo[h].size() >= MinTasks && together[h].size() >= MinTasks) {

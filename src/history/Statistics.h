@@ -65,6 +65,18 @@ struct StatisticsResult {
         // Change of the median reaction time per week, from a straight line through the
         // progress points; negative is faster.
         std::optional<double> trendMsPerWeek;
+        // The trend line's middle, through which it runs with that slope: the mean time
+        // (ms since the epoch) and mean median of the progress points.
+        double trendMiddleAtMs = 0;
+        double trendMiddleMs = 0;
+        // The trend line's reaction time at a moment; empty without a trend.
+        std::optional<double> trendMsAt(qint64 epochMs) const
+        {
+            if (!trendMsPerWeek)
+                return std::nullopt;
+            return trendMiddleMs +
+                   (double(epochMs) - trendMiddleAtMs) * *trendMsPerWeek / (7.0 * 86400000.0);
+        }
         // Median reaction on tasks shown while the other hand was mid-task, against
         // tasks shown while it was idle, in percent (100: no cost).
         // Where the history holds exercises of this hand alone, they are the measure

@@ -595,8 +595,6 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
                 series->setMarkerSize(9);
             }
         }
-        double sx = 0, sy = 0;
-        int n = 0;
         for (const StatisticsResult::Point &p : hand.progress) {
             const qint64 when = p.when.toMSecsSinceEpoch();
             first = std::min(first, when);
@@ -605,9 +603,6 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
             if (p.medianMs) {
                 speed->append(double(when), *p.medianMs);
                 top = std::max(top, *p.medianMs);
-                sx += double(when);
-                sy += *p.medianMs;
-                ++n;
             }
         }
         for (QLineSeries *series : {speed, right}) {
@@ -616,15 +611,12 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         }
         speed->attachAxis(y);
         right->attachAxis(accuracy);
-        if (hand.trendMsPerWeek && n >= 2) {
-            // The straight line through the points' middle with the trend's slope.
-            const double perMs = *hand.trendMsPerWeek / (7.0 * 86400000.0);
-            const double mx = sx / n, my = sy / n;
+        if (hand.trendMsPerWeek) {
             auto *trend = new QLineSeries;
             trend->setName(tr("%1 hand, trend").arg(tr(HandName[h])));
             trend->setPen(QPen(HandColour[h].darker(140), 1.5, Qt::DotLine));
-            trend->append(double(first), my + (double(first) - mx) * perMs);
-            trend->append(double(last), my + (double(last) - mx) * perMs);
+            trend->append(double(first), *hand.trendMsAt(first));
+            trend->append(double(last), *hand.trendMsAt(last));
             m_progressChart->addSeries(trend);
             trend->attachAxis(x);
             trend->attachAxis(y);

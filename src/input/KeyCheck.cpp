@@ -254,11 +254,11 @@ QString KeyCheck::describe(const StepResult &result) const
         .arg(names(result.lost));
 }
 
-QStringList KeyCheck::resultLines() const
+QList<KeyCheck::ResultLine> KeyCheck::resultLines() const
 {
-    QStringList lines;
+    QList<ResultLine> lines;
     for (const StepResult &result : m_results)
-        lines << describe(result);
+        lines << ResultLine{describe(result), stepName(result.step)};
     if (m_step != Step::Finished)
         return lines;
     const auto untried = std::count_if(m_results.cbegin(), m_results.cend(),
@@ -266,17 +266,20 @@ QStringList KeyCheck::resultLines() const
     const bool together = std::all_of(m_results.cbegin(), m_results.cend(),
                                       [](const StepResult &r) { return r.allTogether(); });
     if (untried > 0)
-        lines << QCoreApplication::translate(
-            "KeyCheck", "A step without keys held tells nothing: press Start again to "
-                        "try it.");
+        lines << ResultLine{
+            QCoreApplication::translate("KeyCheck", "A step without keys held tells nothing: press "
+                                                    "Start again to try it."),
+            {}};
     else if (together)
-        lines << QCoreApplication::translate(
-            "KeyCheck", "This keyboard reports all ten finger keys at once: a drill "
-                        "counts every key you strike.");
+        lines << ResultLine{
+            QCoreApplication::translate("KeyCheck", "This keyboard reports all ten finger keys at "
+                                                    "once: a drill counts every key you strike."),
+            {}};
     else
-        lines << QCoreApplication::translate(
-            "KeyCheck", "The other key layout (Options > Keyboard) or another keyboard "
-                        "may report more keys at once; a MIDI keyboard has no such "
-                        "limit.");
+        lines << ResultLine{QCoreApplication::translate(
+                                "KeyCheck", "The other key layout (Options > Keyboard) or "
+                                            "another keyboard may report more keys at once; "
+                                            "a MIDI keyboard has no such limit."),
+                            {}};
     return lines;
 }

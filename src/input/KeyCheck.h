@@ -78,9 +78,15 @@ public:
     QString instruction() const;
     // The current step so far: "Held together now: 3 of 5. Most at once: 4 of 5."
     QString progress() const;
+    // One line of the results: its text, and the name of the step it tells of (empty for
+    // the closing line), which the dialog sets off where the text begins with it.
+    struct ResultLine {
+        QString text;
+        QString step;
+    };
     // The closed steps in plain words, one line each, and a closing line once all three
     // steps are done.
-    QStringList resultLines() const;
+    QList<ResultLine> resultLines() const;
     QString describe(const StepResult &result) const;
 
     // The ten fingers as they sit on the keys: left little finger to thumb, right thumb

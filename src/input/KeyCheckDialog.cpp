@@ -370,21 +370,19 @@ void KeyCheckDialog::refresh()
     m_progress->setVisible(!finished);
     m_step->setText(finished ? tr("&Start again") : tr("&Next step"));
 
-    const QStringList lines = m_check.resultLines();
+    const QList<KeyCheck::ResultLine> lines = m_check.resultLines();
     if (lines.isEmpty()) {
         m_results->setText(tr("<span style=\"color:#777\">The result of each step "
                               "shows here.</span>"));
     } else {
         QString html;
-        for (const QString &line : lines) {
-            // The step's name in bold, where the line starts with one.
-            const qsizetype colon = line.indexOf(u':');
-            if (colon > 0 && colon < 12)
-                html += QStringLiteral("<p style=\"margin:0 0 4px 0\"><b>%1</b>%2</p>")
-                            .arg(line.left(colon).toHtmlEscaped(), line.mid(colon).toHtmlEscaped());
-            else
-                html += QStringLiteral("<p style=\"margin:0 0 4px 0\">%1</p>")
-                            .arg(line.toHtmlEscaped());
+        for (const KeyCheck::ResultLine &line : lines) {
+            // The step's name in bold, where the line begins with it.
+            const qsizetype head =
+                !line.step.isEmpty() && line.text.startsWith(line.step) ? line.step.size() : 0;
+            html +=
+                QStringLiteral("<p style=\"margin:0 0 4px 0\"><b>%1</b>%2</p>")
+                    .arg(line.text.left(head).toHtmlEscaped(), line.text.mid(head).toHtmlEscaped());
         }
         m_results->setText(html);
     }

@@ -223,6 +223,7 @@ void MidiDialog::learn()
         return;
     m_learnt = NoteMap();
     m_step = 0;
+    m_allLearnt = false;
     m_source->capture(true);
     m_learn->setText(tr("Stop &learning"));
     showStep();
@@ -264,6 +265,7 @@ void MidiDialog::note(int note, int velocity, bool on)
     m_learnt.setNote(NoteMap::learnOrder(m_step), note);
     if (++m_step == NoteMap::Fingers) {
         m_notes = m_learnt;
+        m_allLearnt = true;
         stopLearning();
         m_prompt->setText(allLearnt());
         return;
@@ -296,7 +298,7 @@ void MidiDialog::showStep()
         m_prompt->setText(tr("Play the note for the %1 (%2 of 10).")
                               .arg(fingerText(NoteMap::learnOrder(m_step), true))
                               .arg(m_step + 1));
-    else if (m_prompt->text().isEmpty() || m_prompt->text() != allLearnt())
+    else if (!m_allLearnt)
         m_prompt->setText(tr("Learn takes the ten notes as you play them: left "
                              "hand little finger to thumb, then right hand thumb "
                              "to little finger."));

@@ -54,6 +54,8 @@ private:
     std::function<void(const NoteMap &)> m_saved;
     int m_listener = 0;
     int m_step = -1;
+    // Whether the prompt says that all ten notes were learnt (until learning starts again).
+    bool m_allLearnt = false;
 
     QLabel *m_system = nullptr;
     QTreeWidget *m_portList = nullptr;

@@ -1,0 +1,452 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice history as CSV: the export a teacher collects, and its import.
+#include "history/HistoryStore.h"
+
+#include "history/HistoryCsv.h"
+#include "history/SqliteStatement.h"
+#include "settings/PlayerName.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *error) const
+{
+    const QStringList header = HistoryCsv::header(HistoryCsv::LatestFormat);
+    if (!m_open) {
+        // A history not yet begun exports as its header alone.
+        if (m_failure == Failure::Missing)
+            return out.write(HistoryCsv::record(header)) > 0;
+        if (error)
+            *error = QStringLiteral("the practice history %1 cannot be read").arg(m_path);
+        return false;
+    }
+    // Exercise by exercise: its strikes in the order they came, then the tasks that no
+    // strike answered (they tell when the other hand was busy). The rows are made as bytes
+    // straight from SQLite's columns: a school's million strikes take seconds, not tens.
+    SqliteStatement sessions(db(), "SELECT id, uid, player, kind, started FROM sessions"
+                                   " WHERE ?1 = '' OR player = ?1"
+                                   " ORDER BY started_epoch_ms, id");
+    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms FROM tasks"
+                                " WHERE session = ? ORDER BY hand, task");
+    SqliteStatement strikes(db(), "SELECT hand, task, expected, struck, correct, anticipated,"
+                                  " reaction_ms, points, device, velocity, memorize, at_ms"
+                                  " FROM strikes WHERE session = ? ORDER BY id");
+    sessions.bind(0, player.toUtf8());
+    QByteArray buffer = HistoryCsv::record(header);
+    buffer.reserve(1 << 21);
+    // A field as the CSV holds it, added to the buffer; numbers as SQLite gives them back,
+    // in their shortest exact form.
+    const auto put = [&buffer](const SqliteStatement &q, int column, bool real = false) {
+        if (q.isNull(column))
+            return;
+        if (real) {
+            buffer += QByteArray::number(q.real(column), 'g', QLocale::FloatingPointShortest);
+            return;
+        }
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, q.integer(column)).ptr;
+        buffer.append(digits, end - digits);
+    };
+    const auto copy = [](const SqliteStatement &q, int column, bool real = false) {
+        if (q.isNull(column))
+            return QByteArray();
+        return real ? QByteArray::number(q.real(column), 'g', QLocale::FloatingPointShortest)
+                    : QByteArray::number(q.integer(column));
+    };
+    const auto textField = [](const QString &text) {
+        return HistoryCsv::record({text}).chopped(2);
+    };
+    struct Task {
+        bool present = false, answered = false;
+        QByteArray expected, memorize, shownMs;
+    };
+    std::array<std::vector<Task>, 2> shown; // of the current exercise, by hand and number
+    bool ok = true;
+    const auto flush = [&](qsizetype above) {
+        if (ok && buffer.size() > above) {
+            ok = out.write(buffer) == buffer.size();
+            buffer.truncate(0);
+        }
+    };
+    QByteArray device, deviceField; // the last device and its field
+    while (ok && sessions.next()) {
+        const qint64 id = sessions.integer(0);
+        // The texts a player or another computer chose never run as spreadsheet formulas.
+        const QByteArray exercise =
+            textField(HistoryCsv::neutralised(QString::fromUtf8(sessions.text(1)))) + ',' +
+            textField(HistoryCsv::neutralised(QString::fromUtf8(sessions.text(2)))) + ',' +
+            textField(QString::fromUtf8(sessions.text(3))) + ',' +
+            textField(QString::fromUtf8(sessions.text(4))) + ',';
+        for (std::vector<Task> &hand : shown)
+            hand.clear();
+        tasks.reset();
+        tasks.bind(0, id);
+        while (tasks.next()) {
+            const qint64 h = tasks.integer(0), number = tasks.integer(1);
+            if (h < 0 || h > 1 || number < 0 || number > 1000000)
+                continue;
+            std::vector<Task> &hand = shown[std::size_t(h)];
+            if (hand.size() <= std::size_t(number))
+                hand.resize(std::size_t(number) + 1);
+            hand[std::size_t(number)] = {true, false, copy(tasks, 2), copy(tasks, 3),
+                                         copy(tasks, 4, true)};
+        }
+        strikes.reset();
+        strikes.bind(0, id);
+        bool any = false;
+        while (ok && strikes.next()) {
+            any = true;
+            const qint64 h = strikes.integer(0), number = strikes.integer(1);
+            Task *task = h >= 0 && h <= 1 && number >= 0 &&
+                                 std::size_t(number) < shown[std::size_t(h)].size() &&
+                                 shown[std::size_t(h)][std::size_t(number)].present
+                             ? &shown[std::size_t(h)][std::size_t(number)]
+                             : nullptr;
+            if (task)
+                task->answered = true;
+            if (const QByteArray raw = strikes.text(8); raw != device || deviceField.isNull()) {
+                device = raw;
+                deviceField = textField(HistoryCsv::neutralised(QString::fromUtf8(raw)));
+            }
+            buffer += exercise;
+            buffer += h == 0 ? "L," : "R,";
+            for (int c = 1; c <= 5; ++c) {
+                put(strikes, c);
+                buffer += ',';
+            }
+            put(strikes, 6, true);
+            buffer += ',';
+            put(strikes, 7);
+            buffer += ',';
+            buffer += deviceField;
+            buffer += ',';
+            put(strikes, 9);
+            buffer += ",strike,";
+            put(strikes, 10);
+            buffer += ',';
+            put(strikes, 11, true);
+            buffer += ',';
+            if (task)
+                buffer += task->shownMs;
+            buffer += "\r\n";
+            flush(1 << 20);
+        }
+        if (!any)
+            continue; // an exercise begun but never struck is not exported
+        for (int h = 0; h < 2; ++h) {
+            for (std::size_t number = 0; number < shown[std::size_t(h)].size(); ++number) {
+                const Task &task = shown[std::size_t(h)][number];
+                if (!task.present || task.answered)
+                    continue;
+                buffer += exercise;
+                buffer += h == 0 ? "L," : "R,";
+                buffer += QByteArray::number(qulonglong(number));
+                buffer += ',';
+                buffer += task.expected;
+                buffer += ",,,,,,,,task,";
+                buffer += task.memorize;
+                buffer += ",,";
+                buffer += task.shownMs;
+                buffer += "\r\n";
+            }
+        }
+        flush(1 << 20);
+    }
+    flush(0);
+    for (const SqliteStatement *q : {&sessions, &tasks, &strikes}) {
+        if (ok && !q->error().isEmpty()) {
+            if (error)
+                *error = q->error();
+            return false;
+        }
+    }
+    if (!ok && error)
+        *error = out.errorString();
+    return ok;
+}
+
+HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
+{
+    Imported result;
+    if (!isWritable()) {
+        result.error = QStringLiteral("the practice history %1 cannot be written").arg(m_path);
+        return result;
+    }
+    struct Row {
+        bool taskOnly = false; // a task that no strike answered
+        int hand = 0, task = 0, expected = 0;
+        bool memorize = false;
+        std::optional<double> reaction, atMs, shownMs;
+    };
+    struct Session {
+        QString player, kind, started;
+        qint64 id = 0; // 0: already here, its rows are skipped
+    };
+    QHash<QString, Session> sessions;
+
+    // Rows are written as they are read, in one transaction: a row that cannot be read
+    // takes back everything, so the file is imported whole or not at all, and is never
+    // held whole in memory.
+    QSqlDatabase database = db();
+    if (!database.transaction()) {
+        result.error = database.lastError().text();
+        return result;
+    }
+    // Taken back on every way out but the commit, after the statements are finished.
+    struct Undo {
+        QSqlDatabase &database;
+        Imported &result;
+        ~Undo()
+        {
+            if (!result.ok) {
+                database.rollback();
+                result.sessions = result.strikes = 0;
+            }
+        }
+    } undo{database, result};
+    SqliteStatement known(database, "SELECT 1 FROM sessions WHERE uid = ?");
+    SqliteStatement session(database, "INSERT INTO sessions (uid, player, kind, parameters,"
+                                      " started, started_epoch_ms, status)"
+                                      " VALUES (?, ?, ?, '{}', ?, ?, 'imported')");
+    SqliteStatement strike(database, "INSERT INTO strikes (session, hand, task, expected, struck,"
+                                     " correct, anticipated, reaction_ms, points, device,"
+                                     " velocity, memorize, at_ms)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    // A task answered by several strikes comes with each of them: the first one counts.
+    SqliteStatement shown(database, "INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
+                                    " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)");
+    const auto bindOptional = [](SqliteStatement &q, int index, const auto &value) {
+        if (value)
+            q.bind(index, *value);
+        else
+            q.bindNull(index);
+    };
+
+    HistoryCsv::Reader reader(in);
+    QStringList names;
+    const int format = reader.next(names) ? HistoryCsv::formatOf(names) : 0;
+    if (!format) {
+        result.error = reader.error().isEmpty()
+                           ? QStringLiteral("line 1: the header is not %1")
+                                 .arg(HistoryCsv::header(HistoryCsv::LatestFormat).join(u','))
+                           : reader.error();
+        return result;
+    }
+    const QStringList header = HistoryCsv::header(format);
+    static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
+                                      QStringLiteral("memory"), QStringLiteral("preschool"),
+                                      QStringLiteral("adaptive")};
+    // The fields as bytes: a school's export has millions of numbers, and only the texts
+    // become strings, once for an exercise's rows in a row.
+    QList<QByteArray> fields;
+    QList<QByteArray> lastExercise; // the exercise columns of the row before, as read
+    qint64 current = 0;             // where its rows go; 0: already here, skipped
+    QByteArray lastDevice, device;  // the device column as read, and as stored
+    while (reader.next(fields)) {
+        const auto refuse = [&](const QString &what) {
+            result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);
+        };
+        if (fields.size() == 1 && fields.first().isEmpty())
+            continue; // a blank line
+        if (fields.size() != header.size()) {
+            refuse(
+                QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(header.size()));
+            return result;
+        }
+        const auto integer = [&](int column, int low, int high, bool blankAllowed,
+                                 std::optional<int> &out) {
+            const QByteArray &f = fields[column];
+            if (f.isEmpty())
+                return blankAllowed;
+            bool ok = false;
+            const int value = f.toInt(&ok);
+            if (!ok || value < low || value > high)
+                return false;
+            out = value;
+            return true;
+        };
+        // A time in milliseconds, blank or within an hour of the exercise's start.
+        const auto milliseconds = [&](int column, bool negativeAllowed,
+                                      std::optional<double> &out) {
+            const QByteArray &f = fields[column];
+            if (f.isEmpty())
+                return true;
+            bool ok = false;
+            const double value = f.toDouble(&ok);
+            if (!ok || !std::isfinite(value) || value >= 3.6e6 ||
+                value < (negativeAllowed ? -3.6e6 : 0))
+                return false;
+            out = value;
+            return true;
+        };
+        Row row;
+        std::optional<int> task, expected, struck, correct, anticipated, points, velocity, memorize;
+        bool good = true;
+        const auto check = [&](bool valid, const char *column) {
+            if (good && !valid) {
+                const QString name = QLatin1String(column);
+                refuse(QStringLiteral("%1 %2 is not valid")
+                           .arg(name, HistoryCsv::quoted(
+                                          QString::fromUtf8(fields[header.indexOf(name)]))));
+                good = false;
+            }
+        };
+        // The exercise's columns, read once for its rows in a row.
+        const bool sameExercise = lastExercise.size() == 4 && fields[0] == lastExercise[0] &&
+                                  fields[1] == lastExercise[1] && fields[2] == lastExercise[2] &&
+                                  fields[3] == lastExercise[3];
+        if (!sameExercise) {
+            lastExercise.clear();
+            const QString uid = HistoryCsv::restored(QString::fromUtf8(fields[0]));
+            // A name gets the name prompt's rule: no line breaks or other control characters.
+            QString player = HistoryCsv::restored(QString::fromUtf8(fields[1]));
+            if (!player.isEmpty())
+                player = PlayerName::fromTyped(player);
+            const QString kind = QString::fromUtf8(fields[2]);
+            const QString started = QString::fromUtf8(fields[3]);
+            check(!uid.isEmpty(), "session");
+            check(kinds.contains(kind), "exercise");
+            const QDateTime when = QDateTime::fromString(started, Qt::ISODateWithMs);
+            check(when.isValid(), "started");
+            if (!good)
+                return result;
+            auto it = sessions.find(uid);
+            if (it == sessions.end()) {
+                Session added{player, kind, started, 0};
+                known.reset();
+                known.bind(0, uid.toUtf8());
+                // Already here: from an earlier import, or this computer's own.
+                if (!known.next()) {
+                    session.reset();
+                    session.bind(0, uid.toUtf8());
+                    session.bind(1, player.toUtf8());
+                    session.bind(2, kind.toUtf8());
+                    session.bind(3, started.toUtf8());
+                    session.bind(4, when.toMSecsSinceEpoch());
+                    if (!session.run()) {
+                        result.error = session.error();
+                        return result;
+                    }
+                    added.id = session.lastInsertId();
+                    ++result.sessions;
+                }
+                if (!known.error().isEmpty()) {
+                    result.error = known.error();
+                    return result;
+                }
+                it = sessions.insert(uid, added);
+            } else if (it->player != player || it->kind != kind || it->started != started) {
+                refuse(QStringLiteral(
+                           "the exercise %1 has other player, kind or start in an earlier row")
+                           .arg(HistoryCsv::escaped(uid)));
+                return result;
+            }
+            current = it->id;
+            lastExercise = fields.mid(0, 4);
+        }
+        check(fields[4] == "L" || fields[4] == "R", "hand");
+        check(integer(5, 1, 1000000, false, task), "task");
+        check(integer(6, 1, 5, true, expected), "expected");
+        if (format >= 2) {
+            row.taskOnly = fields[14] == "task";
+            check(row.taskOnly || fields[14] == "strike", "record");
+            check(integer(15, 0, 1, false, memorize), "memorize");
+            check(milliseconds(16, true, row.atMs), "at_ms");
+            check(milliseconds(17, true, row.shownMs), "shown_ms");
+        }
+        if (row.taskOnly) {
+            // A task row has nothing of a strike.
+            for (int c = 7; c <= 13; ++c)
+                check(fields[c].isEmpty(), qPrintable(header[c]));
+            check(fields[16].isEmpty(), "at_ms");
+            check(row.shownMs.has_value(), "shown_ms");
+        } else {
+            check(integer(7, 1, 5, false, struck), "struck");
+            check(integer(8, 0, 1, false, correct), "correct");
+            check(integer(9, 0, 1, false, anticipated), "anticipated");
+            check(milliseconds(10, false, row.reaction), "reaction_ms");
+            check(integer(11, 0, 5, false, points), "points");
+            check(!fields[12].isEmpty(), "device");
+            check(integer(13, 0, 127, true, velocity), "velocity");
+        }
+        if (!good)
+            return result;
+        if (!current)
+            continue;
+        row.hand = fields[4] == "L" ? 0 : 1;
+        row.task = *task;
+        row.expected = expected.value_or(0);
+        row.memorize = memorize.value_or(0) != 0;
+        const auto bindFinger = [&row](SqliteStatement &q, int index) {
+            if (row.expected >= 1)
+                q.bind(index, qint64(row.expected));
+            else
+                q.bindNull(index);
+        };
+        if (row.shownMs) {
+            shown.reset();
+            shown.bind(0, current);
+            shown.bind(1, qint64(row.hand));
+            shown.bind(2, qint64(row.task));
+            bindFinger(shown, 3);
+            shown.bind(4, qint64(row.memorize ? 1 : 0));
+            shown.bind(5, *row.shownMs);
+            if (!shown.run()) {
+                result.error = shown.error();
+                return result;
+            }
+        }
+        if (row.taskOnly)
+            continue;
+        strike.reset();
+        strike.bind(0, current);
+        strike.bind(1, qint64(row.hand));
+        strike.bind(2, qint64(row.task));
+        bindFinger(strike, 3);
+        strike.bind(4, qint64(*struck));
+        strike.bind(5, qint64(*correct));
+        strike.bind(6, qint64(*anticipated));
+        bindOptional(strike, 7, row.reaction);
+        strike.bind(8, qint64(*points));
+        if (fields[12] != lastDevice || device.isNull()) {
+            lastDevice = fields[12];
+            device = HistoryCsv::restored(QString::fromUtf8(lastDevice)).toUtf8();
+        }
+        strike.bind(9, device);
+        if (velocity)
+            strike.bind(10, qint64(*velocity));
+        else
+            strike.bindNull(10);
+        strike.bind(11, qint64(row.memorize ? 1 : 0));
+        bindOptional(strike, 12, row.atMs);
+        if (!strike.run()) {
+            result.error = strike.error();
+            return result;
+        }
+        ++result.strikes;
+    }
+    if (!reader.error().isEmpty()) {
+        result.error = reader.error();
+        return result;
+    }
+    for (SqliteStatement *q : {&known, &session, &strike, &shown})
+        q->reset();
+    // Exercises added may come before what a summary covers.
+    if (result.sessions > 0 && !QSqlQuery(database).exec(QStringLiteral("DELETE FROM summaries"))) {
+        result.error = QStringLiteral("the summaries could not be dropped");
+        return result;
+    }
+    result.ok = database.commit();
+    if (!result.ok)
+        result.error = database.lastError().text();
+    return result;
+}
