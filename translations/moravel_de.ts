@@ -641,6 +641,10 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
 <context>
     <name>MidiDialog</name>
     <message>
+        <source>MIDI ports</source>
+        <translation>MIDI-Anschlüsse</translation>
+    </message>
+    <message>
         <source>thumb</source>
         <translation>Daumen</translation>
     </message>

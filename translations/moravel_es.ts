@@ -641,6 +641,10 @@ Mano derecha, del pulgar al meñique: %2</translation>
 <context>
     <name>MidiDialog</name>
     <message>
+        <source>MIDI ports</source>
+        <translation>Puertos MIDI</translation>
+    </message>
+    <message>
         <source>thumb</source>
         <translation>pulgar</translation>
     </message>

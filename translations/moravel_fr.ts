@@ -641,6 +641,10 @@ Main droite, du pouce à l&apos;auriculaire : %2</translation>
 <context>
     <name>MidiDialog</name>
     <message>
+        <source>MIDI ports</source>
+        <translation>Ports MIDI</translation>
+    </message>
+    <message>
         <source>thumb</source>
         <translation>pouce</translation>
     </message>

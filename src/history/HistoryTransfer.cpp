@@ -7,6 +7,7 @@
 #include "settings/PlayerName.h"
 
 #include <QHash>
+#include <QIODevice>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>

@@ -73,6 +73,8 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     m_portList = new QTreeWidget(this);
     m_portList->setObjectName(QStringLiteral("lstPorts"));
     m_portList->setHeaderLabels({tr("Port"), tr("State")});
+    // Announced as what it lists; its rows say each port and whether it is in use.
+    m_portList->setAccessibleName(tr("MIDI ports"));
     m_portList->setRootIsDecorated(false);
     m_portList->setMinimumHeight(90);
     m_portList->header()->setStretchLastSection(false);
