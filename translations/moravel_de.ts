@@ -787,6 +787,14 @@ Die Computertastatur spielt wie immer.</translation>
 <context>
     <name>PictureWindow</name>
     <message>
+        <source>left hand</source>
+        <translation>linke Hand</translation>
+    </message>
+    <message>
+        <source>right hand</source>
+        <translation>rechte Hand</translation>
+    </message>
+    <message>
         <source>Key disposition</source>
         <translation>Tastenbelegung</translation>
     </message>

@@ -787,6 +787,14 @@ El teclado del ordenador funciona como siempre.</translation>
 <context>
     <name>PictureWindow</name>
     <message>
+        <source>left hand</source>
+        <translation>mano izquierda</translation>
+    </message>
+    <message>
+        <source>right hand</source>
+        <translation>mano derecha</translation>
+    </message>
+    <message>
         <source>Key disposition</source>
         <translation>Disposición de las teclas</translation>
     </message>

@@ -787,6 +787,14 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
 <context>
     <name>PictureWindow</name>
     <message>
+        <source>left hand</source>
+        <translation>main gauche</translation>
+    </message>
+    <message>
+        <source>right hand</source>
+        <translation>main droite</translation>
+    </message>
+    <message>
         <source>Key disposition</source>
         <translation>Disposition des touches</translation>
     </message>

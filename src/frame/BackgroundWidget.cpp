@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/BackgroundWidget.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -12,6 +13,25 @@ BackgroundWidget::BackgroundWidget(const QString &picture, const QColor &base,
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(designed);
+}
+
+void BackgroundWidget::setWords(const QList<std::pair<QString, QString>> &words)
+{
+    m_words = words;
+    m_cache = QPixmap();
+    update();
+}
+
+QByteArray BackgroundWidget::pictureBytes() const
+{
+    QFile file(m_picture);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    // Whole texts only: the text between a tag's end and the next tag's start.
+    for (const auto &[shown, said] : m_words)
+        bytes.replace('>' + shown.toUtf8() + '<', '>' + said.toHtmlEscaped().toUtf8() + '<');
+    return bytes;
 }
 
 void BackgroundWidget::setPicture(const QString &picture)
@@ -98,7 +118,9 @@ void BackgroundWidget::paintEvent(QPaintEvent *)
         m_cache = QPixmap(size() * ratio);
         m_cache.setDevicePixelRatio(ratio);
         m_cache.fill(m_base);
-        QSvgRenderer renderer(m_picture);
+        QSvgRenderer renderer(m_words.isEmpty() ? QByteArray() : pictureBytes());
+        if (m_words.isEmpty())
+            renderer.load(m_picture);
         if (renderer.isValid()) {
             // The picture starts at the designed area's corner, at its own size times the
             // scale, and ends at its own edges, whatever its drawing reaches past them. A

@@ -22,6 +22,9 @@ public:
 
     QString picture() const { return m_picture; }
     void setPicture(const QString &picture);
+    // Texts of the picture said in the player's language: each text as the picture writes
+    // it, with what to write instead.
+    void setWords(const QList<std::pair<QString, QString>> &words);
 
     QSize designedSize() const { return m_designed; }
     // The factor from the designed area to the widget as it is now.
@@ -41,6 +44,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QByteArray pictureBytes() const;
+
     struct Placed {
         QPointer<QWidget> widget;
         QRect geometry;
@@ -49,6 +54,7 @@ private:
     void layOut(const Placed &placed) const;
 
     QString m_picture;
+    QList<std::pair<QString, QString>> m_words;
     QColor m_base;
     QSize m_designed;
     QList<Placed> m_placed;

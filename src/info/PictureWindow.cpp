@@ -5,6 +5,7 @@
 
 #include "frame/BackgroundWidget.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -49,6 +50,13 @@ PictureWindow::PictureWindow(const Look &look, QWidget *parent) : QDialog(parent
     layout->setContentsMargins(0, 0, 0, 0);
     auto *canvas = new BackgroundWidget(look.picture, look.background, look.client, this);
     canvas->setObjectName(QStringLiteral("canvas"));
+    // The picture's words in the player's language; the key legends stay as printed.
+    canvas->setWords(
+        {{QStringLiteral("← left hand"), QStringLiteral("← ") + tr("left hand")},
+         {QStringLiteral("right hand →"), tr("right hand") + QStringLiteral(" →")},
+         {QStringLiteral("Space"), QCoreApplication::translate("KeyMap", "Space")},
+         {QStringLiteral("Page Down"), QCoreApplication::translate("KeyMap", "Page Down")},
+         {QStringLiteral("Num Lock"), QCoreApplication::translate("KeyMap", "Num Lock")}});
     layout->addWidget(canvas);
 
     auto *label = new QLabel(look.label, canvas);
