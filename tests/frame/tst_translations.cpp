@@ -22,10 +22,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -371,9 +373,22 @@ void TestTranslations::everyControlHasAName()
                                                       .arg(top->objectName())));
     };
 
+    // The help book opens in the language of the player's system.
+    const QLocale system;
+    QLocale::setDefault(language.isEmpty() ? QLocale(QLocale::English) : QLocale(language));
+    const auto restore = qScopeGuard([&system] { QLocale::setDefault(system); });
     TestContext t;
     QVERIFY(QFile::copy(QStringLiteral(MORAVEL_BIN_DIR "/piano.db"),
                         t.dir.filePath(QStringLiteral("piano.db"))));
+    // The help book, with its pictures.
+    const QDir book(QStringLiteral(MORAVEL_BIN_DIR "/help"));
+    QDirIterator files(book.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString from = files.next();
+        const QString to = t.dir.filePath(QStringLiteral("help/") + book.relativeFilePath(from));
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QVERIFY(QFile::copy(from, to));
+    }
     // The name prompt, the first window of all.
     QWidget *prompt = t.forms.form(QStringLiteral("frmLog"));
     QVERIFY(prompt);
