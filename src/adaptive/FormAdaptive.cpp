@@ -10,7 +10,9 @@
 #include "frame/Palette.h"
 #include "history/HistoryStore.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QThreadPool>
 
 namespace {
 
@@ -95,4 +97,33 @@ void FormAdaptive::showWeakness()
         bars(h)->setValues(values, WeaknessModel::WrongCostMs);
         bars(h)->setVisible(m_logic->inPlay(h));
     }
+}
+
+void FormAdaptive::showEvent(QShowEvent *event)
+{
+    ExerciseWindow::showEvent(event);
+    primeWeakness();
+}
+
+// While the player looks at the window, the weaknesses are read in the background and kept
+// in the history, so that Start reads only what came after them (about a millisecond)
+// instead of a long history whole. A Start pressed before this is done reads for itself,
+// to the same result.
+void FormAdaptive::primeWeakness()
+{
+    const HistoryStore *history = context().history;
+    if (!history || !history->isWritable())
+        return;
+    // A pool of our own, which the application waits for before it ends: Qt's global one
+    // also draws the windows.
+    static QThreadPool *pool = [] {
+        auto *p = new QThreadPool(QCoreApplication::instance());
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    pool->start([path = history->path(), player = context().settings.PlayerName] {
+        HistoryStore store(path, false);
+        if (store.isWritable())
+            playerWeakness(store, player, QDateTime::currentDateTime());
+    });
 }

@@ -21,8 +21,12 @@ public:
     WeaknessBars *bars(Hand h) const { return h == Hand::Left ? m_leftBars : m_rightBars; }
     void Form_Load();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showWeakness();
+    void primeWeakness();
 
     WeaknessBars *m_leftBars = nullptr;
     WeaknessBars *m_rightBars = nullptr;
