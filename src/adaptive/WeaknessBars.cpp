@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adaptive/WeaknessBars.h"
 
+#include "frame/Palette.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include <algorithm>
-
-namespace {
-
-// The colours of the finger numbers in the hand pictures, thumb first.
-const QColor FingerColour[5] = {QColor(0xd9, 0x48, 0x4a), QColor(0xe0, 0x8a, 0x1e),
-                                QColor(0x3f, 0x9e, 0x4a), QColor(0x2f, 0x70, 0xb0),
-                                QColor(0x8a, 0x52, 0xb8)};
-
-} // namespace
 
 WeaknessBars::WeaknessBars(bool leftHand, QWidget *parent) : QWidget(parent), m_left(leftHand)
 {
@@ -67,7 +60,7 @@ void WeaknessBars::paintEvent(QPaintEvent *)
         const int finger = m_left ? 5 - i : i + 1;
         const double x = area.left() + slot * i + (slot - barWidth) / 2;
         const QRectF frame(x, area.top(), barWidth, height);
-        const QColor colour = FingerColour[finger - 1];
+        const QColor colour = Palette::finger(finger);
         p.setPen(QPen(colour.darker(120), 1));
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawRoundedRect(frame, 2, 2);

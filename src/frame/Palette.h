@@ -39,6 +39,22 @@ inline QColor ink(Hand h)
     return h == Hand::Left ? LeftInk : RightInk;
 }
 
+// The five fingers, thumb first, as the weakness bars and the pictures' finger numbers
+// tell them apart.
+inline const QColor Fingers[5] = {{0xd9, 0x48, 0x4a},
+                                  {0xe0, 0x8a, 0x1e},
+                                  {0x3f, 0x9e, 0x4a},
+                                  {0x2f, 0x70, 0xb0},
+                                  {0x8a, 0x52, 0xb8}};
+inline QColor finger(int number)
+{
+    return number >= 1 && number <= 5 ? Fingers[number - 1] : Ink;
+}
+
+// Right and wrong strikes in the tables of mistakes.
+inline const QColor RightStrike{0x3f, 0xa3, 0x4d};
+inline const QColor WrongStrike{0xd0, 0x3a, 0x2f};
+
 // What text stands on: the page, white cards, and the pictures' sky and meadow.
 inline const QColor Card{0xff, 0xff, 0xff};
 inline const QColor Sky{0xdf, 0xf1, 0xfd};

@@ -2,6 +2,7 @@
 #include "history/StatisticsWindow.h"
 
 #include "frame/AccessibleName.h"
+#include "frame/Palette.h"
 
 #include <QBarCategoryAxis>
 #include <QBoxLayout>
@@ -34,7 +35,7 @@
 
 namespace {
 
-const QColor HandColour[2] = {QColor(0xf2, 0x8c, 0x28), QColor(0x3a, 0x8f, 0xd8)};
+const QColor HandColour[2] = {Palette::LeftAccent, Palette::RightAccent};
 const char *const HandName[2] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Left"),
                                  QT_TRANSLATE_NOOP("StatisticsWindow", "Right")};
 
@@ -521,7 +522,7 @@ void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::Ha
             const double share = row ? double(count) / row : 0.0;
             // Right strikes in a calm green, a finger taken for another in red: the more
             // often, the stronger.
-            QColor shade = e == s ? QColor(0x3f, 0xa3, 0x4d) : QColor(0xd0, 0x3a, 0x2f);
+            QColor shade = e == s ? Palette::RightStrike : Palette::WrongStrike;
             shade.setAlphaF(e == s ? 0.15 + 0.35 * share : std::min(1.0, 0.1 + 1.5 * share));
             if (count > 0)
                 item->setBackground(shade);
