@@ -157,6 +157,32 @@ sign_in() {
 
 # Types a count into a modal count dialog that Options has just opened, and confirms it.
 # Without a window manager a modal dialog gets the keys only once clicked into.
+# Starts the preschool game set to two tasks a hand, plays every finger key twice, and
+# checks that the results log holds the English record for `player`, byte for byte,
+# whatever language the windows speak.
+play_two_tasks_english_log() {
+  local player=$1
+  keys Delete
+  sleep 0.5
+  for round in 1 2; do
+    keys z x c v space KP_Subtract KP_Multiply KP_Divide Num_Lock Next
+    sleep 1
+  done
+  sleep 2.5
+  [ -n "${SCREENSHOT:-}" ] && screenshot "$SCREENSHOT"
+  [ -f "$LOG" ] || fail "no results log was written; program said: $(cat "$WORK/app.out")"
+  python3 - "$LOG" "$player" <<'PY'
+import re, sys
+data = open(sys.argv[1], 'rb').read()
+player = re.escape(sys.argv[2].encode())
+m = re.fullmatch(rb'\d\d-\d\d \d\d:\d\d:\d\d\r\n' + player +
+                 rb'\r\nRandom 2 tasks\r\n(\d+)  points\r\n\r\n', data)
+if not m:
+    sys.exit('unexpected log bytes: %r' % data)
+print('English record, total', int(m.group(1)))
+PY
+}
+
 set_count() {
   wait_window "$1"
   sleep 0.3

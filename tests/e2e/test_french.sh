@@ -22,24 +22,7 @@ sleep 0.5
 keys alt+o n
 set_count "Choisis le nombre de tâches" "2"
 
-keys Delete
-sleep 0.5
-for round in 1 2; do
-  keys z x c v space KP_Subtract KP_Multiply KP_Divide Num_Lock Next
-  sleep 1
-done
-sleep 2.5
-[ -n "${SCREENSHOT:-}" ] && screenshot "$SCREENSHOT"
-
-[ -f "$LOG" ] || fail "no results log was written; program said: $(cat "$WORK/app.out")"
-python3 - "$LOG" <<'PY'
-import re, sys
-data = open(sys.argv[1], 'rb').read()
-m = re.fullmatch(rb'\d\d-\d\d \d\d:\d\d:\d\d\r\nLea\r\nRandom 2 tasks\r\n(\d+)  points\r\n\r\n', data)
-if not m:
-    sys.exit('unexpected log bytes: %r' % data)
-print('English record under French, total', int(m.group(1)))
-PY
+play_two_tasks_english_log "Lea"
 
 # The help book speaks French too.
 keys F1
