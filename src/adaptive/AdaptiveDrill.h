@@ -50,7 +50,7 @@ public:
     int intervalMs(Hand h) const { return m_pace[index(h)].intervalMs(); }
 
 protected:
-    QString kind() const override { return QStringLiteral("adaptive"); }
+    ExerciseKind kind() const override { return ExerciseKind::Adaptive; }
     QVariantMap parameters() const override;
     void nextTask(Hand h) override;
     bool scoringAllowed(Hand h) const override;

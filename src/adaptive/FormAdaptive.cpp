@@ -29,8 +29,8 @@ std::function<WeaknessModel(const QString &)> historyOf(const AppContext &contex
 } // namespace
 
 FormAdaptive::FormAdaptive(Forms &forms, QWidget *parent)
-    : ExerciseWindow(forms, MenuLayout::Window::Adaptive,
-                     QStringLiteral(":/pictures/background.svg"), parent),
+    : ExerciseWindow(forms, ExerciseKind::Adaptive, QStringLiteral(":/pictures/background.svg"),
+                     parent),
       m_logic(std::make_unique<AdaptiveDrill>(drillPorts(), context().random, historyOf(context())))
 {
     addDrillLabels();

@@ -23,6 +23,7 @@
 #include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
 #include "settings/ResultsLogPlaces.h"
+#include "settings/frmLog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -312,10 +313,8 @@ int main(int argc, char *argv[])
                                  .arg(text));
         });
     };
-    // Under the main loop a window's own calls run one loop level deeper.
-    forms.setBaseLoopLevel(1);
     WindowCatalog::registerAll(forms);
-    forms.show(QStringLiteral("frmLog"));
+    forms.show(frmLog::name());
 
     // MIDI comes up once the name prompt is on screen: looking for a MIDI system takes a
     // moment, and finding none changes nothing but the MIDI dialog.
@@ -348,8 +347,8 @@ int main(int argc, char *argv[])
     if (!history.notice().isEmpty()) {
         // Said once, over the name prompt.
         QTimer::singleShot(0, &app, [&] {
-            QMessageBox::information(forms.form(QStringLiteral("frmLog")),
-                                     QStringLiteral("Moravel"), history.notice());
+            QMessageBox::information(forms.form(frmLog::name()), QStringLiteral("Moravel"),
+                                     history.notice());
         });
     }
     return app.exec();

@@ -2,6 +2,7 @@
 #include "drill/DrillCore.h"
 
 #include "drill/DrillHold.h"
+#include "drill/ExerciseKind.h"
 #include "ports/Clock.h"
 #include "ports/PracticeObserver.h"
 #include "ports/SyncSound.h"
@@ -250,7 +251,7 @@ void DrillCore::beginExercise()
 
     PracticeEvent event;
     event.type = PracticeEvent::Type::ExerciseStarted;
-    event.kind = kind();
+    event.kind = ExerciseKinds::id(kind());
     event.parameters = parameters();
     event.player = settings().PlayerName;
     event.wallClock = m_ports.clock ? m_ports.clock->now() : QDateTime::currentDateTime();

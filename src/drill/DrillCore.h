@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drill/ExerciseKind.h"
 #include "drill/LabelModel.h"
 #include "drill/PracticeEvent.h"
 #include "ports/FingerStrike.h"
@@ -120,7 +121,7 @@ protected:
     ResultsLog &log() const { return m_ports.log; }
 
     // What the exercise is, for the event stream: its kind and its parameters.
-    virtual QString kind() const = 0;
+    virtual ExerciseKind kind() const = 0;
     virtual QVariantMap parameters() const = 0;
     // Whether the hand takes strikes now (a drill without a task source waits for Start).
     virtual bool acceptsStrikes(Hand) const { return true; }

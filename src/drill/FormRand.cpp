@@ -9,7 +9,7 @@
 #include <QLabel>
 
 FormRand::FormRand(Forms &forms, QWidget *parent)
-    : ExerciseWindow(forms, MenuLayout::Window::Random, QStringLiteral(":/pictures/background.svg"),
+    : ExerciseWindow(forms, ExerciseKind::Random, QStringLiteral(":/pictures/background.svg"),
                      parent),
       m_logic(std::make_unique<RandomDrill>(drillPorts(), context().random))
 {

@@ -48,34 +48,34 @@ namespace Labels {
 
 struct Entry {
     const char *objectName;
-    const char16_t *firstText;
+    const char *firstText; // marked for the translators in the context "Labels"
 };
 
 inline constexpr Entry Table[] = {
-    {"Label1", u"L"},
-    {"Label2", u"R"},
-    {"lblRezultat", u"0"},
-    {"lbllRezultat", u"0"},
-    {"lbldRezultat", u"0"},
-    {"lbllpoeni", u"5"},
-    {"lbldpoeni", u"5"},
-    {"Label3", u"left hand :"},
-    {"Label4", u"right hand :"},
-    {"Label5_0", u"Left hand - score :"},
-    {"Label5_1", u"Right hand - score :"},
-    {"Label6", u"+"},
-    {"Label8", u"Total score :"},
-    {"Label10", u"+"},
-    {"Label7", u"Random test"},
-    {"Label7", u"Sequential    exercise :"},
-    {"Label7", u"Memory test"},
-    {"Label7", u"Adaptive drill"},
-    {"Label9", u""},
-    {"Label11", u""},
-    {"lblImeVezbe", u""},
-    {"lblLeftPace", u""},
-    {"lblRightPace", u""},
-    {"lblAdaptiveMessage", u""},
+    {"Label1", "L"},
+    {"Label2", "R"},
+    {"lblRezultat", "0"},
+    {"lbllRezultat", "0"},
+    {"lbldRezultat", "0"},
+    {"lbllpoeni", "5"},
+    {"lbldpoeni", "5"},
+    {"Label3", QT_TRANSLATE_NOOP("Labels", "left hand :")},
+    {"Label4", QT_TRANSLATE_NOOP("Labels", "right hand :")},
+    {"Label5_0", QT_TRANSLATE_NOOP("Labels", "Left hand - score :")},
+    {"Label5_1", QT_TRANSLATE_NOOP("Labels", "Right hand - score :")},
+    {"Label6", "+"},
+    {"Label8", QT_TRANSLATE_NOOP("Labels", "Total score :")},
+    {"Label10", "+"},
+    {"Label7", QT_TRANSLATE_NOOP("Labels", "Random test")},
+    {"Label7", QT_TRANSLATE_NOOP("Labels", "Sequential    exercise :")},
+    {"Label7", QT_TRANSLATE_NOOP("Labels", "Memory test")},
+    {"Label7", QT_TRANSLATE_NOOP("Labels", "Adaptive drill")},
+    {"Label9", ""},
+    {"Label11", ""},
+    {"lblImeVezbe", ""},
+    {"lblLeftPace", ""},
+    {"lblRightPace", ""},
+    {"lblAdaptiveMessage", ""},
 };
 static_assert(std::size(Table) == std::size_t(Label::Count), "one entry per label");
 
@@ -89,7 +89,7 @@ inline QString objectName(Label label)
 }
 inline QString firstText(Label label)
 {
-    return QString::fromUtf16(Table[index(label)].firstText);
+    return QString::fromLatin1(Table[index(label)].firstText);
 }
 
 } // namespace Labels

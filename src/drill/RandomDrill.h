@@ -24,7 +24,7 @@ public:
     qint16 RightTasksGiven() const { return hand(Hand::Right).count; }
 
 protected:
-    QString kind() const override { return QStringLiteral("random"); }
+    ExerciseKind kind() const override { return ExerciseKind::Random; }
     QVariantMap parameters() const override;
     void nextTask(Hand h) override;
     bool scoringAllowed(Hand h) const override;

@@ -21,7 +21,7 @@ void installLevel(ExerciseWindow *window, Forms &forms)
             [&forms](int periodMs) {
                 // The level lives in the random drill window's timers, whichever window
                 // asked; that window is loaded unseen if need be.
-                if (auto *random = forms.get<ExerciseWindow>(QStringLiteral("FormRand"))) {
+                if (auto *random = forms.get<ExerciseWindow>(forms.nameOf(ExerciseKind::Random))) {
                     random->Timer1().setInterval(periodMs);
                     random->Timer2().setInterval(periodMs);
                 }

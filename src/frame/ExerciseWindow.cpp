@@ -15,6 +15,7 @@
 #include "ports/Ticker.h"
 #include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
+#include "settings/frmLog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +47,7 @@ QString shown(const QString &text)
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
+ExerciseWindow::ExerciseWindow(Forms &forms, ExerciseKind kind, const QString &background,
                                QWidget *parent)
     : QMainWindow(parent), m_forms(forms), m_kind(kind), m_timer1(forms.context().makeTicker()),
       m_timer2(forms.context().makeTicker()), m_keyboard(forms.context().clock)
@@ -59,7 +60,8 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
     m_canvas->setMinimumSize(ClientWidth / 2, ClientHeight / 2);
     m_canvas->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(m_canvas);
-    buildMenus(MenuLayout::forWindow(kind));
+    if (const ExerciseEntry *self = forms.exercise(kind))
+        buildMenus(MenuLayout::forWindow(*self, forms.exercises()));
 
     m_guide = new QLabel(m_canvas);
     m_guide->setObjectName(QStringLiteral("lblGuide"));
@@ -116,28 +118,25 @@ ExerciseWindow::ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QStr
         if (m_drill)
             m_drill->mnuReset_Click();
     });
-    const QList<QPair<Command, QString>> switches = {
-        {Command::mnuRand, QStringLiteral("FormRand")},
-        {Command::mnuExit, QStringLiteral("FormRand")},
-        {Command::mnuSeq, QStringLiteral("FormSeq")},
-        {Command::mnuMem, QStringLiteral("FormMemory")},
-        {Command::mnuPreschool, QStringLiteral("frmPreschool")},
-        {Command::mnuAdaptive, QStringLiteral("FormAdaptive")}};
-    for (const auto &[item, target] : switches) {
-        const QString window = target;
-        onCommand(item, [this, window] {
-            // The next window stands where this one stood.
-            if (auto *next = qobject_cast<ExerciseWindow *>(m_forms.form(window));
-                next && next != this)
-                next->takePlacement(*this);
-            keepPlacement();
-            m_forms.switchTo(window, this);
-        });
-    }
+    // Every exercise window's item shows it; Exit goes back to the home window.
+    for (const ExerciseEntry &entry : forms.exercises())
+        bindSwitch(entry.command, entry.name);
+    bindSwitch(Command::mnuExit, forms.homeWindow());
     onCommand(Command::mnuUser, [this] { mnuUser_Click(); });
     onCommand(Command::mnuViewLog, [this] { mnuViewLog_Click(); });
     onCommand(Command::mnuFullScreen, [this] { toggleFullScreen(); });
     onCommand(Command::mnuVolume, [this] { mnuVolume_Click(); });
+}
+
+void ExerciseWindow::bindSwitch(Command command, const QString &window)
+{
+    onCommand(command, [this, window] {
+        // The next window stands where this one stood.
+        if (auto *next = qobject_cast<ExerciseWindow *>(m_forms.form(window)); next && next != this)
+            next->takePlacement(*this);
+        keepPlacement();
+        m_forms.switchTo(window, this);
+    });
 }
 
 ExerciseWindow::~ExerciseWindow()
@@ -483,7 +482,7 @@ KeyLayout ExerciseWindow::keyLayout() const
 
 void ExerciseWindow::mnuUser_Click()
 {
-    if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(QStringLiteral("frmLog"))))
+    if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(frmLog::name())))
         openDialog(prompt);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drill/ExerciseKind.h"
 #include "drill/Labels.h"
 #include "frame/Commands.h"
 #include "frame/MenuLayout.h"
@@ -37,11 +38,11 @@ public:
     static constexpr int ClientWidth = 760;
     static constexpr int ClientHeight = 589;
 
-    ExerciseWindow(Forms &forms, MenuLayout::Window kind, const QString &background,
+    ExerciseWindow(Forms &forms, ExerciseKind kind, const QString &background,
                    QWidget *parent = nullptr);
     ~ExerciseWindow() override;
 
-    MenuLayout::Window kind() const { return m_kind; }
+    ExerciseKind kind() const { return m_kind; }
     DrillCore *drill() const { return m_drill; }
     Ticker &Timer1() const { return *m_timer1; }
     Ticker &Timer2() const { return *m_timer2; }
@@ -120,6 +121,8 @@ protected:
 
 private:
     void buildMenus(const QList<MenuSpec> &menus);
+    // The item switches to the window of that name.
+    void bindSwitch(Command command, const QString &window);
     void addItems(class QMenu *menu, const QList<MenuItemSpec> &items);
     ComfortSettings *comfort() const;
     // Remembers where this window stands and whether it fills the screen.
@@ -129,7 +132,7 @@ private:
     void renderGuide();
 
     Forms &m_forms;
-    MenuLayout::Window m_kind;
+    ExerciseKind m_kind;
     BackgroundWidget *m_canvas = nullptr;
     std::unique_ptr<Ticker> m_timer1;
     std::unique_ptr<Ticker> m_timer2;

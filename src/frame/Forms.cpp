@@ -6,8 +6,6 @@
 #include "frame/ScreenFit.h"
 
 #include <QCoreApplication>
-#include <QThread>
-#include <QTimer>
 
 Forms::Forms(AppContext &context, QObject *parent) : QObject(parent), m_context(context) {}
 
@@ -17,14 +15,44 @@ Forms::~Forms()
         delete it->second.data();
 }
 
-QString Forms::startWindow()
-{
-    return QStringLiteral("frmPreschool");
-}
-
 void Forms::registerForm(const QString &name, Factory factory)
 {
     m_factories.insert(name, std::move(factory));
+}
+
+void Forms::registerExercise(const ExerciseEntry &entry)
+{
+    m_exercises.append(entry);
+    registerForm(entry.name, entry.factory);
+}
+
+const ExerciseEntry *Forms::exercise(ExerciseKind kind) const
+{
+    for (const ExerciseEntry &entry : m_exercises) {
+        if (entry.kind == kind)
+            return &entry;
+    }
+    return nullptr;
+}
+
+QString Forms::nameOf(ExerciseKind kind) const
+{
+    const ExerciseEntry *entry = exercise(kind);
+    return entry ? entry->name : QString();
+}
+
+QString Forms::homeWindow() const
+{
+    return m_exercises.isEmpty() ? QString() : m_exercises.front().name;
+}
+
+QString Forms::startWindow() const
+{
+    for (const ExerciseEntry &entry : m_exercises) {
+        if (entry.first)
+            return entry.name;
+    }
+    return homeWindow();
 }
 
 QWidget *Forms::form(const QString &name)
@@ -99,34 +127,12 @@ void Forms::switchTo(const QString &target, QWidget *from)
         from->hide();
 }
 
-bool Forms::insideNestedLoop() const
-{
-    return QThread::currentThread()->loopLevel() > m_baseLoopLevel;
-}
-
 void Forms::unloadAll(QWidget *closing)
 {
     if (m_unloading)
         return;
     m_unloading = true;
-    if (!insideNestedLoop()) {
-        unloadNow(closing);
-        return;
-    }
-    for (const auto &entry : std::as_const(m_loaded)) {
-        if (entry.second)
-            entry.second->hide();
-    }
-    // Checked again a little later, as many times as it takes.
-    auto *retry = new QTimer(this);
-    retry->setInterval(20);
-    connect(retry, &QTimer::timeout, this, [this, retry] {
-        if (insideNestedLoop())
-            return;
-        retry->deleteLater();
-        unloadNow(nullptr);
-    });
-    retry->start();
+    unloadNow(closing);
 }
 
 void Forms::unloadNow(QWidget *closing)

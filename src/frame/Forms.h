@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "frame/ExerciseEntry.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -27,6 +29,17 @@ public:
     AppContext &context() const { return m_context; }
 
     void registerForm(const QString &name, Factory factory);
+    // An exercise window: registered under its name, and offered by every exercise window
+    // in the order of registration. The first one registered is the home window.
+    void registerExercise(const ExerciseEntry &entry);
+    const QList<ExerciseEntry> &exercises() const { return m_exercises; }
+    // The row of a kind of exercise; nullptr for a kind that has no window.
+    const ExerciseEntry *exercise(ExerciseKind kind) const;
+    // The object name of a kind's window (empty for none), of the home window, and of the
+    // window the name prompt opens.
+    QString nameOf(ExerciseKind kind) const;
+    QString homeWindow() const;
+    QString startWindow() const;
     bool isRegistered(const QString &name) const { return m_factories.contains(name); }
 
     // The window, loaded first if needed; nullptr for a window that is not built.
@@ -40,32 +53,26 @@ public:
     // Shows the target exercise window and hides the one switching away.
     void switchTo(const QString &target, QWidget *from);
 
-    // Unloads every window, last loaded first, and ends the program. While a nested event
-    // loop runs (a start or end sound, a modal dialog), a window may be inside its own
-    // call: the windows are hidden at once and unloaded once every such loop has ended.
+    // Unloads every window at once, last loaded first, and ends the program. Nothing of a
+    // window is on the stack below its close: the start and end sound hold the drill
+    // without a loop of their own, and no window takes a close while a modal dialog
+    // blocks it.
     void unloadAll(QWidget *closing = nullptr);
     bool isUnloading() const { return m_unloading; }
-    // The event loop level at which no window is inside a call of its own: 1 under the
-    // program's main loop, 0 (the default) where events are handled without one (tests).
-    void setBaseLoopLevel(int level) { m_baseLoopLevel = level; }
 
     // The exercise window the player is at (the one shown), for input that does not come
     // through a window: MIDI notes, notices. None before the name prompt is answered.
     class ExerciseWindow *currentExercise() const;
 
-    // The window the name prompt opens.
-    static QString startWindow();
-
 signals:
     void unloaded(const QString &name);
 
 private:
-    bool insideNestedLoop() const;
     void unloadNow(QWidget *closing);
 
     AppContext &m_context;
-    int m_baseLoopLevel = 0;
     QHash<QString, Factory> m_factories;
+    QList<ExerciseEntry> m_exercises;
     QList<QPair<QString, QPointer<QWidget>>> m_loaded;
     bool m_unloading = false;
 };

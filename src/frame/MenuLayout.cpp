@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/MenuLayout.h"
 
-namespace {
+#include "frame/ExerciseEntry.h"
+
+namespace MenuLayout {
 
 using C = Command;
 
-MenuItemSpec item(Command name, const char *caption, QKeySequence shortcut = {})
+MenuItemSpec item(Command name, const char *caption, QKeySequence shortcut)
 {
     return MenuItemSpec{name, QString::fromLatin1(caption), shortcut, false, true, {}};
 }
@@ -29,45 +31,35 @@ MenuItemSpec separator(Command name)
     return item(name, "");
 }
 
-using Window = MenuLayout::Window;
-
-MenuSpec testMenu(Window window)
+MenuItemSpec handsItem()
 {
-    MenuSpec menu{C::mnuTest, QStringLiteral("&Test"), {}};
-    menu.items << item(C::mnuStart, "&Start", QKeySequence(Qt::Key_Delete))
-               << item(C::mnuReset, "&Reset", QKeySequence(Qt::Key_F12));
-    switch (window) {
-    case Window::Random:
-        menu.items << separator(C::crta2) << checkedItem(C::mnuRand, "Ra&ndom")
-                   << item(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
-                   << item(C::mnuAdaptive, "&Adaptive");
-        break;
-    case Window::Sequential:
-        menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
-                   << checkedItem(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
-                   << item(C::mnuAdaptive, "&Adaptive");
-        break;
-    case Window::Memory:
-        menu.items << separator(C::crta3) << item(C::mnuExit, "Ra&ndom exercises")
-                   << item(C::mnuSeq, "Se&quential exercises")
-                   << checkedItem(C::mnuMem, "&Memory exercise")
-                   << item(C::mnuPreschool, "&Preschool") << item(C::mnuAdaptive, "&Adaptive");
-        break;
-    case Window::Preschool:
-        menu.items << separator(C::crta2) << item(C::mnuRand, "Ra&ndom")
-                   << item(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises")
-                   << checkedItem(C::mnuPreschool, "&Preschool")
-                   << item(C::mnuAdaptive, "&Adaptive");
-        break;
-    case Window::Adaptive:
-        menu.items << separator(C::crta2) << item(C::mnuRand, "Ra&ndom")
-                   << item(C::mnuSeq, "Se&quential exercises")
-                   << item(C::mnuMem, "&Memory exercises") << item(C::mnuPreschool, "&Preschool")
-                   << checkedItem(C::mnuAdaptive, "&Adaptive");
-        break;
+    MenuItemSpec hands = item(C::mnuHands, QT_TRANSLATE_NOOP("MenuLayout", "&Hands"));
+    hands.submenu << checkedItem(C::mnuHandsBoth, QT_TRANSLATE_NOOP("MenuLayout", "&Both"))
+                  << item(C::mnuHandsLeft, QT_TRANSLATE_NOOP("MenuLayout", "&Left only"))
+                  << item(C::mnuHandsRight, QT_TRANSLATE_NOOP("MenuLayout", "&Right only"));
+    return hands;
+}
+
+namespace {
+
+// Start and Reset, then a way to every exercise window, the window's own one checked.
+MenuSpec testMenu(const ExerciseEntry &self, const QList<ExerciseEntry> &exercises)
+{
+    MenuSpec menu{C::mnuTest, QStringLiteral(QT_TRANSLATE_NOOP("MenuLayout", "&Test")), {}};
+    menu.items << item(C::mnuStart, QT_TRANSLATE_NOOP("MenuLayout", "&Start"),
+                       QKeySequence(Qt::Key_Delete))
+               << item(C::mnuReset, QT_TRANSLATE_NOOP("MenuLayout", "&Reset"),
+                       QKeySequence(Qt::Key_F12))
+               << separator(self.menus.separator);
+    for (const ExerciseEntry &other : exercises) {
+        const bool home = &other == &exercises.front();
+        if (other.kind == self.kind)
+            menu.items << checkedItem(other.command,
+                                      self.ownCaption ? self.ownCaption : self.caption);
+        else if (home && self.menus.homeAsExit)
+            menu.items << item(C::mnuExit, self.menus.homeAsExit);
+        else
+            menu.items << item(other.command, other.caption);
     }
     return menu;
 }
@@ -75,88 +67,47 @@ MenuSpec testMenu(Window window)
 MenuSpec userMenu()
 {
     return MenuSpec{C::mnuUse,
-                    QStringLiteral("&User"),
-                    {item(C::mnuUser, "&New"), item(C::mnuViewLog, "&View results"),
-                     item(C::mnuStatistics, "&Statistics")}};
+                    QStringLiteral(QT_TRANSLATE_NOOP("MenuLayout", "&User")),
+                    {item(C::mnuUser, QT_TRANSLATE_NOOP("MenuLayout", "&New")),
+                     item(C::mnuViewLog, QT_TRANSLATE_NOOP("MenuLayout", "&View results")),
+                     item(C::mnuStatistics, QT_TRANSLATE_NOOP("MenuLayout", "&Statistics"))}};
 }
 
-// Both hands, or one while the other rests.
-MenuItemSpec handsItem()
+MenuSpec optionsMenu(const ExerciseEntry &self)
 {
-    MenuItemSpec hands = item(C::mnuHands, "&Hands");
-    hands.submenu << checkedItem(C::mnuHandsBoth, "&Both") << item(C::mnuHandsLeft, "&Left only")
-                  << item(C::mnuHandsRight, "&Right only");
-    return hands;
-}
-
-MenuSpec optionsMenu(Window window)
-{
-    MenuSpec menu{C::mnuOptions, QStringLiteral("&Options"), {}};
-    switch (window) {
-    case Window::Random:
-    case Window::Preschool:
-        menu.items << disabledItem(C::mnu3, "&Choose exercise")
-                   << item(C::mnuTask, "&Number of tasks")
-                   << disabledItem(C::mnu2, "N&umber of sequences") << item(C::mnuLevel, "&Level")
-                   << separator(C::crta1) << item(C::mnuLComb, "&Left hand combinations")
-                   << item(C::mnuRComb, "&Right Hand combinations");
-        if (window == Window::Random)
-            menu.items << separator(C::crtaHands) << handsItem();
-        break;
-    case Window::Adaptive:
-        menu.items << item(C::mnuTask, "&Number of tasks")
-                   << item(C::mnuMinutes, "Number of &minutes") << item(C::mnuLevel, "&Level")
-                   << separator(C::crta1) << handsItem();
-        break;
-    case Window::Sequential:
-        menu.items << item(C::mnuChooseexe, "&Choose exercise")
-                   << disabledItem(C::mnu1, "N&umber of tasks")
-                   << item(C::mnuTask, "&Number of sequences") << item(C::mnuLevel, "&Level")
-                   << separator(C::crta1) << disabledItem(C::mnuLComb, "&Left hand combinations")
-                   << disabledItem(C::mnuRComb, "&Right Hand combinations");
-        break;
-    case Window::Memory: {
-        MenuItemSpec notes = item(C::mnuNPT, "Notes per task");
-        notes.submenu << item(C::mnu3, "3") << item(C::mnu4, "4") << checkedItem(C::mnu5, "5");
-        menu.items << disabledItem(C::mnuExe, "&Choose exercise")
-                   << disabledItem(C::mnu1, "N&umber of tasks")
-                   << item(C::mnuTask, "&Number of memory tasks") << notes
-                   << item(C::mnuLevel, "&Level") << separator(C::crta1)
-                   << disabledItem(C::mnuLComb, "&Left hand combinations")
-                   << disabledItem(C::mnuRComb, "&Right Hand combinations");
-        break;
-    }
-    }
+    MenuSpec menu{C::mnuOptions, QStringLiteral(QT_TRANSLATE_NOOP("MenuLayout", "&Options")),
+                  self.menus.options};
     // The player's devices, the same in every window.
-    menu.items << separator(C::crtaInput) << item(C::mnuKeyboard, "&Keyboard...")
-               << item(C::mnuMidi, "&Piano keyboard (MIDI)...")
-               << item(C::mnuCheckKeys, "Ch&eck keys...");
+    menu.items << separator(C::crtaInput)
+               << item(C::mnuKeyboard, QT_TRANSLATE_NOOP("MenuLayout", "&Keyboard..."))
+               << item(C::mnuMidi, QT_TRANSLATE_NOOP("MenuLayout", "&Piano keyboard (MIDI)..."))
+               << item(C::mnuCheckKeys, QT_TRANSLATE_NOOP("MenuLayout", "Ch&eck keys..."));
     // The window and the sound, the same in every window.
     menu.items << separator(C::crtaComfort)
-               << item(C::mnuFullScreen, "&Full screen", QKeySequence(Qt::Key_F11))
-               << item(C::mnuVolume, "Sound &volume...");
+               << item(C::mnuFullScreen, QT_TRANSLATE_NOOP("MenuLayout", "&Full screen"),
+                       QKeySequence(Qt::Key_F11))
+               << item(C::mnuVolume, QT_TRANSLATE_NOOP("MenuLayout", "Sound &volume..."));
     return menu;
 }
 
-MenuSpec helpMenu(Window window)
+MenuSpec helpMenu(const ExerciseEntry &self)
 {
-    const bool wide =
-        window == Window::Random || window == Window::Preschool || window == Window::Adaptive;
     // The F1 in the caption is text only; the windows bind F1 themselves.
-    const char *contents = wide ? "&Contents            F1" : "&Contents        F1";
+    const char *contents = self.menus.wideContents
+                               ? QT_TRANSLATE_NOOP("MenuLayout", "&Contents            F1")
+                               : QT_TRANSLATE_NOOP("MenuLayout", "&Contents        F1");
     return MenuSpec{C::mnuHelp,
-                    QStringLiteral("&Help"),
-                    {item(C::mnuContents, contents), item(C::mnuRaspored, "&Key dispositon"),
-                     item(C::mnuAbout, "About")}};
+                    QStringLiteral(QT_TRANSLATE_NOOP("MenuLayout", "&Help")),
+                    {item(C::mnuContents, contents),
+                     item(C::mnuRaspored, QT_TRANSLATE_NOOP("MenuLayout", "&Key dispositon")),
+                     item(C::mnuAbout, QT_TRANSLATE_NOOP("MenuLayout", "About"))}};
 }
 
 } // namespace
 
-namespace MenuLayout {
-
-QList<MenuSpec> forWindow(Window window)
+QList<MenuSpec> forWindow(const ExerciseEntry &self, const QList<ExerciseEntry> &exercises)
 {
-    return {testMenu(window), userMenu(), optionsMenu(window), helpMenu(window)};
+    return {testMenu(self, exercises), userMenu(), optionsMenu(self), helpMenu(self)};
 }
 
 } // namespace MenuLayout

@@ -31,7 +31,7 @@ QString helpContentsFile(const ProgramFolder &folder, const QStringList &languag
     return english;
 }
 
-void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind)
+void install(ExerciseWindow *window, Forms &forms, ExerciseKind kind)
 {
     Forms *registry = &forms;
     window->onCommand(Command::mnuContents,
@@ -62,12 +62,13 @@ void registerForms(Forms &forms)
     forms.registerForm(QStringLiteral("HelpWindow"), [](Forms &) { return new HelpWindow; });
 }
 
-void mnuContents_Click(Forms &forms, MenuLayout::Window kind)
+void mnuContents_Click(Forms &forms, ExerciseKind kind)
 {
-    // The sequential and memory windows borrow the random drill window's help access,
-    // which loads that window, unseen, the first time.
-    if (kind == MenuLayout::Window::Sequential || kind == MenuLayout::Window::Memory)
-        forms.form(QStringLiteral("FormRand"));
+    // Some windows borrow the home window's help access, which loads that window, unseen,
+    // the first time.
+    const ExerciseEntry *entry = forms.exercise(kind);
+    if (entry && entry->helpThroughHome)
+        forms.form(forms.homeWindow());
 
     // Without the book nothing opens and nothing is said.
     // The book speaks the language the windows speak: the translations are chosen from
@@ -80,21 +81,19 @@ void mnuContents_Click(Forms &forms, MenuLayout::Window kind)
         help->showHelp(contents);
 }
 
-void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind)
+void mnuRaspored_Click(Forms &forms, ExerciseKind kind)
 {
-    const bool preschool = kind == MenuLayout::Window::Preschool;
-    auto *picture = forms.get<PictureWindow>(preschool ? QStringLiteral("FormDisposition")
-                                                       : QStringLiteral("Form2"));
+    const ExerciseEntry *entry = forms.exercise(kind);
+    const bool fingers = entry && entry->fingersPicture;
+    auto *picture = forms.get<PictureWindow>(fingers ? QStringLiteral("FormDisposition")
+                                                     : QStringLiteral("Form2"));
     if (!picture)
         return;
     const InputPreferences *input = forms.context().input;
     const bool laptop = input && input->layout == KeyLayout::Laptop;
-    picture->setPicture(preschool ? PictureWindow::fingersPicture(laptop)
-                                  : PictureWindow::keysPicture(laptop));
-    // The random drill and preschool windows wait for the picture to close; the
-    // sequential and memory windows go on under it.
-    const bool modal = kind == MenuLayout::Window::Random || preschool;
-    picture->present(modal);
+    picture->setPicture(fingers ? PictureWindow::fingersPicture(laptop)
+                                : PictureWindow::keysPicture(laptop));
+    picture->present(entry && entry->pictureWaits);
 }
 
 void mnuAbout_Click(Forms &forms)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "frame/MenuLayout.h"
+#include "drill/ExerciseKind.h"
 
 #include <QStringList>
 
@@ -20,13 +20,13 @@ namespace InfoCommands {
 QString helpContentsFile(const ProgramFolder &folder, const QStringList &languages);
 
 // Binds mnuContents, mnuRaspored, mnuAbout and the F1 key of the window.
-void install(ExerciseWindow *window, Forms &forms, MenuLayout::Window kind);
+void install(ExerciseWindow *window, Forms &forms, ExerciseKind kind);
 // Registers frmAbout, Form2, FormDisposition and the help window.
 void registerForms(Forms &forms);
 
 // The commands themselves, as the window of this kind runs them.
-void mnuContents_Click(Forms &forms, MenuLayout::Window kind);
-void mnuRaspored_Click(Forms &forms, MenuLayout::Window kind);
+void mnuContents_Click(Forms &forms, ExerciseKind kind);
+void mnuRaspored_Click(Forms &forms, ExerciseKind kind);
 void mnuAbout_Click(Forms &forms);
 
 } // namespace InfoCommands

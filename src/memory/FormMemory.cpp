@@ -12,7 +12,7 @@
 #include <QTimer>
 
 FormMemory::FormMemory(Forms &forms, QWidget *parent)
-    : ExerciseWindow(forms, MenuLayout::Window::Memory, QStringLiteral(":/pictures/background.svg"),
+    : ExerciseWindow(forms, ExerciseKind::Memory, QStringLiteral(":/pictures/background.svg"),
                      parent),
       m_logic(std::make_unique<MemoryDrill>(drillPorts(), context().random))
 {

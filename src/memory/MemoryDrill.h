@@ -26,8 +26,8 @@ public:
     static constexpr Table Tables[] = {{3, "mem3", 59}, {4, "mem4", 80}, {5, "mem5", 58}};
     static constexpr int InitialNotes = 5;
 
-    static inline const QString Memorize = QStringLiteral("MEMORIZE");
-    static inline const QString Repeat = QStringLiteral("REPEAT");
+    static inline const QString Memorize = QStringLiteral(QT_TRANSLATE_NOOP("Labels", "MEMORIZE"));
+    static inline const QString Repeat = QStringLiteral(QT_TRANSLATE_NOOP("Labels", "REPEAT"));
     static inline const QString EndOfExercise = QStringLiteral("End of exercise");
 
     MemoryDrill(DrillPorts ports, RandomSource &random, QObject *parent = nullptr);
@@ -63,7 +63,7 @@ public:
     static Label statusLabel(Hand h) { return h == Hand::Left ? Label::Label9 : Label::Label11; }
 
 protected:
-    QString kind() const override { return QStringLiteral("memory"); }
+    ExerciseKind kind() const override { return ExerciseKind::Memory; }
     QVariantMap parameters() const override;
     bool acceptsStrikes(Hand h) const override;
     // seqleva / seqdesna: steps the hand's sequence and moves it through its phases.

@@ -50,7 +50,7 @@ public:
     bool feedbackPending(Hand h) const;
 
 protected:
-    QString kind() const override { return QStringLiteral("preschool"); }
+    ExerciseKind kind() const override { return ExerciseKind::Preschool; }
     // Every key is answered at once; a right one scores and starts the feedback delay.
     void scoreStrike(Hand h, bool right) override;
     void afterStrike(Hand h, bool right) override;

@@ -64,8 +64,8 @@ private:
 } // namespace
 
 frmPreschool::frmPreschool(Forms &forms, QWidget *parent)
-    : ExerciseWindow(forms, MenuLayout::Window::Preschool,
-                     QStringLiteral(":/pictures/preschool.svg"), parent),
+    : ExerciseWindow(forms, ExerciseKind::Preschool, QStringLiteral(":/pictures/preschool.svg"),
+                     parent),
       m_timerLeva(forms.context().makeTicker()), m_timerDesna(forms.context().makeTicker()),
       m_player1(forms.context().makePlayer()), m_player2(forms.context().makePlayer())
 {

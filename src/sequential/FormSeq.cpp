@@ -12,8 +12,8 @@
 #include <QLabel>
 
 FormSeq::FormSeq(Forms &forms, QWidget *parent)
-    : ExerciseWindow(forms, MenuLayout::Window::Sequential,
-                     QStringLiteral(":/pictures/background.svg"), parent),
+    : ExerciseWindow(forms, ExerciseKind::Sequential, QStringLiteral(":/pictures/background.svg"),
+                     parent),
       m_logic(std::make_unique<SequentialDrill>(drillPorts()))
 {
     addDrillLabels();

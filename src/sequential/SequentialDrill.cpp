@@ -138,7 +138,7 @@ void SequentialDrill::nextTask(Hand h)
 void SequentialDrill::showEnd(Hand h)
 {
     DrillCore::showEnd(h);
-    labelModel().setText(endLabel(h), QString::fromUtf16(EndMessage));
+    labelModel().setText(endLabel(h), QString::fromLatin1(EndMessage));
 }
 
 void SequentialDrill::writeSummary()

@@ -12,7 +12,7 @@
 class SequentialDrill : public DrillCore {
     Q_OBJECT
 public:
-    static constexpr const char16_t *EndMessage = u"End of exercise";
+    static constexpr const char *EndMessage = QT_TRANSLATE_NOOP("Labels", "End of exercise");
 
     explicit SequentialDrill(DrillPorts ports, QObject *parent = nullptr);
 
@@ -42,7 +42,7 @@ public:
     static Label endLabel(Hand h) { return h == Hand::Left ? Label::Label9 : Label::Label11; }
 
 protected:
-    QString kind() const override { return QStringLiteral("sequential"); }
+    ExerciseKind kind() const override { return ExerciseKind::Sequential; }
     QVariantMap parameters() const override;
     // Until a Start has found the exercise there is no sequence to step through.
     bool acceptsStrikes(Hand) const override { return m_running; }

@@ -57,7 +57,7 @@ void frmLog::OKButton_Click()
     m_forms.context().settings.PlayerName = PlayerName::fromTyped(m_text->text());
     // Hidden, not closed: the typed name stays for the next showing.
     accept();
-    m_forms.show(Forms::startWindow());
+    m_forms.show(m_forms.startWindow());
 }
 
 void frmLog::reject()
@@ -66,7 +66,7 @@ void frmLog::reject()
     // Closed at start-up, before any exercise window exists: nothing is left to show.
     bool exerciseWindowLoaded = false;
     for (const QString &name : m_forms.loadOrder()) {
-        if (name != objectName() && name != QLatin1String("frmLog"))
+        if (name != objectName() && name != frmLog::name())
             exerciseWindowLoaded = true;
     }
     if (!exerciseWindowLoaded)

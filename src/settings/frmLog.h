@@ -12,6 +12,9 @@ class QPushButton;
 class frmLog : public QDialog {
     Q_OBJECT
 public:
+    // The name the registry knows the prompt by.
+    static QString name() { return QStringLiteral("frmLog"); }
+
     explicit frmLog(Forms &forms, QWidget *parent = nullptr);
 
     QLineEdit *Text1() const { return m_text; }

@@ -3,6 +3,7 @@
 // results and the random drill's option dialogs.
 #include "MemoryTestDatabase.h"
 #include "TestContext.h"
+#include "app/WindowCatalog.h"
 #include "drill/FingerRangeDialog.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
@@ -43,8 +44,7 @@ void whenModal(std::function<void(QWidget *)> inside)
 // A second exercise window for switching tests.
 class OtherWindow : public ExerciseWindow {
 public:
-    explicit OtherWindow(Forms &forms)
-        : ExerciseWindow(forms, MenuLayout::Window::Sequential, QString())
+    explicit OtherWindow(Forms &forms) : ExerciseWindow(forms, ExerciseKind::Sequential, QString())
     {}
     bool dialogsModal() const override { return false; }
 };
@@ -153,7 +153,7 @@ void TestFrame::otherWindowsMenus_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("enabled");
-    using W = MenuLayout::Window;
+    using W = ExerciseKind;
     auto row = [](W w, const char *tag, const char *name, const char *caption, bool checked,
                   bool enabled) {
         QTest::newRow(tag) << int(w) << QString::fromLatin1(name) << QString::fromLatin1(caption)
@@ -206,7 +206,7 @@ void TestFrame::otherWindowsMenus()
         }
         return nullptr;
     };
-    const QList<MenuSpec> menus = MenuLayout::forWindow(MenuLayout::Window(window));
+    const QList<MenuSpec> menus = WindowCatalog::menus(ExerciseKind(window));
     const MenuItemSpec *found = nullptr;
     for (const MenuSpec &menu : menus) {
         if (!found)
@@ -343,7 +343,7 @@ void TestFrame::namePrompt()
     QTest::keyClick(prompt->Text1(), Qt::Key_Return);
     QCOMPARE(t.settings.PlayerName, player);
     QVERIFY(!prompt->isVisible());
-    QWidget *start = t.forms.form(Forms::startWindow());
+    QWidget *start = t.forms.form(t.forms.startWindow());
     QVERIFY(start && start->isVisible());
     // Hidden, not discarded: the name is still there at the next showing.
     QCOMPARE(prompt->Text1()->text(), typed);

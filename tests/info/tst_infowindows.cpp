@@ -26,7 +26,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-using Kind = MenuLayout::Window;
+using Kind = ExerciseKind;
 
 namespace {
 

@@ -349,7 +349,7 @@ protected:
     }
     void checkWindow() override
     {
-        const QString end = QString::fromUtf16(SequentialDrill::EndMessage);
+        const QString end = QString::fromLatin1(SequentialDrill::EndMessage);
         for (Hand h : Hands) {
             const QString shown = label(DrillCore::taskLabel(h));
             const QString ended = label(SequentialDrill::endLabel(h));

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+// The kinds of exercise, one for each exercise window. Each has a stable id, the one the
+// practice history, its CSV and the event trace store; it never changes once written.
+enum class ExerciseKind { Random, Sequential, Memory, Preschool, Adaptive, Count };
+
+namespace ExerciseKinds {
+
+// Every kind, in the order the windows are offered.
+std::array<ExerciseKind, std::size_t(ExerciseKind::Count)> all();
+QString id(ExerciseKind kind);
+std::optional<ExerciseKind> fromId(QStringView id);
+// Whether the fingers follow a set sequence (an exercise table), so that the time from one
+// finger to the next says something about the pair.
+bool followsSequences(ExerciseKind kind);
+
+} // namespace ExerciseKinds
