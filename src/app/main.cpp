@@ -11,18 +11,17 @@
 #include "history/HistoryStore.h"
 #include "input/InputPreferences.h"
 #include "input/MidiSource.h"
-#include "platform/AppendLogFile.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
 #include "platform/QtSyncSound.h"
 #include "platform/QtTicker.h"
+#include "platform/ResultsLogFiles.h"
 #include "platform/RtMidiPorts.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
 #include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
-#include "settings/ResultsLogPlaces.h"
 #include "settings/frmLog.h"
 
 #include <QApplication>
@@ -41,8 +40,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -143,23 +140,6 @@ int runCommand(int argc, char *argv[])
     return HistoryCommands::report(path, player);
 }
 
-// What is beside the program under the results log's name, as this user may use it.
-ResultsLogPlaces::Existing besideLog(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return ResultsLogPlaces::Existing::None;
-    return S_ISREG(info.st_mode) && ::access(name.constData(), W_OK) == 0
-               ? ResultsLogPlaces::Existing::Writable
-               : ResultsLogPlaces::Existing::NotWritable;
-}
-
-bool folderWritable(const QString &path)
-{
-    return ::access(QFile::encodeName(path).constData(), W_OK | X_OK) == 0;
-}
-
 // The record as the player would read it in the log.
 QString readable(const QByteArray &record)
 {
@@ -176,6 +156,197 @@ QSettings userSettings()
                      QStringLiteral("Moravel"));
 }
 
+// The windows speak the system's language when there is a translation for it. The results
+// log does not: its texts are the same in every language.
+struct Translations {
+    QTranslator own;
+    // Qt's own texts (the buttons of a warning), when the system has them.
+    QTranslator qt;
+
+    Translations()
+    {
+        if (own.load(QLocale(), QStringLiteral("moravel"), QStringLiteral("_"),
+                     QStringLiteral(":/i18n")))
+            QCoreApplication::installTranslator(&own);
+        if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+    }
+};
+
+// What the player chose in earlier runs, and this run's keyboard layout.
+struct Preferences {
+    InputPreferences input;
+    ComfortSettings comfort;
+
+    // False, having said why, for a --keyboard the program does not know.
+    bool load(const QCommandLineParser &parser, const Options &options)
+    {
+        QSettings stored = userSettings();
+        input.load(stored);
+        comfort.load(stored);
+        if (!parser.isSet(options.keyboard))
+            return true;
+        const auto layout = KeyMap::layoutFromId(parser.value(options.keyboard));
+        if (!layout) {
+            std::fprintf(stderr, "moravel: --keyboard takes keypad or laptop, not \"%s\"\n",
+                         qPrintable(parser.value(options.keyboard)));
+            return false;
+        }
+        input.layout = *layout;
+        return true;
+    }
+};
+
+// One of each platform object the windows reach through their ports.
+struct Platform {
+    SystemClock clock;
+    SystemRandom random;
+    QtHandPlayer startAndEndSound{QtHandPlayer::SyncBufferMs};
+    QtSyncSound sound{startAndEndSound, [] { QApplication::beep(); }};
+    QtProcessStarter processes;
+    ToolRegistry registry;
+    PracticeObservers events;
+    std::unique_ptr<EventTrace> trace;
+
+    Platform(const QCommandLineParser &parser, const Options &options)
+    {
+        if (parser.isSet(options.traceEvents)) {
+            trace = std::make_unique<EventTrace>(parser.value(options.traceEvents));
+            events.add(*trace);
+        }
+    }
+};
+
+// The practice history, and the writer thread that records every strike in it unless
+// the file is one only to read.
+struct PracticeHistory {
+    HistoryStore store;
+    std::unique_ptr<HistoryRecorder> recorder;
+
+    PracticeHistory(const QString &path, PracticeObservers &events) : store(path)
+    {
+        if (store.isWritable()) {
+            recorder = std::make_unique<HistoryRecorder>(store.path());
+            events.add(*recorder);
+        }
+    }
+};
+
+AppContext buildContext(PracticeSettings &settings, const ProgramFolder &folder, ResultsLog &log,
+                        Platform &platform, PracticeHistory &history, Preferences &preferences,
+                        ResultsLogPlaces &logPlaces)
+{
+    return AppContext{
+        .settings = settings,
+        .folder = folder,
+        .log = log,
+        .random = platform.random,
+        .sound = platform.sound,
+        .processes = platform.processes,
+        .registry = platform.registry,
+        .clock = platform.clock,
+        .events = platform.events,
+        .makeTicker = [] { return std::make_unique<QtTicker>(); },
+        .makePlayer = [] { return std::make_unique<QtHandPlayer>(); },
+        .history = &history.store,
+        .input = &preferences.input,
+        .saveInput =
+            [&preferences] {
+                QSettings stored = userSettings();
+                preferences.input.save(stored);
+            },
+        // MIDI comes later (startMidi).
+        .midi = nullptr,
+        .midiSource = nullptr,
+        .resultsLogPath = [&logPlaces] { return logPlaces.path(); },
+        .comfort = &preferences.comfort,
+        .saveComfort =
+            [&preferences] {
+                QSettings stored = userSettings();
+                preferences.comfort.save(stored);
+            },
+    };
+}
+
+// The player hears where results go the first time a record lands in a new place, and
+// sees a record that could be written nowhere, once the drill's own step is over, so that
+// he can still note it down; the records an exercise loses together come in one message.
+void tellAboutResults(ResultsLogPlaces &places, Forms &forms)
+{
+    places.onTell = [&forms](const QString &path) {
+        std::fprintf(stderr, "moravel: results are kept in %s\n", qPrintable(path));
+        if (ExerciseWindow *window = forms.currentExercise())
+            window->showNotice(
+                QCoreApplication::translate("main", "Results are kept in %1").arg(path), 10000);
+    };
+    auto lostRecords = std::make_shared<QStringList>();
+    places.onLost = [&forms, lostRecords](const QByteArray &record) {
+        *lostRecords << readable(record);
+        if (lostRecords->size() > 1)
+            return;
+        QTimer::singleShot(0, &forms, [&forms, lostRecords] {
+            const QString text = lostRecords->join(QStringLiteral("\n\n"));
+            lostRecords->clear();
+            if (ExerciseWindow *window = forms.currentExercise())
+                window->warn(QCoreApplication::translate(
+                                 "main", "This result could not be written to the results log, "
+                                         "neither beside the program nor in your data "
+                                         "folder:\n\n%1")
+                                 .arg(text));
+        });
+    };
+}
+
+// MIDI input: the notes become strikes of the exercise window the player is at, and a
+// keyboard that comes or goes is said on it.
+struct Midi {
+    MidiSource source;
+    std::unique_ptr<RtMidiPorts> ports;
+
+    Midi(InputPreferences &input, Forms &forms) : source(input.notes)
+    {
+        source.setSink([&forms](const FingerStrike &strike) {
+            if (ExerciseWindow *window = forms.currentExercise())
+                window->strike(strike);
+        });
+    }
+
+    // Looking for a MIDI system takes a moment, and finding none changes nothing but the
+    // MIDI dialog: the ports come up once the name prompt is on screen.
+    void startSoon(const Clock &clock, Forms &forms, AppContext &context)
+    {
+        QTimer::singleShot(0, &forms, [this, &clock, &forms, &context] {
+            ports = std::make_unique<RtMidiPorts>(clock);
+            ports->setMessageSink([this](const QString &port, const QByteArray &bytes,
+                                         qint64 arrived) { source.message(port, bytes, arrived); });
+            ports->setPortSink([this, &forms](const QString &port, bool added) {
+                if (!added)
+                    source.portGone(port);
+                if (ExerciseWindow *window = forms.currentExercise())
+                    window->showNotice(
+                        added ? QCoreApplication::translate("main", "MIDI keyboard connected: %1")
+                                    .arg(port)
+                              : QCoreApplication::translate("main", "MIDI keyboard gone: %1")
+                                    .arg(port));
+            });
+            context.midi = ports.get();
+            context.midiSource = &source;
+        });
+    }
+};
+
+// What the history's start-up check found, said once, over the name prompt.
+void tellHistoryNotice(const HistoryStore &history, Forms &forms)
+{
+    if (history.notice().isEmpty())
+        return;
+    QTimer::singleShot(0, &forms, [&history, &forms] {
+        QMessageBox::information(forms.form(frmLog::name()), QStringLiteral("Moravel"),
+                                 history.notice());
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -187,169 +358,37 @@ int main(int argc, char *argv[])
     nameTheProgram();
     // The program ends when an exercise window closes, not when the last one hides.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/moravel.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.moravel.Moravel"));
     const Options options;
     QCommandLineParser parser;
     options.addTo(parser);
     parser.process(app);
 
-    // The windows speak the system's language when there is a translation for it. The
-    // results log does not: its texts are the same in every language.
-    QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("moravel"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&translator);
-    // Qt's own texts (the buttons of a warning), when the system has them.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslator);
-
-    InputPreferences input;
-    ComfortSettings comfort;
-    {
-        QSettings stored = userSettings();
-        input.load(stored);
-        comfort.load(stored);
-    }
-    if (parser.isSet(options.keyboard)) {
-        const auto layout = KeyMap::layoutFromId(parser.value(options.keyboard));
-        if (!layout) {
-            std::fprintf(stderr, "moravel: --keyboard takes keypad or laptop, not \"%s\"\n",
-                         qPrintable(parser.value(options.keyboard)));
-            return 2;
-        }
-        input.layout = *layout;
-    }
-
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/moravel.svg")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.moravel.Moravel"));
+    const Translations translations;
+    Preferences preferences;
+    if (!preferences.load(parser, options))
+        return 2;
 
     PracticeSettings settings;
     const ProgramFolder folder =
         ProgramFolder::ofExecutable(QCoreApplication::applicationDirPath());
-    // Results stay beside a program run in place; an installed copy, whose folder is not
-    // this user's to write, keeps them in the user's data folder.
-    const QString logName = QString::fromLatin1(ResultsLog::FileName);
-    const QString besidePath = folder.localFilePath(logName);
-    const QString dataPath = QDir(dataFolder()).filePath(logName);
-    AppendLogFile besideFile(besidePath);
-    AppendLogFile dataFile(dataPath, true);
-    const bool beside =
-        ResultsLogPlaces::besideProgram(folderWritable(folder.path()), besideLog(besidePath));
-    ResultsLogPlaces::Place besidePlace{besideFile, besidePath, false};
-    ResultsLogPlaces::Place dataPlace{dataFile, dataPath, !QFileInfo::exists(dataPath)};
-    ResultsLogPlaces logFile(beside ? besidePlace : dataPlace, beside ? dataPlace : besidePlace);
-    SystemClock clock;
-    ResultsLog log(logFile, clock);
-    SystemRandom random;
-    QtHandPlayer startAndEndSound(QtHandPlayer::SyncBufferMs);
-    QtSyncSound sound(startAndEndSound, [] { QApplication::beep(); });
-    comfort.attach(startAndEndSound);
-    QtProcessStarter processes;
-    ToolRegistry registry;
-    PracticeObservers events;
-    std::unique_ptr<EventTrace> trace;
-    if (parser.isSet(options.traceEvents)) {
-        trace = std::make_unique<EventTrace>(parser.value(options.traceEvents));
-        events.add(*trace);
-    }
-    // Every strike goes to the practice history, unless the file is one only to read.
-    HistoryStore history(historyPath(parser, options));
-    std::unique_ptr<HistoryRecorder> recorder;
-    if (history.isWritable()) {
-        recorder = std::make_unique<HistoryRecorder>(history.path());
-        events.add(*recorder);
-    }
-    AppContext context{settings,
-                       folder,
-                       log,
-                       random,
-                       sound,
-                       processes,
-                       registry,
-                       clock,
-                       events,
-                       [] { return std::make_unique<QtTicker>(); },
-                       [] { return std::make_unique<QtHandPlayer>(); },
-                       &history,
-                       &input,
-                       [&input] {
-                           QSettings stored = userSettings();
-                           input.save(stored);
-                       },
-                       nullptr,
-                       nullptr,
-                       nullptr,
-                       &comfort,
-                       [&comfort] {
-                           QSettings stored = userSettings();
-                           comfort.save(stored);
-                       }};
+    ResultsLogFiles logFiles(folder, dataFolder());
+    Platform platform(parser, options);
+    ResultsLog log(logFiles.places(), platform.clock);
+    preferences.comfort.attach(platform.startAndEndSound);
+    PracticeHistory history(historyPath(parser, options), platform.events);
 
-    context.resultsLogPath = [&logFile] { return logFile.path(); };
-
+    AppContext context =
+        buildContext(settings, folder, log, platform, history, preferences, logFiles.places());
     Forms forms(context);
-    logFile.onTell = [&forms](const QString &path) {
-        std::fprintf(stderr, "moravel: results are kept in %s\n", qPrintable(path));
-        if (ExerciseWindow *window = forms.currentExercise())
-            window->showNotice(
-                QCoreApplication::translate("main", "Results are kept in %1").arg(path), 10000);
-    };
-    // A lost result is said on screen, once the drill's own step is over, so the player
-    // can still note it down; the records an exercise loses together come in one message.
-    QStringList lostRecords;
-    logFile.onLost = [&forms, &app, &lostRecords](const QByteArray &record) {
-        lostRecords << readable(record);
-        if (lostRecords.size() > 1)
-            return;
-        QTimer::singleShot(0, &app, [&forms, &lostRecords] {
-            const QString text = lostRecords.join(QStringLiteral("\n\n"));
-            lostRecords.clear();
-            if (ExerciseWindow *window = forms.currentExercise())
-                window->warn(QCoreApplication::translate(
-                                 "main", "This result could not be written to the results log, "
-                                         "neither beside the program nor in your data "
-                                         "folder:\n\n%1")
-                                 .arg(text));
-        });
-    };
+    tellAboutResults(logFiles.places(), forms);
     WindowCatalog::registerAll(forms);
     forms.show(frmLog::name());
 
-    // MIDI comes up once the name prompt is on screen: looking for a MIDI system takes a
-    // moment, and finding none changes nothing but the MIDI dialog.
-    MidiSource midiSource(input.notes);
-    std::unique_ptr<RtMidiPorts> midi;
-    midiSource.setSink([&forms](const FingerStrike &strike) {
-        if (ExerciseWindow *window = forms.currentExercise())
-            window->strike(strike);
-    });
     RtMidiPorts::setVerbose(parser.isSet(options.verbose));
-    QTimer::singleShot(0, &app, [&] {
-        midi = std::make_unique<RtMidiPorts>(clock);
-        midi->setMessageSink(
-            [&midiSource](const QString &port, const QByteArray &bytes, qint64 arrived) {
-                midiSource.message(port, bytes, arrived);
-            });
-        midi->setPortSink([&forms, &midiSource](const QString &port, bool added) {
-            if (!added)
-                midiSource.portGone(port);
-            if (ExerciseWindow *window = forms.currentExercise())
-                window->showNotice(
-                    added
-                        ? QCoreApplication::translate("main", "MIDI keyboard connected: %1")
-                              .arg(port)
-                        : QCoreApplication::translate("main", "MIDI keyboard gone: %1").arg(port));
-        });
-        context.midi = midi.get();
-        context.midiSource = &midiSource;
-    });
-    if (!history.notice().isEmpty()) {
-        // Said once, over the name prompt.
-        QTimer::singleShot(0, &app, [&] {
-            QMessageBox::information(forms.form(frmLog::name()), QStringLiteral("Moravel"),
-                                     history.notice());
-        });
-    }
+    Midi midi(preferences.input, forms);
+    midi.startSoon(platform.clock, forms, context);
+    tellHistoryNotice(history.store, forms);
     return app.exec();
 }
