@@ -18,6 +18,7 @@
 #include "drill/DrillCore.h"
 #include "drill/DrillHold.h"
 #include "drill/EventTrace.h"
+#include "drill/ExerciseKind.h"
 #include "frame/AppContext.h"
 #include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
@@ -422,9 +423,7 @@ void makeHistory(const QString &path, int strikes)
     const QStringList players = {QStringLiteral("Ana"), QStringLiteral("Ben"),
                                  QStringLiteral("Clara"), QStringLiteral("David"),
                                  QStringLiteral("Eva")};
-    const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
-                               QStringLiteral("memory"), QStringLiteral("preschool"),
-                               QStringLiteral("adaptive")};
+    const auto kinds = ExerciseKinds::all();
     const QDateTime now = QDateTime::currentDateTime();
     QList<PracticeEvent> events;
     for (int e = 0; e < exercises; ++e) {
@@ -432,12 +431,13 @@ void makeHistory(const QString &path, int strikes)
         PracticeEvent start;
         start.type = PracticeEvent::Type::ExerciseStarted;
         start.exercise = quint64(e + 1);
-        start.kind = kinds[(e / players.size()) % kinds.size()];
+        const ExerciseKind kind = kinds[std::size_t(e / players.size()) % kinds.size()];
+        start.kind = ExerciseKinds::id(kind);
         start.player = players[e % players.size()];
         start.wallClock = now.addSecs(qint64(e - exercises) * 364 * 86400 / exercises);
         start.timeNs = 1;
         events << start;
-        const bool memory = start.kind == u"memory";
+        const bool memory = kind == ExerciseKind::Memory;
         double at = 0;
         int task = 0;
         for (int t = 1; t <= perHand; ++t) {

@@ -8,17 +8,13 @@
 #include "frame/Forms.h"
 #include "frame/Palette.h"
 #include "frame/ScreenFit.h"
-#include "frame/VolumeDialog.h"
 #include "input/InputPreferences.h"
-#include "ports/ProcessStarter.h"
 #include "ports/SyncSound.h"
 #include "ports/Ticker.h"
 #include "settings/ComfortSettings.h"
 #include "settings/ResultsLog.h"
-#include "settings/frmLog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
@@ -27,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -128,17 +123,6 @@ ExerciseWindow::ExerciseWindow(Forms &forms, ExerciseKind kind, const QString &b
     onCommand(Command::mnuVolume, [this] { mnuVolume_Click(); });
 }
 
-void ExerciseWindow::bindSwitch(Command command, const QString &window)
-{
-    onCommand(command, [this, window] {
-        // The next window stands where this one stood.
-        if (auto *next = qobject_cast<ExerciseWindow *>(m_forms.form(window)); next && next != this)
-            next->takePlacement(*this);
-        keepPlacement();
-        m_forms.switchTo(window, this);
-    });
-}
-
 ExerciseWindow::~ExerciseWindow()
 {
     context().sound.hold().forget(this);
@@ -167,82 +151,6 @@ DrillPorts ExerciseWindow::drillPorts() const
                       ctx.log,      &ctx.clock, &ctx.events};
 }
 
-void ExerciseWindow::buildMenus(const QList<MenuSpec> &menus)
-{
-    for (const MenuSpec &spec : menus) {
-        QMenu *menu = menuBar()->addMenu(
-            QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData()));
-        menu->setObjectName(Commands::objectName(spec.name));
-        m_actions[Commands::index(spec.name)] = menu->menuAction();
-        addItems(menu, spec.items);
-    }
-}
-
-void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
-{
-    for (const MenuItemSpec &spec : items) {
-        QAction *action = nullptr;
-        const QString caption =
-            QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData());
-        if (!spec.submenu.isEmpty()) {
-            QMenu *sub = menu->addMenu(caption);
-            sub->setObjectName(Commands::objectName(spec.name));
-            action = sub->menuAction();
-            addItems(sub, spec.submenu);
-        } else if (spec.isSeparator()) {
-            action = menu->addSeparator();
-        } else {
-            action = menu->addAction(caption);
-            action->setShortcut(spec.shortcut);
-            action->setCheckable(spec.checked);
-            action->setChecked(spec.checked);
-            const Command command = spec.name;
-            connect(action, &QAction::triggered, this, [this, command] { trigger(command); });
-        }
-        action->setObjectName(Commands::objectName(spec.name));
-        action->setEnabled(spec.enabled);
-        m_actions[Commands::index(spec.name)] = action;
-    }
-}
-
-void ExerciseWindow::trigger(Command command)
-{
-    QAction *item = action(command);
-    if (item && !item->isEnabled())
-        return;
-    if (const QList<Command> &choice = m_radioChoices[Commands::index(command)];
-        !choice.isEmpty()) {
-        for (Command other : choice) {
-            if (QAction *otherItem = action(other))
-                otherItem->setChecked(other == command);
-        }
-    } else if (item && item->isCheckable()) {
-        // A checked item marks where the player is; clicking it does nothing.
-        item->setChecked(true);
-        return;
-    }
-    // A copy: the command may replace itself, or the window may go while it runs. While a
-    // start or end sound holds the drill, the command waits for its end, after the strikes
-    // that came before it.
-    const std::function<void()> run = m_commands[Commands::index(command)];
-    if (run)
-        context().sound.hold().dispatch(this, run);
-}
-
-void ExerciseWindow::onCommand(Command command, std::function<void()> run)
-{
-    m_commands[Commands::index(command)] = std::move(run);
-}
-
-void ExerciseWindow::makeRadioChoice(const QList<Command> &commands)
-{
-    for (Command command : commands) {
-        m_radioChoices[Commands::index(command)] = commands;
-        if (QAction *item = action(command))
-            item->setCheckable(true);
-    }
-}
-
 void ExerciseWindow::attachDrill(DrillCore *drill)
 {
     m_drill = drill;
@@ -255,22 +163,6 @@ void ExerciseWindow::attachDrill(DrillCore *drill)
     });
     m_guide->raise();
     render();
-}
-
-void ExerciseWindow::offerHandsChoice()
-{
-    const QList<QPair<Command, DrillCore::Hands>> choices = {
-        {Command::mnuHandsBoth, DrillCore::Hands::Both},
-        {Command::mnuHandsLeft, DrillCore::Hands::LeftOnly},
-        {Command::mnuHandsRight, DrillCore::Hands::RightOnly}};
-    for (const auto &[item, hands] : choices) {
-        const DrillCore::Hands chosen = hands;
-        onCommand(item, [this, chosen] {
-            if (m_drill)
-                m_drill->setHands(chosen);
-        });
-    }
-    makeRadioChoice({Command::mnuHandsBoth, Command::mnuHandsLeft, Command::mnuHandsRight});
 }
 
 void ExerciseWindow::strike(const FingerStrike &strike)
@@ -478,31 +370,6 @@ KeyLayout ExerciseWindow::keyLayout() const
 {
     const InputPreferences *input = context().input;
     return input ? input->layout : KeyLayout::Keypad;
-}
-
-void ExerciseWindow::mnuUser_Click()
-{
-    if (auto *prompt = qobject_cast<QDialog *>(m_forms.form(frmLog::name())))
-        openDialog(prompt);
-}
-
-void ExerciseWindow::mnuVolume_Click()
-{
-    ComfortSettings *settings = comfort();
-    if (!settings)
-        return;
-    openDialog(new VolumeDialog(*settings, context().saveComfort, this));
-}
-
-void ExerciseWindow::mnuViewLog_Click()
-{
-    const QString path = context().resultsLogPath
-                             ? context().resultsLogPath()
-                             : context().folder.filePath(QString::fromLatin1(ResultsLog::FileName));
-    // The editor should open a file, not an error, before the first result is written;
-    // a name taken by anything but a file is not handed to it.
-    if (ResultsLog::createIfMissing(path))
-        context().processes.openFile(path);
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
