@@ -132,21 +132,22 @@ struct Rig {
     std::unique_ptr<HistoryRecorder> recorder;
     PracticeObservers events;
     std::vector<StampedTicker *> tickers;
-    AppContext context{settings,
-                       ProgramFolder(QCoreApplication::applicationDirPath()),
-                       log,
-                       random,
-                       sound,
-                       processes,
-                       registry,
-                       clock,
-                       events,
-                       [this] {
-                           auto t = std::make_unique<StampedTicker>();
-                           tickers.push_back(t.get());
-                           return std::unique_ptr<Ticker>(std::move(t));
-                       },
-                       [] { return std::make_unique<QtHandPlayer>(); }};
+    AppContext context{.settings = settings,
+                       .folder = ProgramFolder(QCoreApplication::applicationDirPath()),
+                       .log = log,
+                       .random = random,
+                       .sound = sound,
+                       .processes = processes,
+                       .registry = registry,
+                       .clock = clock,
+                       .events = events,
+                       .makeTicker =
+                           [this] {
+                               auto t = std::make_unique<StampedTicker>();
+                               tickers.push_back(t.get());
+                               return std::unique_ptr<Ticker>(std::move(t));
+                           },
+                       .makePlayer = [] { return std::make_unique<QtHandPlayer>(); }};
     Forms forms{context};
     explicit Rig(bool recordHistory = true)
     {

@@ -33,25 +33,27 @@ struct TestContext {
     std::vector<FakeHandPlayer *> players;
     ComfortSettings comfort;
     int comfortSaves = 0;
-    AppContext context{settings,
-                       ProgramFolder(dir.path()),
-                       log,
-                       random,
-                       sound,
-                       processes,
-                       registry,
-                       clock,
-                       events,
-                       [this] {
-                           auto ticker = std::make_unique<FakeTicker>();
-                           tickers.push_back(ticker.get());
-                           return std::unique_ptr<Ticker>(std::move(ticker));
-                       },
-                       [this] {
-                           auto player = std::make_unique<FakeHandPlayer>();
-                           players.push_back(player.get());
-                           return std::unique_ptr<HandPlayer>(std::move(player));
-                       }};
+    AppContext context{.settings = settings,
+                       .folder = ProgramFolder(dir.path()),
+                       .log = log,
+                       .random = random,
+                       .sound = sound,
+                       .processes = processes,
+                       .registry = registry,
+                       .clock = clock,
+                       .events = events,
+                       .makeTicker =
+                           [this] {
+                               auto ticker = std::make_unique<FakeTicker>();
+                               tickers.push_back(ticker.get());
+                               return std::unique_ptr<Ticker>(std::move(ticker));
+                           },
+                       .makePlayer =
+                           [this] {
+                               auto player = std::make_unique<FakeHandPlayer>();
+                               players.push_back(player.get());
+                               return std::unique_ptr<HandPlayer>(std::move(player));
+                           }};
     Forms forms{context};
 
     TestContext()
