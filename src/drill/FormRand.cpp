@@ -2,8 +2,8 @@
 #include "drill/FormRand.h"
 
 #include "drill/RandomDrill.h"
-#include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
+#include "frame/CountDialog.h"
 #include "frame/Palette.h"
 
 #include <QLabel>
@@ -25,6 +25,6 @@ FormRand::~FormRand() = default;
 void FormRand::Form_Load()
 {
     AppContext &ctx = context();
-    m_logic->Form_Load(QString::fromUtf16(frmNumRand::InitialText),
+    m_logic->Form_Load(QString::fromUtf16(CountDialog::TaskCount.initialText),
                        ctx.folder.filePath(QStringLiteral("XYL.WAV")));
 }

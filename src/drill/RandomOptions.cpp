@@ -2,8 +2,8 @@
 #include "drill/RandomOptions.h"
 
 #include "drill/FingerRangeDialog.h"
-#include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
+#include "frame/CountDialog.h"
 #include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
@@ -35,7 +35,8 @@ void installLevel(ExerciseWindow *window, Forms &forms)
 void install(ExerciseWindow *window, Forms &forms)
 {
     window->onCommand(Command::mnuTask, [window, &forms] {
-        window->openDialog(new frmNumRand(forms.context().settings, window));
+        window->openDialog(
+            new CountDialog(CountDialog::TaskCount, forms.context().settings, window));
     });
     installLevel(window, forms);
     window->onCommand(Command::mnuLComb, [window, &forms] {

@@ -61,6 +61,20 @@ CountDialog::CountDialog(const Spec &spec, std::function<void(qint16)> onAccepte
     setMinimumWidth(420);
 }
 
+CountDialog::CountDialog(const Row &row, PracticeSettings &settings, QWidget *parent)
+    : CountDialog(
+          {QCoreApplication::translate(row.name, row.caption),
+           QCoreApplication::translate(row.name, row.prompt), steps(row.from, row.to, row.step),
+           QString::fromUtf16(row.initialText)},
+          [&settings, left = row.left, right = row.right](qint16 count) {
+              settings.*left = count;
+              settings.*right = count;
+          },
+          parent)
+{
+    setObjectName(QLatin1String(row.name));
+}
+
 QStringList CountDialog::steps(int from, int to, int step)
 {
     QStringList list;

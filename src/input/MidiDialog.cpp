@@ -59,7 +59,8 @@ QString allLearnt()
 
 MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap &current,
                        std::function<void(const NoteMap &)> saved, QWidget *parent)
-    : QDialog(parent), m_ports(ports), m_source(source), m_notes(current), m_saved(std::move(saved))
+    : QDialog(parent), m_ports(ports), m_source(source), m_learner(source, current),
+      m_saved(std::move(saved))
 {
     setObjectName(QStringLiteral("frmMidi"));
     setWindowTitle(tr("Piano keyboard (MIDI)"));
@@ -133,7 +134,7 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     connect(ok, &QPushButton::clicked, this, [this] {
         stopLearning();
         if (m_saved)
-            m_saved(m_notes);
+            m_saved(m_learner.kept());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -221,23 +222,16 @@ void MidiDialog::refreshPorts()
 
 void MidiDialog::learn()
 {
-    if (!m_source || learning())
+    if (!m_learner.start())
         return;
-    m_learnt = NoteMap();
-    m_step = 0;
-    m_allLearnt = false;
-    m_source->capture(true);
     m_learn->setText(tr("Stop &learning"));
     showStep();
 }
 
 void MidiDialog::stopLearning()
 {
-    if (!learning())
+    if (!m_learner.stop())
         return;
-    m_step = -1;
-    if (m_source)
-        m_source->capture(false);
     m_learn->setText(tr("&Learn"));
     showNotes();
     showStep();
@@ -246,7 +240,7 @@ void MidiDialog::stopLearning()
 void MidiDialog::restoreDefault()
 {
     stopLearning();
-    m_notes = NoteMap::fivefingerC();
+    m_learner.restoreDefault();
     showNotes();
 }
 
@@ -255,35 +249,36 @@ void MidiDialog::note(int note, int velocity, bool on)
     if (!on)
         return;
     m_lastNote->setText(tr("Last note: %1, velocity %2").arg(noteText(note)).arg(velocity));
-    if (!learning())
+    const MidiLearn::Played played = m_learner.play(note);
+    switch (played.outcome) {
+    case MidiLearn::Outcome::Ignored:
         return;
-    if (auto taken = m_learnt.finger(note)) {
+    case MidiLearn::Outcome::Refused:
         m_prompt->setText(tr("%1 is already the %2's note. Play another note for "
                              "the %3.")
-                              .arg(NoteMap::noteName(note), fingerText(*taken, true),
-                                   fingerText(NoteMap::learnOrder(m_step), true)));
+                              .arg(NoteMap::noteName(note), fingerText(played.finger, true),
+                                   fingerText(m_learner.asked(), true)));
         return;
-    }
-    m_learnt.setNote(NoteMap::learnOrder(m_step), note);
-    if (++m_step == NoteMap::Fingers) {
-        m_notes = m_learnt;
-        m_allLearnt = true;
-        stopLearning();
+    case MidiLearn::Outcome::Complete:
+        m_learn->setText(tr("&Learn"));
+        showNotes();
         m_prompt->setText(allLearnt());
         return;
+    case MidiLearn::Outcome::Taken:
+        showNotes();
+        showStep();
+        return;
     }
-    showNotes();
-    showStep();
 }
 
 void MidiDialog::showNotes()
 {
-    const NoteMap &shown = learning() ? m_learnt : m_notes;
+    const NoteMap &shown = m_learner.shown();
     for (int step = 0; step < NoteMap::Fingers; ++step) {
         const FingerKey finger = NoteMap::learnOrder(step);
         auto *name = new QTableWidgetItem(fingerText(finger));
         auto *value = new QTableWidgetItem(noteText(shown.note(finger)));
-        if (learning() && step == m_step) {
+        if (step == m_learner.step()) {
             QFont bold = name->font();
             bold.setBold(true);
             name->setFont(bold);
@@ -298,9 +293,9 @@ void MidiDialog::showStep()
 {
     if (learning())
         m_prompt->setText(tr("Play the note for the %1 (%2 of 10).")
-                              .arg(fingerText(NoteMap::learnOrder(m_step), true))
-                              .arg(m_step + 1));
-    else if (!m_allLearnt)
+                              .arg(fingerText(m_learner.asked(), true))
+                              .arg(m_learner.step() + 1));
+    else if (!m_learner.complete())
         m_prompt->setText(tr("Learn takes the ten notes as you play them: left "
                              "hand little finger to thumb, then right hand thumb "
                              "to little finger."));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "input/InputPreferences.h"
+#include "input/MidiLearn.h"
 
 #include <QDialog>
 
@@ -27,8 +28,8 @@ public:
                std::function<void(const NoteMap &)> saved, QWidget *parent = nullptr);
     ~MidiDialog() override;
 
-    const NoteMap &notes() const { return m_notes; }
-    bool learning() const { return m_step >= 0; }
+    const NoteMap &notes() const { return m_learner.kept(); }
+    bool learning() const { return m_learner.learning(); }
 
     // Starts Learn; while it runs, notes make no strikes.
     void learn();
@@ -49,13 +50,10 @@ private:
 
     const MidiPorts *m_ports;
     MidiSource *m_source;
-    NoteMap m_notes;
-    NoteMap m_learnt;
+    // The notes kept and the Learn sequence; the dialog only shows them.
+    MidiLearn m_learner;
     std::function<void(const NoteMap &)> m_saved;
     int m_listener = 0;
-    int m_step = -1;
-    // Whether the prompt says that all ten notes were learnt (until learning starts again).
-    bool m_allLearnt = false;
 
     QLabel *m_system = nullptr;
     QTreeWidget *m_portList = nullptr;

@@ -2,11 +2,11 @@
 #include "memory/FormMemory.h"
 
 #include "frame/AppContext.h"
+#include "frame/CountDialog.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
 #include "frame/Palette.h"
 #include "memory/MemoryDrill.h"
-#include "memory/frmNumSeqMem.h"
 #include "ports/Ticker.h"
 
 #include <QTimer>
@@ -30,7 +30,9 @@ FormMemory::~FormMemory() = default;
 
 void FormMemory::installOptions()
 {
-    onCommand(Command::mnuTask, [this] { openDialog(new frmNumSeqMem(context().settings, this)); });
+    onCommand(Command::mnuTask, [this] {
+        openDialog(new CountDialog(CountDialog::MemoryTaskCount, context().settings, this));
+    });
     onCommand(Command::mnuLevel, [this] {
         auto *dialog = new LevelDialog(
             tr("Select level for the test"),
@@ -61,7 +63,7 @@ void FormMemory::Form_Load()
 {
     AppContext &ctx = context();
     m_logic->Form_Load(ctx.folder.filePath(QStringLiteral("piano.db")),
-                       QString::fromUtf16(frmNumSeqMem::InitialText),
+                       QString::fromUtf16(CountDialog::MemoryTaskCount.initialText),
                        ctx.folder.filePath(QStringLiteral("xyl.wav")));
 }
 

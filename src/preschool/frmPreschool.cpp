@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preschool/frmPreschool.h"
 
-#include "drill/frmNumRand.h"
 #include "frame/AppContext.h"
+#include "frame/CountDialog.h"
 #include "frame/Forms.h"
 #include "frame/Palette.h"
 #include "ports/HandPlayer.h"
@@ -159,5 +159,5 @@ void frmPreschool::renderPictures()
 
 void frmPreschool::Form_Load()
 {
-    m_logic->Form_Load(QString::fromUtf16(frmNumRand::InitialText));
+    m_logic->Form_Load(QString::fromUtf16(CountDialog::TaskCount.initialText));
 }

@@ -2,10 +2,10 @@
 #include "sequential/FormSeq.h"
 
 #include "frame/AppContext.h"
+#include "frame/CountDialog.h"
 #include "frame/Forms.h"
 #include "sequential/SequentialDrill.h"
 #include "sequential/frmChoosePractice.h"
-#include "sequential/frmNumSeq.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -44,7 +44,7 @@ void FormSeq::Form_Load()
 {
     // Both dialogs come into being unseen: the count is read from the box's initial
     // text, and the chooser keeps its first entry selected for its first showing.
-    frmNumSeq *counts = makeNumSeq();
+    CountDialog *counts = makeNumSeq();
     frmChoosePractice *chooser = makeChooser();
     chooser->select(0);
     m_logic->Form_Load(context().folder.filePath(QStringLiteral("piano.db")),
@@ -56,7 +56,7 @@ frmChoosePractice *FormSeq::chooser() const
     return m_chooser;
 }
 
-frmNumSeq *FormSeq::numberOfSequences() const
+CountDialog *FormSeq::numberOfSequences() const
 {
     return m_numSeq;
 }
@@ -72,9 +72,9 @@ frmChoosePractice *FormSeq::makeChooser()
     return m_chooser;
 }
 
-frmNumSeq *FormSeq::makeNumSeq()
+CountDialog *FormSeq::makeNumSeq()
 {
-    m_numSeq = new frmNumSeq(context().settings, this);
+    m_numSeq = new CountDialog(CountDialog::SequenceCount, context().settings, this);
     return m_numSeq;
 }
 

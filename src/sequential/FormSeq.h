@@ -7,9 +7,9 @@
 
 #include <memory>
 
+class CountDialog;
 class SequentialDrill;
 class frmChoosePractice;
-class frmNumSeq;
 
 // The sequential exercises window. Its dialogs and the name prompt open as ordinary
 // windows, so the exercise goes on while one is open.
@@ -25,16 +25,16 @@ public:
 
     // The dialogs while they exist; each is discarded when it closes.
     frmChoosePractice *chooser() const;
-    frmNumSeq *numberOfSequences() const;
+    CountDialog *numberOfSequences() const;
 
     void mnuChooseexe_Click();
     void mnuTask_Click();
 
 private:
     frmChoosePractice *makeChooser();
-    frmNumSeq *makeNumSeq();
+    CountDialog *makeNumSeq();
 
     QPointer<frmChoosePractice> m_chooser;
-    QPointer<frmNumSeq> m_numSeq;
+    QPointer<CountDialog> m_numSeq;
     std::unique_ptr<SequentialDrill> m_logic;
 };

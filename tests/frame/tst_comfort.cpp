@@ -5,8 +5,8 @@
 #include "TestContext.h"
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
-#include "drill/frmNumRand.h"
 #include "frame/AccessibleName.h"
+#include "frame/CountDialog.h"
 #include "frame/Palette.h"
 #include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
@@ -366,7 +366,7 @@ void TestComfort::comboBoxesAreNamedByTheirCaption()
     QCOMPARE(control.accessibleName(), name);
 
     TestContext t;
-    frmNumRand dialog(t.settings);
+    CountDialog dialog(CountDialog::TaskCount, t.settings);
     auto *combo = dialog.findChild<QWidget *>(QStringLiteral("Combo1"));
     QVERIFY(combo);
     QVERIFY(!combo->accessibleName().isEmpty());

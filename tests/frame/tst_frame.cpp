@@ -8,9 +8,9 @@
 #include "drill/FormRand.h"
 #include "drill/RandomDrill.h"
 #include "drill/RandomOptions.h"
+#include "frame/CountDialog.h"
 #include "frame/LevelDialog.h"
 #include "sequential/FormSeq.h"
-#include "sequential/frmNumSeq.h"
 #include "settings/frmLog.h"
 
 #include <QAbstractItemView>

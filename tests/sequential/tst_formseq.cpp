@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../support/TestContext.h"
+#include "frame/CountDialog.h"
 #include "sequential/FormSeq.h"
 #include "sequential/SequentialDrill.h"
 #include "sequential/frmChoosePractice.h"
-#include "sequential/frmNumSeq.h"
 
 #include <QAction>
 #include <QApplication>
@@ -198,7 +198,7 @@ void TestFormSeq::numberOfSequences()
     SeqContext ctx;
     FormSeq *w = ctx.window();
     w->trigger(Command::mnuTask);
-    frmNumSeq *dialog = w->numberOfSequences();
+    CountDialog *dialog = w->numberOfSequences();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Choose number of sequences"));
     QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
