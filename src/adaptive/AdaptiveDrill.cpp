@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adaptive/AdaptiveDrill.h"
 
-#include "history/Statistics.h"
+#include "ports/HandNames.h"
 #include "ports/SyncSound.h"
 #include "ports/Ticker.h"
 #include "settings/Int16.h"
@@ -239,7 +239,7 @@ QString AdaptiveDrill::endMessage(const WeaknessModel &before, const WeaknessMod
     const auto name = [](const Pick &p) {
         return (p.hand == Hand::Left ? ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1"))
                                      : ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
-            .arg(Statistics::fingerName(p.finger));
+            .arg(HandNames::finger(p.finger));
     };
     QStringList lines;
     if (improved.finger && improved.fasterMs >= 1) {

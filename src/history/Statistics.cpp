@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/Statistics.h"
 
+#include "ports/HandNames.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QMap>
@@ -49,11 +51,6 @@ std::optional<double> median(std::vector<double> &v)
     return quantiles<1>(v, {0.5})[0];
 }
 
-QString handName(int hand)
-{
-    return hand == 0 ? QStringLiteral("Left") : QStringLiteral("Right");
-}
-
 // The findings speak the player's language where the program has a translation (the
 // Statistics window); --report runs without one and stays English.
 QString translated(const char *text)
@@ -61,23 +58,14 @@ QString translated(const char *text)
     return QCoreApplication::translate("Statistics", text);
 }
 
-// "Left thumb", "Right little finger": the start of a finding, so it begins with a
-// capital also in a language that names the finger before the hand.
 QString handFinger(int hand, int finger)
 {
-    QString text = QCoreApplication::translate("Statistics", "%1 %2")
-                       .arg(hand == 0 ? QCoreApplication::translate("Statistics", "Left")
-                                      : QCoreApplication::translate("Statistics", "Right"),
-                            Statistics::fingerName(finger));
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
+    return HandNames::handFinger(Hand(hand), finger);
 }
 
 QString handPhrase(int hand)
 {
-    return hand == 0 ? QCoreApplication::translate("Statistics", "Left hand")
-                     : QCoreApplication::translate("Statistics", "Right hand");
+    return HandNames::hand(Hand(hand));
 }
 
 QString percent(double share)
@@ -270,7 +258,7 @@ bool oftenWrong(const Result::Finger &finger)
 QString takenForPhrase(int finger)
 {
     return QCoreApplication::translate("Statistics", ", most often taken for the %1")
-        .arg(Statistics::fingerName(finger + 1));
+        .arg(HandNames::finger(finger + 1));
 }
 
 void addFindings(Result &result, const Result &before, const HistoryFilter *filter)
@@ -626,16 +614,6 @@ StatisticsResult StatisticsBuilder::finish(StatisticsBuilder *previous, const Hi
 
 namespace Statistics {
 
-QString fingerName(int finger)
-{
-    static const char *names[] = {QT_TRANSLATE_NOOP("Statistics", "thumb"),
-                                  QT_TRANSLATE_NOOP("Statistics", "index finger"),
-                                  QT_TRANSLATE_NOOP("Statistics", "middle finger"),
-                                  QT_TRANSLATE_NOOP("Statistics", "ring finger"),
-                                  QT_TRANSLATE_NOOP("Statistics", "little finger")};
-    return finger >= 1 && finger <= 5 ? translated(names[finger - 1]) : QString();
-}
-
 std::optional<double> coupling(const QList<QList<double>> &left, const QList<QList<double>> &right)
 {
     CouplingSum sum;
@@ -692,7 +670,7 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
         lines << QStringLiteral("* ") + finding;
     for (int h = 0; h < 2; ++h) {
         const StatisticsResult::Hand &hand = result.hands[h];
-        lines << QString() << QStringLiteral("%1 hand").arg(handName(h));
+        lines << QString() << HandNames::englishHand(Hand(h));
         lines << QStringLiteral("  finger          median   middle half     wrong  strikes");
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = hand.fingers[f];
@@ -704,7 +682,7 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
                                                        .arg(qRound(*finger.upperQuartile))
                                                  : QStringLiteral("-");
             lines << QStringLiteral("  %1 %2 %3 %4 %5")
-                         .arg(QStringLiteral("%1 %2").arg(f + 1).arg(fingerName(f + 1)), -15)
+                         .arg(QStringLiteral("%1 %2").arg(f + 1).arg(HandNames::finger(f + 1)), -15)
                          .arg(median, 8)
                          .arg(spread, 13)
                          .arg(percent(finger.wrongShare()) + QStringLiteral(" %"), 9)

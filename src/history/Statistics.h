@@ -135,6 +135,4 @@ std::optional<double> coupling(const QList<QList<double>> &left, const QList<QLi
 // The findings and figures as plain text, for moravel --report.
 QString report(const StatisticsResult &result, const HistoryFilter &filter);
 
-QString fingerName(int finger); // 1 "thumb" .. 5 "little finger"
-
 } // namespace Statistics

@@ -3,6 +3,7 @@
 
 #include "frame/AccessibleName.h"
 #include "frame/Palette.h"
+#include "ports/HandNames.h"
 
 #include <QBarCategoryAxis>
 #include <QBoxLayout>
@@ -35,19 +36,9 @@
 
 namespace {
 
-const QColor HandColour[2] = {Palette::LeftAccent, Palette::RightAccent};
-const char *const HandName[2] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Left"),
-                                 QT_TRANSLATE_NOOP("StatisticsWindow", "Right")};
-
 QString fingerHeader(int finger)
 {
-    static const char *shortNames[] = {QT_TRANSLATE_NOOP("StatisticsWindow", "thumb"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "index"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "middle"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "ring"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "little")};
-    return QStringLiteral("%1 %2").arg(finger).arg(
-        QCoreApplication::translate("StatisticsWindow", shortNames[finger - 1]));
+    return QStringLiteral("%1 %2").arg(finger).arg(HandNames::fingerShort(finger));
 }
 
 QString ms(const std::optional<double> &value)
@@ -222,7 +213,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         m_fingerTable->horizontalHeaderItem(4)->toolTip());
     QStringList rows;
     for (int f = 1; f <= 5; ++f)
-        rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
+        rows << QStringLiteral("%1 %2").arg(f).arg(HandNames::finger(f));
     m_fingerTable->setVerticalHeaderLabels(rows);
     // Rows as tall as their text, so the chart keeps its room on a low screen.
     const int row = m_fingerTable->fontMetrics().height() + 8;
@@ -242,7 +233,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     for (int h = 0; h < 2; ++h) {
         auto *title = new QLabel(tr("<b>%1 hand</b>: the finger asked for (rows) and "
                                     "the finger that struck (columns)")
-                                     .arg(tr(HandName[h])),
+                                     .arg(HandNames::side(Hand(h))),
                                  mistakes);
         title->setWordWrap(true);
         mistakesLayout->addWidget(title, 0, h);
@@ -301,9 +292,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         m_cost[h] = bigFigure(
             h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"), together);
         auto *heading = new QLabel(
-            tr("<b>Two-hand cost, %1 hand</b>")
-                .arg(h == 0 ? tr("left", "in a sentence") : tr("right", "in a sentence")),
-            together);
+            tr("<b>Two-hand cost, %1 hand</b>").arg(HandNames::sideInSentence(Hand(h))), together);
         heading->setContentsMargins(0, 24, 0, 0);
         togetherLayout->addWidget(heading, 3, h);
         togetherLayout->addWidget(m_cost[h], 4, h);
@@ -473,16 +462,14 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = fingers[f];
             // Short enough for the narrowest window: "L1" to "R5"; the table names them.
-            const QString label = QStringLiteral("%1%2")
-                                      .arg(h == 0 ? tr("L", "the left hand, in a chart label")
-                                                  : tr("R", "the right hand, in a chart label"))
-                                      .arg(f + 1);
+            const QString label = QStringLiteral("%1%2").arg(HandNames::letter(Hand(h))).arg(f + 1);
             auto *box = finger.median
                             ? new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
                                           *finger.upperQuartile, *finger.slowest, label)
                             : new QBoxSet(label);
-            box->setBrush(finger.median ? QBrush(HandColour[h].lighter(130)) : QBrush(Qt::NoBrush));
-            box->setPen(finger.median ? QPen(HandColour[h].darker(130), 1.5)
+            box->setBrush(finger.median ? QBrush(Palette::accent(Hand(h)).lighter(130))
+                                        : QBrush(Qt::NoBrush));
+            box->setPen(finger.median ? QPen(Palette::accent(Hand(h)).darker(130), 1.5)
                                       : QPen(Qt::transparent, 0));
             series->append(box);
             categories << label;
@@ -550,7 +537,7 @@ void StatisticsWindow::showTransitions(const StatisticsResult &result)
     m_transitions->setRowCount(int(all.size()));
     for (int r = 0; r < all.size(); ++r) {
         const auto &[h, t] = all[r];
-        m_transitions->setItem(r, 0, cell(tr(HandName[h])));
+        m_transitions->setItem(r, 0, cell(HandNames::side(Hand(h))));
         m_transitions->setItem(
             r, 1, cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from), fingerHeader(t.to))));
         m_transitions->setItem(r, 2, cell(tr("%1 ms").arg(qRound(t.medianMs))));
@@ -580,12 +567,12 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
     for (int h = 0; h < 2; ++h) {
         const StatisticsResult::Hand &hand = result.hands[h];
         auto *speed = new QLineSeries;
-        speed->setName(tr("%1 hand, median").arg(tr(HandName[h])));
-        speed->setPen(QPen(HandColour[h], 2.5));
+        speed->setName(tr("%1 hand, median").arg(HandNames::side(Hand(h))));
+        speed->setPen(QPen(Palette::accent(Hand(h)), 2.5));
         speed->setPointsVisible(true);
         auto *right = new QLineSeries;
-        right->setName(tr("%1 hand, accuracy").arg(tr(HandName[h])));
-        right->setPen(QPen(HandColour[h].lighter(140), 1.5, Qt::DashLine));
+        right->setName(tr("%1 hand, accuracy").arg(HandNames::side(Hand(h))));
+        right->setPen(QPen(Palette::accent(Hand(h)).lighter(140), 1.5, Qt::DashLine));
         right->setPointsVisible(true);
         if (h == 1) {
             // The hands differ in shape as well as colour: round points left, square right.
@@ -614,8 +601,8 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         right->attachAxis(accuracy);
         if (hand.trendMsPerWeek) {
             auto *trend = new QLineSeries;
-            trend->setName(tr("%1 hand, trend").arg(tr(HandName[h])));
-            trend->setPen(QPen(HandColour[h].darker(140), 1.5, Qt::DotLine));
+            trend->setName(tr("%1 hand, trend").arg(HandNames::side(Hand(h))));
+            trend->setPen(QPen(Palette::accent(Hand(h)).darker(140), 1.5, Qt::DotLine));
             trend->append(double(first), *hand.trendMsAt(first));
             trend->append(double(last), *hand.trendMsAt(last));
             m_progressChart->addSeries(trend);

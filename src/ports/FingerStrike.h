@@ -4,7 +4,18 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstddef>
+
 enum class Hand { Left = 0, Right = 1 };
+
+// Both hands, left first, for walking over them.
+inline constexpr Hand BothHands[] = {Hand::Left, Hand::Right};
+
+// A hand's place in what is kept per hand (0 left, 1 right).
+constexpr std::size_t handIndex(Hand hand)
+{
+    return hand == Hand::Left ? 0 : 1;
+}
 
 // A hand and one of its fingers: 1 = thumb .. 5 = little finger.
 struct FingerKey {
