@@ -346,7 +346,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         while (tasks.next()) {
             HistoryData::Task t;
             t.session = session.id;
-            t.hand = int(tasks.integer(0));
+            t.hand = Hand(int(tasks.integer(0)));
             t.task = int(tasks.integer(1));
             t.expected = int(tasks.integer(2));
             t.memorize = tasks.integer(3) != 0;
@@ -357,7 +357,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         while (strikes.next()) {
             HistoryData::Strike s;
             s.session = session.id;
-            s.hand = int(strikes.integer(0));
+            s.hand = Hand(int(strikes.integer(0)));
             s.task = int(strikes.integer(1));
             s.expected = int(strikes.integer(2));
             s.struck = int(strikes.integer(3));

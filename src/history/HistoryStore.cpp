@@ -432,7 +432,7 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
         if (it == m_exercises.constEnd())
             continue;
         const double atMs = double(e.timeNs - it->startNs) / 1e6;
-        const int hand = e.hand == Hand::Left ? 0 : 1;
+        const int hand = int(handIndex(e.hand));
         switch (e.type) {
         case T::TaskShown:
             task.addBindValue(it->session);

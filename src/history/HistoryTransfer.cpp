@@ -184,7 +184,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     }
     struct Row {
         bool taskOnly = false; // a task that no strike answered
-        int hand = 0, task = 0, expected = 0;
+        Hand hand = Hand::Left;
+        int task = 0, expected = 0;
         bool memorize = false;
         std::optional<double> reaction, atMs, shownMs;
     };
@@ -383,7 +384,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             return result;
         if (!current)
             continue;
-        row.hand = fields[4] == "L" ? 0 : 1;
+        row.hand = fields[4] == "L" ? Hand::Left : Hand::Right;
         row.task = *task;
         row.expected = expected.value_or(0);
         row.memorize = memorize.value_or(0) != 0;
@@ -396,7 +397,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         if (row.shownMs) {
             shown.reset();
             shown.bind(0, current);
-            shown.bind(1, qint64(row.hand));
+            shown.bind(1, qint64(handIndex(row.hand)));
             shown.bind(2, qint64(row.task));
             bindFinger(shown, 3);
             shown.bind(4, qint64(row.memorize ? 1 : 0));
@@ -410,7 +411,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             continue;
         strike.reset();
         strike.bind(0, current);
-        strike.bind(1, qint64(row.hand));
+        strike.bind(1, qint64(handIndex(row.hand)));
         strike.bind(2, qint64(row.task));
         bindFinger(strike, 3);
         strike.bind(4, qint64(*struck));

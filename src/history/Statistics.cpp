@@ -58,19 +58,21 @@ QString translated(const char *text)
     return QCoreApplication::translate("Statistics", text);
 }
 
-QString handFinger(int hand, int finger)
-{
-    return HandNames::handFinger(Hand(hand), finger);
-}
-
-QString handPhrase(int hand)
-{
-    return HandNames::hand(Hand(hand));
-}
-
 QString percent(double share)
 {
     return QString::number(qRound(share * 100));
+}
+
+// What is kept for each hand, looked up by the hand.
+template <typename T> struct PerHand {
+    std::array<T, 2> of{};
+    T &operator[](Hand h) { return of[handIndex(h)]; }
+    const T &operator[](Hand h) const { return of[handIndex(h)]; }
+};
+
+Hand otherHand(Hand h)
+{
+    return h == Hand::Left ? Hand::Right : Hand::Left;
 }
 
 // The strikes of one task of one hand, in the order they came.
@@ -99,10 +101,10 @@ struct TaskList {
 
 struct SessionView {
     // Per hand: task number -> its strikes.
-    std::array<TaskList, 2> tasks;
-    std::array<QList<double>, 2> strikeTimes;
-    std::array<int, 2> strikes{};
-    std::array<int, 2> right{};
+    PerHand<TaskList> tasks;
+    PerHand<QList<double>> strikeTimes;
+    PerHand<int> strikes;
+    PerHand<int> right;
 };
 
 // One exercise's tasks with the strikes that answered them.
@@ -110,7 +112,7 @@ SessionView viewOf(const HistoryData &exercise)
 {
     SessionView view;
     for (const HistoryData::Task &t : exercise.tasks) {
-        if (t.hand < 0 || t.hand > 1)
+        if (!isHand(t.hand))
             continue;
         TaskStrikes &task = view.tasks[t.hand][t.task];
         task.expected = t.expected;
@@ -118,7 +120,7 @@ SessionView viewOf(const HistoryData &exercise)
         task.shownMs = t.shownMs;
     }
     for (const HistoryData::Strike &s : exercise.strikes) {
-        if (s.hand < 0 || s.hand > 1)
+        if (!isHand(s.hand))
             continue;
         TaskStrikes &task = view.tasks[s.hand][s.task];
         task.expected = s.expected;
@@ -196,7 +198,7 @@ struct CouplingSum {
 
 // The trend of a hand's progress: a straight line through its points (median against
 // time), kept with its middle.
-void fitTrend(Result::Hand &hand)
+void fitTrend(Result::HandFigures &hand)
 {
     const QList<Result::Point> &points = hand.progress;
     std::vector<std::pair<double, double>> xy;
@@ -230,7 +232,7 @@ void fitTrend(Result::Hand &hand)
     hand.trendMiddleMs = my;
 }
 
-int takenFor(const Result::Hand &hand, int finger)
+int takenFor(const Result::HandFigures &hand, int finger)
 {
     constexpr int MinConfusions = 3;
     int best = -1, runnerUp = 0;
@@ -263,8 +265,8 @@ QString takenForPhrase(int finger)
 
 void addFindings(Result &result, const Result &before, const HistoryFilter *filter)
 {
-    for (int h = 0; h < 2; ++h) {
-        const Result::Hand &hand = result.hands[h];
+    for (Hand h : BothHands) {
+        const Result::HandFigures &hand = result.hand(h);
         int slowest = -1;
         for (int f = 0; f < 5; ++f) {
             if (hand.fingers[f].median &&
@@ -275,14 +277,14 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
             const Result::Finger &finger = hand.fingers[slowest];
             QString text =
                 QCoreApplication::translate("Statistics", "%1: slowest (%2 ms), %3 % wrong")
-                    .arg(handFinger(h, slowest + 1))
+                    .arg(HandNames::handFinger(h, slowest + 1))
                     .arg(qRound(*finger.median))
                     .arg(percent(finger.wrongShare()));
             // The slowest finger may be the one most often wrong too: its confusion is
             // said here then.
             if (const int s = takenFor(hand, slowest); oftenWrong(finger) && s >= 0)
                 text += takenForPhrase(s);
-            const auto &was = before.hands[h].fingers[slowest].median;
+            const auto &was = before.hand(h).fingers[slowest].median;
             if (was && *was > 0 && filter &&
                 (filter->period == HistoryFilter::Period::Week ||
                  filter->period == HistoryFilter::Period::Month)) {
@@ -315,7 +317,7 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
             result.findings << QCoreApplication::translate(
                                    "Statistics", "%1: least even touch (velocity %2 to %3 in the "
                                                  "middle half of its strikes)")
-                                   .arg(handFinger(h, uneven + 1))
+                                   .arg(HandNames::handFinger(h, uneven + 1))
                                    .arg(qRound(*finger.velocityLower))
                                    .arg(qRound(*finger.velocityUpper));
         }
@@ -328,9 +330,9 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                 wrongest = f;
         }
         if (wrongest >= 0 && wrongest != slowest) {
-            QString text =
-                QCoreApplication::translate("Statistics", "%1: %2 % wrong")
-                    .arg(handFinger(h, wrongest + 1), percent(hand.fingers[wrongest].wrongShare()));
+            QString text = QCoreApplication::translate("Statistics", "%1: %2 % wrong")
+                               .arg(HandNames::handFinger(h, wrongest + 1),
+                                    percent(hand.fingers[wrongest].wrongShare()));
             if (const int s = takenFor(hand, wrongest); s >= 0)
                 text += takenForPhrase(s);
             result.findings << text;
@@ -348,10 +350,10 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                           "Statistics", "The hands often strike together (coupling %1 of 100)"))
                    .arg(c);
     }
-    for (int h = 0; h < 2; ++h) {
-        const auto &cost = result.hands[h].twoHandCost;
+    for (Hand h : BothHands) {
+        const auto &cost = result.hand(h).twoHandCost;
         if (cost && std::abs(*cost - 100) >= 5) {
-            const bool alone = result.hands[h].twoHandCostFromOneHand;
+            const bool alone = result.hand(h).twoHandCostFromOneHand;
             const char *text =
                 *cost > 100
                     ? (alone ? QT_TRANSLATE_NOOP("Statistics",
@@ -363,15 +365,15 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                              : QT_TRANSLATE_NOOP("Statistics",
                                                  "%1: %2 % faster while the other hand is busy"));
             result.findings
-                << translated(text).arg(handPhrase(h)).arg(qRound(std::abs(*cost - 100)));
+                << translated(text).arg(HandNames::hand(h)).arg(qRound(std::abs(*cost - 100)));
         }
-        const auto &trend = result.hands[h].trendMsPerWeek;
+        const auto &trend = result.hand(h).trendMsPerWeek;
         if (trend && std::abs(*trend) >= 1) {
             result.findings << (*trend < 0 ? QCoreApplication::translate(
                                                  "Statistics", "%1: %2 ms faster per week")
                                            : QCoreApplication::translate(
                                                  "Statistics", "%1: %2 ms slower per week"))
-                                   .arg(handPhrase(h))
+                                   .arg(HandNames::hand(h))
                                    .arg(qRound(std::abs(*trend)));
         }
     }
@@ -383,19 +385,19 @@ struct StatisticsBuilder::State {
     bool byDay = false;
     int exercises = 0;
     bool empty = true;
-    std::array<Result::Hand, 2> hands;
+    PerHand<Result::HandFigures> hands;
     // Per hand and finger (index 0 = thumb).
-    std::array<std::array<std::vector<double>, 5>, 2> reactions, velocities;
-    std::array<QMap<QPair<int, int>, std::vector<double>>, 2> transitions;
+    PerHand<std::array<std::vector<double>, 5>> reactions, velocities;
+    PerHand<QMap<QPair<int, int>, std::vector<double>>> transitions;
     // The progress point being gathered: one exercise, or one day's.
     struct Point {
         QDateTime when;
-        std::array<std::vector<double>, 2> reactions;
-        std::array<int, 2> strikes{}, right{};
+        PerHand<std::vector<double>> reactions;
+        PerHand<int> strikes, right;
     };
     std::optional<Point> point;
     // Reactions with the other hand busy or idle, and in exercises of two hands or one.
-    std::array<std::vector<double>, 2> busy, idle, solo, together;
+    PerHand<std::vector<double>> busy, idle, solo, together;
     CouplingSum coupling;
 
     void addFingers(const HistoryData &exercise, const SessionView &view);
@@ -408,7 +410,7 @@ struct StatisticsBuilder::State {
 
 void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const SessionView &view)
 {
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
         for (const TaskStrikes &task : view.tasks[h].byNumber) {
             if (task.present && !task.memorize && task.reactionMs && task.expected >= 1 &&
                 task.expected <= 5)
@@ -417,9 +419,9 @@ void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const Ses
     }
     for (const HistoryData::Strike &s : exercise.strikes) {
         // Touch belongs to the finger that struck, whatever the task asked.
-        if (s.velocity && s.hand >= 0 && s.hand <= 1 && s.struck >= 1 && s.struck <= 5)
+        if (s.velocity && isHand(s.hand) && s.struck >= 1 && s.struck <= 5)
             velocities[s.hand][s.struck - 1].push_back(*s.velocity);
-        if (s.memorize || s.hand < 0 || s.hand > 1 || s.expected < 1 || s.expected > 5)
+        if (s.memorize || !isHand(s.hand) || s.expected < 1 || s.expected > 5)
             continue;
         Result::Finger &finger = hands[s.hand].fingers[s.expected - 1];
         ++finger.strikes;
@@ -434,7 +436,7 @@ void StatisticsBuilder::State::addTransitions(const QString &kind, const Session
 {
     if (kind != u"sequential" && kind != u"memory")
         return;
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
         const TaskStrikes *before = nullptr;
         for (const TaskStrikes &task : view.tasks[h].byNumber) {
             if (!task.present)
@@ -458,7 +460,7 @@ void StatisticsBuilder::State::addProgress(const HistoryData::Session &session,
         closePoint();
     if (!point)
         point = Point{when, {}, {}, {}};
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
         for (const TaskStrikes &task : view.tasks[h].byNumber) {
             if (task.present && !task.memorize && task.reactionMs)
                 point->reactions[h].push_back(*task.reactionMs);
@@ -472,7 +474,7 @@ void StatisticsBuilder::State::closePoint()
 {
     if (!point)
         return;
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
         if (point->strikes[h] == 0)
             continue;
         hands[h].progress << Result::Point{point->when, median(point->reactions[h]),
@@ -488,11 +490,11 @@ void StatisticsBuilder::State::addTwoHandCost(const SessionView &view)
         return std::any_of(tasks.byNumber.begin(), tasks.byNumber.end(),
                            [](const TaskStrikes &t) { return t.present; });
     };
-    for (int h = 0; h < 2; ++h) {
-        const std::vector<TaskStrikes> &other = view.tasks[1 - h].byNumber;
+    for (Hand h : BothHands) {
+        const std::vector<TaskStrikes> &other = view.tasks[otherHand(h)].byNumber;
         const std::vector<TaskStrikes> &mine = view.tasks[h].byNumber;
         // An exercise of this hand alone is the measure of what the other hand costs.
-        const bool alone = !played(view.tasks[1 - h]);
+        const bool alone = !played(view.tasks[otherHand(h)]);
         // The other hand's latest task shown so far; both hands' tasks come in the order
         // they were shown, so it only moves on.
         std::size_t next = 0;
@@ -529,9 +531,9 @@ Result StatisticsBuilder::State::finish()
     Result result;
     result.exercises = exercises;
     result.empty = empty;
-    result.hands = hands;
-    for (int h = 0; h < 2; ++h) {
-        Result::Hand &hand = result.hands[h];
+    result.hands = hands.of;
+    for (Hand h : BothHands) {
+        Result::HandFigures &hand = result.hand(h);
         for (int f = 0; f < 5; ++f) {
             Result::Finger &finger = hand.fingers[f];
             // What the finger tables count: strikes played for points, not notes being
@@ -599,7 +601,7 @@ void StatisticsBuilder::add(const HistoryData &exercise)
     d->addTransitions(session.kind, view);
     d->addProgress(session, view);
     d->addTwoHandCost(view);
-    d->coupling.add(view.strikeTimes[0], view.strikeTimes[1]);
+    d->coupling.add(view.strikeTimes[Hand::Left], view.strikeTimes[Hand::Right]);
 }
 
 StatisticsResult StatisticsBuilder::finish(StatisticsBuilder *previous, const HistoryFilter &filter)
@@ -668,9 +670,9 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
     lines << QString();
     for (const QString &finding : result.findings)
         lines << QStringLiteral("* ") + finding;
-    for (int h = 0; h < 2; ++h) {
-        const StatisticsResult::Hand &hand = result.hands[h];
-        lines << QString() << HandNames::englishHand(Hand(h));
+    for (Hand h : BothHands) {
+        const StatisticsResult::HandFigures &hand = result.hand(h);
+        lines << QString() << HandNames::englishHand(h);
         lines << QStringLiteral("  finger          median   middle half     wrong  strikes");
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = hand.fingers[f];

@@ -230,24 +230,25 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     QStringList headers;
     for (int f = 1; f <= 5; ++f)
         headers << fingerHeader(f);
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
+        const int at = int(handIndex(h));
         auto *title = new QLabel(tr("<b>%1 hand</b>: the finger asked for (rows) and "
                                     "the finger that struck (columns)")
-                                     .arg(HandNames::side(Hand(h))),
+                                     .arg(HandNames::side(h)),
                                  mistakes);
         title->setWordWrap(true);
-        mistakesLayout->addWidget(title, 0, h);
-        m_confusion[h] =
-            table(h == 0 ? QStringLiteral("tblConfusionLeft") : QStringLiteral("tblConfusionRight"),
-                  5, 5, mistakes);
-        m_confusion[h]->setHorizontalHeaderLabels(headers);
-        m_confusion[h]->setVerticalHeaderLabels(headers);
-        m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        mistakesLayout->addWidget(m_confusion[h], 1, h);
+        mistakesLayout->addWidget(title, 0, at);
+        m_confusion[at] = table(h == Hand::Left ? QStringLiteral("tblConfusionLeft")
+                                                : QStringLiteral("tblConfusionRight"),
+                                5, 5, mistakes);
+        m_confusion[at]->setHorizontalHeaderLabels(headers);
+        m_confusion[at]->setVerticalHeaderLabels(headers);
+        m_confusion[at]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        mistakesLayout->addWidget(m_confusion[at], 1, at);
         // A screen reader finds the table by the title over it.
-        title->setBuddy(m_confusion[h]);
+        title->setBuddy(m_confusion[at]);
         nameAfterCaption(
-            m_confusion[h],
+            m_confusion[at],
             QString(title->text()).remove(QStringLiteral("<b>")).remove(QStringLiteral("</b>")));
     }
     m_tabs->addTab(mistakes, tr("&Mistakes"));
@@ -288,14 +289,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                        "often than chance; 0 means they always strike together."),
                     together),
         2, 0, 1, 2);
-    for (int h = 0; h < 2; ++h) {
-        m_cost[h] = bigFigure(
-            h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"), together);
+    for (Hand h : BothHands) {
+        const int at = int(handIndex(h));
+        m_cost[at] = bigFigure(h == Hand::Left ? QStringLiteral("lblCostLeft")
+                                               : QStringLiteral("lblCostRight"),
+                               together);
         auto *heading = new QLabel(
-            tr("<b>Two-hand cost, %1 hand</b>").arg(HandNames::sideInSentence(Hand(h))), together);
+            tr("<b>Two-hand cost, %1 hand</b>").arg(HandNames::sideInSentence(h)), together);
         heading->setContentsMargins(0, 24, 0, 0);
-        togetherLayout->addWidget(heading, 3, h);
-        togetherLayout->addWidget(m_cost[h], 4, h);
+        togetherLayout->addWidget(heading, 3, at);
+        togetherLayout->addWidget(m_cost[at], 4, at);
     }
     togetherLayout->addWidget(
         explanation(tr("A hand's median reaction on tasks that come while the other "
@@ -422,8 +425,8 @@ void StatisticsWindow::display(const StatisticsResult &result)
     m_findings->show();
     m_pages->setCurrentWidget(m_tabs);
     showFingers(result);
-    for (int h = 0; h < 2; ++h)
-        showConfusion(m_confusion[h], result.hands[h]);
+    for (Hand h : BothHands)
+        showConfusion(m_confusion[handIndex(h)], result.hand(h));
     showTransitions(result);
     showProgress(result);
     showTogether(result);
@@ -437,39 +440,41 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
     double top = 0;
     // The touch columns show only when some finger played a MIDI keyboard.
     bool touch = false;
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
+        // Each hand's columns: median and wrong side by side, touch at the end.
+        const int at = int(handIndex(h));
         for (int f = 0; f < 5; ++f) {
-            const StatisticsResult::Finger &finger = result.hands[h].fingers[f];
+            const StatisticsResult::Finger &finger = result.hand(h).fingers[f];
             touch = touch || finger.velocityMedian;
-            m_fingerTable->setItem(f, 4 + h,
+            m_fingerTable->setItem(f, 4 + at,
                                    cell(finger.velocityMedian
                                             ? QStringLiteral("%1 (%2-%3)")
                                                   .arg(qRound(*finger.velocityMedian))
                                                   .arg(qRound(*finger.velocityLower))
                                                   .arg(qRound(*finger.velocityUpper))
                                             : QStringLiteral("-")));
-            m_fingerTable->setItem(f, 2 * h, cell(ms(finger.median)));
+            m_fingerTable->setItem(f, 2 * at, cell(ms(finger.median)));
             m_fingerTable->setItem(
-                f, 2 * h + 1,
+                f, 2 * at + 1,
                 cell(finger.strikes ? QStringLiteral("%1 %").arg(qRound(finger.wrongShare() * 100))
                                     : QStringLiteral("-")));
         }
         // A hand that played keeps a column for every finger, so a finger without right
         // strikes stays in its place, empty, and the others do not shift.
-        const auto &fingers = result.hands[h].fingers;
+        const auto &fingers = result.hand(h).fingers;
         if (std::none_of(fingers.begin(), fingers.end(), [](const auto &f) { return f.median; }))
             continue;
         for (int f = 0; f < 5; ++f) {
             const StatisticsResult::Finger &finger = fingers[f];
             // Short enough for the narrowest window: "L1" to "R5"; the table names them.
-            const QString label = QStringLiteral("%1%2").arg(HandNames::letter(Hand(h))).arg(f + 1);
+            const QString label = QStringLiteral("%1%2").arg(HandNames::letter(h)).arg(f + 1);
             auto *box = finger.median
                             ? new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
                                           *finger.upperQuartile, *finger.slowest, label)
                             : new QBoxSet(label);
-            box->setBrush(finger.median ? QBrush(Palette::accent(Hand(h)).lighter(130))
+            box->setBrush(finger.median ? QBrush(Palette::accent(h).lighter(130))
                                         : QBrush(Qt::NoBrush));
-            box->setPen(finger.median ? QPen(Palette::accent(Hand(h)).darker(130), 1.5)
+            box->setPen(finger.median ? QPen(Palette::accent(h).darker(130), 1.5)
                                       : QPen(Qt::transparent, 0));
             series->append(box);
             categories << label;
@@ -497,7 +502,7 @@ void StatisticsWindow::showFingers(const StatisticsResult &result)
     series->attachAxis(y);
 }
 
-void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::Hand &hand)
+void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::HandFigures &hand)
 {
     for (int e = 0; e < 5; ++e) {
         int row = 0;
@@ -525,9 +530,9 @@ void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::Ha
 
 void StatisticsWindow::showTransitions(const StatisticsResult &result)
 {
-    QList<QPair<int, StatisticsResult::Transition>> all;
-    for (int h = 0; h < 2; ++h) {
-        for (const StatisticsResult::Transition &t : result.hands[h].transitions)
+    QList<QPair<Hand, StatisticsResult::Transition>> all;
+    for (Hand h : BothHands) {
+        for (const StatisticsResult::Transition &t : result.hand(h).transitions)
             all.append({h, t});
     }
     std::sort(all.begin(), all.end(),
@@ -537,7 +542,7 @@ void StatisticsWindow::showTransitions(const StatisticsResult &result)
     m_transitions->setRowCount(int(all.size()));
     for (int r = 0; r < all.size(); ++r) {
         const auto &[h, t] = all[r];
-        m_transitions->setItem(r, 0, cell(HandNames::side(Hand(h))));
+        m_transitions->setItem(r, 0, cell(HandNames::side(h)));
         m_transitions->setItem(
             r, 1, cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from), fingerHeader(t.to))));
         m_transitions->setItem(r, 2, cell(tr("%1 ms").arg(qRound(t.medianMs))));
@@ -549,7 +554,7 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
 {
     clear(m_progressChart);
     auto *x = new QDateTimeAxis;
-    x->setTitleText(result.hands[0].progressByDay ? tr("Day") : tr("Exercise"));
+    x->setTitleText(result.hand(Hand::Left).progressByDay ? tr("Day") : tr("Exercise"));
     x->setFormat(QStringLiteral("d MMM"));
     auto *y = new QValueAxis;
     y->setTitleText(tr("Reaction time (ms)"));
@@ -564,17 +569,17 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
 
     qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
     double top = 0;
-    for (int h = 0; h < 2; ++h) {
-        const StatisticsResult::Hand &hand = result.hands[h];
+    for (Hand h : BothHands) {
+        const StatisticsResult::HandFigures &hand = result.hand(h);
         auto *speed = new QLineSeries;
-        speed->setName(tr("%1 hand, median").arg(HandNames::side(Hand(h))));
-        speed->setPen(QPen(Palette::accent(Hand(h)), 2.5));
+        speed->setName(tr("%1 hand, median").arg(HandNames::side(h)));
+        speed->setPen(QPen(Palette::accent(h), 2.5));
         speed->setPointsVisible(true);
         auto *right = new QLineSeries;
-        right->setName(tr("%1 hand, accuracy").arg(HandNames::side(Hand(h))));
-        right->setPen(QPen(Palette::accent(Hand(h)).lighter(140), 1.5, Qt::DashLine));
+        right->setName(tr("%1 hand, accuracy").arg(HandNames::side(h)));
+        right->setPen(QPen(Palette::accent(h).lighter(140), 1.5, Qt::DashLine));
         right->setPointsVisible(true);
-        if (h == 1) {
+        if (h == Hand::Right) {
             // The hands differ in shape as well as colour: round points left, square right.
             for (QLineSeries *series : {speed, right}) {
                 QImage square(9, 9, QImage::Format_ARGB32_Premultiplied);
@@ -601,8 +606,8 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
         right->attachAxis(accuracy);
         if (hand.trendMsPerWeek) {
             auto *trend = new QLineSeries;
-            trend->setName(tr("%1 hand, trend").arg(HandNames::side(Hand(h))));
-            trend->setPen(QPen(Palette::accent(Hand(h)).darker(140), 1.5, Qt::DotLine));
+            trend->setName(tr("%1 hand, trend").arg(HandNames::side(h)));
+            trend->setPen(QPen(Palette::accent(h).darker(140), 1.5, Qt::DotLine));
             trend->append(double(first), *hand.trendMsAt(first));
             trend->append(double(last), *hand.trendMsAt(last));
             m_progressChart->addSeries(trend);
@@ -647,11 +652,12 @@ void StatisticsWindow::showTogether(const StatisticsResult &result)
 {
     m_coupling->setText(result.coupling ? QString::number(qRound(*result.coupling))
                                         : QStringLiteral("-"));
-    for (int h = 0; h < 2; ++h) {
-        const auto &cost = result.hands[h].twoHandCost;
-        m_cost[h]->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
-        m_cost[h]->setToolTip(result.hands[h].twoHandCostFromOneHand
-                                  ? tr("Against this hand's one-hand exercises")
-                                  : tr("Against tasks while the other hand was idle"));
+    for (Hand h : BothHands) {
+        const auto &cost = result.hand(h).twoHandCost;
+        QLabel *figure = m_cost[handIndex(h)];
+        figure->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
+        figure->setToolTip(result.hand(h).twoHandCostFromOneHand
+                               ? tr("Against this hand's one-hand exercises")
+                               : tr("Against tasks while the other hand was idle"));
     }
 }

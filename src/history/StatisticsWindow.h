@@ -53,7 +53,7 @@ public:
 private:
     void display(const StatisticsResult &result);
     void showFingers(const StatisticsResult &result);
-    void showConfusion(QTableWidget *table, const StatisticsResult::Hand &hand);
+    void showConfusion(QTableWidget *table, const StatisticsResult::HandFigures &hand);
     void showTransitions(const StatisticsResult &result);
     void showProgress(const StatisticsResult &result);
     void showTogether(const StatisticsResult &result);

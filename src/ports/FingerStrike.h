@@ -17,6 +17,13 @@ constexpr std::size_t handIndex(Hand hand)
     return hand == Hand::Left ? 0 : 1;
 }
 
+// Whether a hand read back from a stored number is one of the two; a file made elsewhere
+// may hold other numbers, which the readers pass over.
+constexpr bool isHand(Hand hand)
+{
+    return hand == Hand::Left || hand == Hand::Right;
+}
+
 // A hand and one of its fingers: 1 = thumb .. 5 = little finger.
 struct FingerKey {
     Hand hand;
