@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the practice history back: whole for the tests and small views, exercise by
-// exercise for the statistics and the adaptive drill, and the summaries readers keep.
+// exercise for the statistics and the adaptive drill, the summaries readers keep, and the
+// players.
 #include "history/HistoryStore.h"
 
 #include "history/SqliteStatement.h"
@@ -380,4 +381,16 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         }
         each(exercise);
     }
+}
+
+QStringList HistoryStore::players() const
+{
+    QStringList names;
+    if (!m_open)
+        return names;
+    QSqlQuery query(db());
+    query.exec(QStringLiteral("SELECT DISTINCT player FROM sessions ORDER BY player"));
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
 }

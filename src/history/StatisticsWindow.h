@@ -57,6 +57,8 @@ private:
     void showTransitions(const StatisticsResult &result);
     void showProgress(const StatisticsResult &result);
     void showTogether(const StatisticsResult &result);
+    // "1 thumb" .. "5 little": the heading of a finger's row or column.
+    static QString fingerHeader(int finger);
 
     void setBusy(bool busy);
 
