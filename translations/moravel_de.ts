@@ -132,6 +132,117 @@ Die anderen Übungen funktionieren weiterhin.</translation>
     </message>
 </context>
 <context>
+    <name>HandNames</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>the hand (%1), then the finger (%2)</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>of a finger</comment>
+        <translation>Linker</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>the hand on its own</comment>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Left hand</source>
+        <translation>Linke Hand</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>of a finger</comment>
+        <translation>Rechter</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>the hand on its own</comment>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Rechte Hand</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <comment>short, in a heading</comment>
+        <translation>Zeige</translation>
+    </message>
+    <message>
+        <source>index finger</source>
+        <translation>Zeigefinger</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>linker</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>linke</translation>
+    </message>
+    <message>
+        <source>little</source>
+        <comment>short, in a heading</comment>
+        <translation>klein</translation>
+    </message>
+    <message>
+        <source>little finger</source>
+        <translation>kleiner Finger</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>short, in a heading</comment>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>middle finger</source>
+        <translation>Mittelfinger</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>rechter</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>rechte</translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <comment>short, in a heading</comment>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>ring finger</source>
+        <translation>Ringfinger</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>Daumen</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <comment>short, in a heading</comment>
+        <translation>Daumen</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Moravel Help</source>
@@ -187,14 +298,6 @@ Die anderen Übungen funktionieren weiterhin.</translation>
 </context>
 <context>
     <name>KeyCheck</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Linke Hand</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Rechte Hand</translation>
-    </message>
     <message>
         <source>All ten</source>
         <translation>Alle zehn</translation>
@@ -321,14 +424,6 @@ Die anderen Übungen funktionieren weiterhin.</translation>
 </context>
 <context>
     <name>KeyCheckPicture</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Linke Hand</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Rechte Hand</translation>
-    </message>
     <message>
         <source>finger %1</source>
         <translation>Finger %1</translation>
@@ -645,44 +740,6 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <translation>MIDI-Anschlüsse</translation>
     </message>
     <message>
-        <source>thumb</source>
-        <translation>Daumen</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>Zeigefinger</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>Mittelfinger</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>Ringfinger</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>kleiner Finger</translation>
-    </message>
-    <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>linker</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>rechter</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Linker</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechter</translation>
-    </message>
-    <message>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
@@ -859,46 +916,6 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>; %1 % langsamer als im Monat davor</translation>
     </message>
     <message>
-        <source>thumb</source>
-        <translation>Daumen</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>Zeigefinger</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>Mittelfinger</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>Ringfinger</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>kleiner Finger</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Linker</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechter</translation>
-    </message>
-    <message>
-        <source>Left hand</source>
-        <translation>Linke Hand</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Rechte Hand</translation>
-    </message>
-    <message>
         <source>%1: slowest (%2 ms), %3 % wrong</source>
         <translation>%1: am langsamsten (%2 ms), %3 % falsch</translation>
     </message>
@@ -956,34 +973,6 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Reading the practice history</source>
         <translation>Der Übungsverlauf wird gelesen</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>thumb</source>
-        <translation>Daumen</translation>
-    </message>
-    <message>
-        <source>index</source>
-        <translation>Zeige</translation>
-    </message>
-    <message>
-        <source>middle</source>
-        <translation>Mittel</translation>
-    </message>
-    <message>
-        <source>ring</source>
-        <translation>Ring</translation>
-    </message>
-    <message>
-        <source>little</source>
-        <translation>klein</translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1126,16 +1115,6 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>&lt;b&gt;Zweihandkosten, %1 Hand&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>linke</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>rechte</translation>
-    </message>
-    <message>
         <source>A hand&apos;s median reaction on tasks that come while the other hand is busy too, against tasks that come while it is idle. 100 % means no cost; 120 % means a fifth slower. It needs at least ten tasks of each kind, which the preschool game&apos;s pauses give.</source>
         <translation>Die mittlere Reaktion einer Hand auf Aufgaben, die kommen, während auch die andere Hand beschäftigt ist, verglichen mit Aufgaben, während sie ruht. 100 % heißt keine Kosten; 120 % heißt ein Fünftel langsamer. Nötig sind mindestens zehn Aufgaben jeder Art, wie sie die Pausen des Vorschulspiels ergeben.</translation>
     </message>
@@ -1210,16 +1189,6 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Für diese Auswahl gibt es nichts zu zeigen&lt;/h2&gt;&lt;p&gt;Spieler, Zeitraum und Übung, die du oben gewählt hast, enthalten keine Anschläge. Wähle einen anderen Spieler, einen längeren Zeitraum oder alle Übungen.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>L</source>
-        <comment>the left hand, in a chart label</comment>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>R</source>
-        <comment>the right hand, in a chart label</comment>
-        <translation>R</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,117 @@ Los demás ejercicios siguen funcionando.</translation>
     </message>
 </context>
 <context>
+    <name>HandNames</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>the hand (%1), then the finger (%2)</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>of a finger</comment>
+        <translation>izquierdo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>the hand on its own</comment>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Left hand</source>
+        <translation>Mano izquierda</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>of a finger</comment>
+        <translation>derecho</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>the hand on its own</comment>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Mano derecha</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <comment>short, in a heading</comment>
+        <translation>índice</translation>
+    </message>
+    <message>
+        <source>index finger</source>
+        <translation>índice</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>izquierdo</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>little</source>
+        <comment>short, in a heading</comment>
+        <translation>meñique</translation>
+    </message>
+    <message>
+        <source>little finger</source>
+        <translation>meñique</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>short, in a heading</comment>
+        <translation>corazón</translation>
+    </message>
+    <message>
+        <source>middle finger</source>
+        <translation>corazón</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>derecho</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <comment>short, in a heading</comment>
+        <translation>anular</translation>
+    </message>
+    <message>
+        <source>ring finger</source>
+        <translation>anular</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pulgar</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <comment>short, in a heading</comment>
+        <translation>pulgar</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Moravel Help</source>
@@ -187,14 +298,6 @@ Los demás ejercicios siguen funcionando.</translation>
 </context>
 <context>
     <name>KeyCheck</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Mano izquierda</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Mano derecha</translation>
-    </message>
     <message>
         <source>All ten</source>
         <translation>Las diez</translation>
@@ -321,14 +424,6 @@ Los demás ejercicios siguen funcionando.</translation>
 </context>
 <context>
     <name>KeyCheckPicture</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Mano izquierda</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Mano derecha</translation>
-    </message>
     <message>
         <source>finger %1</source>
         <translation>dedo %1</translation>
@@ -645,44 +740,6 @@ Mano derecha, del pulgar al meñique: %2</translation>
         <translation>Puertos MIDI</translation>
     </message>
     <message>
-        <source>thumb</source>
-        <translation>pulgar</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>índice</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>corazón</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>anular</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>meñique</translation>
-    </message>
-    <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>izquierdo</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>derecho</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>izquierdo</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>derecho</translation>
-    </message>
-    <message>
         <source>%1 %2 (%3)</source>
         <translation>%2 %1 (%3)</translation>
     </message>
@@ -859,46 +916,6 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>; un %1 % más lento que el mes anterior</translation>
     </message>
     <message>
-        <source>thumb</source>
-        <translation>pulgar</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>índice</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>corazón</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>anular</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>meñique</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation>%2 %1</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>izquierdo</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>derecho</translation>
-    </message>
-    <message>
-        <source>Left hand</source>
-        <translation>Mano izquierda</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Mano derecha</translation>
-    </message>
-    <message>
         <source>%1: slowest (%2 ms), %3 % wrong</source>
         <translation>%1: el más lento (%2 ms), %3 % de fallos</translation>
     </message>
@@ -956,34 +973,6 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>Reading the practice history</source>
         <translation>Leyendo el historial de práctica</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Izquierda</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Derecha</translation>
-    </message>
-    <message>
-        <source>thumb</source>
-        <translation>pulgar</translation>
-    </message>
-    <message>
-        <source>index</source>
-        <translation>índice</translation>
-    </message>
-    <message>
-        <source>middle</source>
-        <translation>corazón</translation>
-    </message>
-    <message>
-        <source>ring</source>
-        <translation>anular</translation>
-    </message>
-    <message>
-        <source>little</source>
-        <translation>meñique</translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1126,16 +1115,6 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>&lt;b&gt;Coste de las dos manos, mano %1&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>izquierda</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>derecha</translation>
-    </message>
-    <message>
         <source>A hand&apos;s median reaction on tasks that come while the other hand is busy too, against tasks that come while it is idle. 100 % means no cost; 120 % means a fifth slower. It needs at least ten tasks of each kind, which the preschool game&apos;s pauses give.</source>
         <translation>La reacción mediana de una mano en tareas que llegan mientras la otra mano también está ocupada, frente a tareas que llegan mientras está libre. 100 % significa sin coste; 120 % significa una quinta parte más lenta. Hacen falta al menos diez tareas de cada tipo, que dan las pausas del juego preescolar.</translation>
     </message>
@@ -1210,16 +1189,6 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;No hay nada que mostrar para esta selección&lt;/h2&gt;&lt;p&gt;El jugador, el periodo y el ejercicio que elegiste arriba no contienen pulsaciones. Elige otro jugador, un periodo más largo o todos los ejercicios.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>L</source>
-        <comment>the left hand, in a chart label</comment>
-        <translation>I</translation>
-    </message>
-    <message>
-        <source>R</source>
-        <comment>the right hand, in a chart label</comment>
-        <translation>D</translation>
     </message>
 </context>
 <context>

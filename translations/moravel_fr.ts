@@ -132,6 +132,117 @@ Les autres exercices fonctionnent toujours.</translation>
     </message>
 </context>
 <context>
+    <name>HandNames</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>the hand (%1), then the finger (%2)</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the left hand, in a chart label</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>of a finger</comment>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>the hand on its own</comment>
+        <translation>Main gauche</translation>
+    </message>
+    <message>
+        <source>Left hand</source>
+        <translation>Main gauche</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the right hand, in a chart label</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>of a finger</comment>
+        <translation>droit</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>the hand on its own</comment>
+        <translation>Main droite</translation>
+    </message>
+    <message>
+        <source>Right hand</source>
+        <translation>Main droite</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <comment>short, in a heading</comment>
+        <translation>index</translation>
+    </message>
+    <message>
+        <source>index finger</source>
+        <translation>index</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>little</source>
+        <comment>short, in a heading</comment>
+        <translation>auriculaire</translation>
+    </message>
+    <message>
+        <source>little finger</source>
+        <translation>auriculaire</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>short, in a heading</comment>
+        <translation>majeur</translation>
+    </message>
+    <message>
+        <source>middle finger</source>
+        <translation>majeur</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>of a finger, in a sentence</comment>
+        <translation>droit</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <comment>the hand, in a sentence</comment>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <comment>short, in a heading</comment>
+        <translation>annulaire</translation>
+    </message>
+    <message>
+        <source>ring finger</source>
+        <translation>annulaire</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <translation>pouce</translation>
+    </message>
+    <message>
+        <source>thumb</source>
+        <comment>short, in a heading</comment>
+        <translation>pouce</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Moravel Help</source>
@@ -187,14 +298,6 @@ Les autres exercices fonctionnent toujours.</translation>
 </context>
 <context>
     <name>KeyCheck</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Main gauche</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Main droite</translation>
-    </message>
     <message>
         <source>All ten</source>
         <translation>Les dix</translation>
@@ -321,14 +424,6 @@ Les autres exercices fonctionnent toujours.</translation>
 </context>
 <context>
     <name>KeyCheckPicture</name>
-    <message>
-        <source>Left hand</source>
-        <translation>Main gauche</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Main droite</translation>
-    </message>
     <message>
         <source>finger %1</source>
         <translation>doigt %1</translation>
@@ -645,44 +740,6 @@ Main droite, du pouce à l&apos;auriculaire : %2</translation>
         <translation>Ports MIDI</translation>
     </message>
     <message>
-        <source>thumb</source>
-        <translation>pouce</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>index</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>majeur</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>annulaire</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>auriculaire</translation>
-    </message>
-    <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>gauche</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>droit</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>gauche</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>droit</translation>
-    </message>
-    <message>
         <source>%1 %2 (%3)</source>
         <translation>%2 %1 (%3)</translation>
     </message>
@@ -843,26 +900,6 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
 <context>
     <name>Statistics</name>
     <message>
-        <source>%1 %2</source>
-        <translation>%2 %1</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>gauche</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>droit</translation>
-    </message>
-    <message>
-        <source>Left hand</source>
-        <translation>Main gauche</translation>
-    </message>
-    <message>
-        <source>Right hand</source>
-        <translation>Main droite</translation>
-    </message>
-    <message>
         <source>%1: slowest (%2 ms), %3 % wrong</source>
         <translation>%1 : le plus lent (%2 ms), %3 % d&apos;erreurs</translation>
     </message>
@@ -930,60 +967,12 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <source>%1: %2 ms slower per week</source>
         <translation>%1 : %2 ms plus lente par semaine</translation>
     </message>
-    <message>
-        <source>thumb</source>
-        <translation>pouce</translation>
-    </message>
-    <message>
-        <source>index finger</source>
-        <translation>index</translation>
-    </message>
-    <message>
-        <source>middle finger</source>
-        <translation>majeur</translation>
-    </message>
-    <message>
-        <source>ring finger</source>
-        <translation>annulaire</translation>
-    </message>
-    <message>
-        <source>little finger</source>
-        <translation>auriculaire</translation>
-    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Reading the practice history</source>
         <translation>Lecture de l&apos;historique d&apos;entraînement</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Main gauche</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Main droite</translation>
-    </message>
-    <message>
-        <source>thumb</source>
-        <translation>pouce</translation>
-    </message>
-    <message>
-        <source>index</source>
-        <translation>index</translation>
-    </message>
-    <message>
-        <source>middle</source>
-        <translation>majeur</translation>
-    </message>
-    <message>
-        <source>ring</source>
-        <translation>annulaire</translation>
-    </message>
-    <message>
-        <source>little</source>
-        <translation>auriculaire</translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -1142,16 +1131,6 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <translation>&lt;b&gt;Coût des deux mains, main %1&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>left</source>
-        <comment>in a sentence</comment>
-        <translation>gauche</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <comment>in a sentence</comment>
-        <translation>droite</translation>
-    </message>
-    <message>
         <source>A hand&apos;s median reaction on tasks that come while the other hand is busy too, against tasks that come while it is idle. 100 % means no cost; 120 % means a fifth slower. It needs at least ten tasks of each kind, which the preschool game&apos;s pauses give.</source>
         <translation>La réaction médiane d&apos;une main pour les tâches qui arrivent pendant que l&apos;autre main est occupée aussi, comparée aux tâches qui arrivent pendant qu&apos;elle est libre. 100 % signifie aucun coût ; 120 % signifie un cinquième plus lent. Il faut au moins dix tâches de chaque sorte, ce que donnent les pauses du jeu préscolaire.</translation>
     </message>
@@ -1206,16 +1185,6 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>Against tasks while the other hand was idle</source>
         <translation>Comparé aux tâches pendant que l&apos;autre main était libre</translation>
-    </message>
-    <message>
-        <source>L</source>
-        <comment>the left hand, in a chart label</comment>
-        <translation>G</translation>
-    </message>
-    <message>
-        <source>R</source>
-        <comment>the right hand, in a chart label</comment>
-        <translation>D</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adaptive/AdaptiveDrill.h"
 
-#include "history/Statistics.h"
+#include "ports/HandNames.h"
 #include "ports/SyncSound.h"
 #include "ports/Ticker.h"
 #include "settings/Int16.h"
@@ -134,7 +134,7 @@ void AdaptiveDrill::nextTask(Hand h)
         endHand(h);
         return;
     }
-    const int finger = m_chooser[index(h)].choose(m_model, index(h), m_random);
+    const int finger = m_chooser[index(h)].choose(m_model, h, m_random);
     m_previous[index(h)] = m_current[index(h)];
     m_current[index(h)] = finger;
     setTask(h, QString::number(finger));
@@ -152,7 +152,7 @@ bool AdaptiveDrill::scoringAllowed(Hand h) const
 void AdaptiveDrill::strikeMeasured(const PracticeEvent &event)
 {
     const int hi = index(event.hand);
-    m_model.observe(hi, m_previous[hi], event.expected, event.right,
+    m_model.observe(event.hand, m_previous[hi], event.expected, event.right,
                     event.anticipated ? std::nullopt : event.reactionMs);
     const bool quick = event.right && !event.anticipated && event.ticks == 0;
     if (m_pace[hi].taskDone(quick)) {
@@ -176,8 +176,8 @@ bool AdaptiveDrill::placing() const
         int total = 0;
         bool few = false;
         for (int f = 1; f <= 5; ++f) {
-            total += m_model.strikes(index(h), f);
-            few = few || m_model.strikes(index(h), f) < WeaknessModel::PlacementStrikes;
+            total += m_model.strikes(h, f);
+            few = few || m_model.strikes(h, f) < WeaknessModel::PlacementStrikes;
         }
         if (inPlay(h) && few && total < 5 * WeaknessModel::PlacementStrikes)
             return true;
@@ -216,22 +216,21 @@ QString AdaptiveDrill::endMessage(const WeaknessModel &before, const WeaknessMod
     for (Hand h : {Hand::Left, Hand::Right}) {
         if (!(h == Hand::Left ? left : right))
             continue;
-        const int hi = index(h);
         for (int f = 1; f <= 5; ++f) {
-            const auto weakness = now.weakness(hi, f);
+            const auto weakness = now.weakness(h, f);
             if (!weakness)
                 continue;
             if (*weakness > weakest.value)
                 weakest = {h, f, *weakness};
             // The weakness counts a wrong strike as a slow one, so its drop is no speed:
             // it only picks the finger, and what changed is said in the two measures.
-            const auto was = before.weakness(hi, f);
+            const auto was = before.weakness(h, f);
             if (!was || *was - *weakness <= improved.value)
                 continue;
-            const auto wasMs = before.smoothedTimeMs(hi, f);
-            const auto nowMs = now.smoothedTimeMs(hi, f);
+            const auto wasMs = before.smoothedTimeMs(h, f);
+            const auto nowMs = now.smoothedTimeMs(h, f);
             const int faster = wasMs && nowMs ? qRound(*wasMs - *nowMs) : 0;
-            const bool fewerWrong = now.errorRate(hi, f) < before.errorRate(hi, f) - 0.005;
+            const bool fewerWrong = now.errorRate(h, f) < before.errorRate(h, f) - 0.005;
             if (faster >= 1 || fewerWrong)
                 improved = {h, f, *was - *weakness, faster, fewerWrong};
         }
@@ -239,7 +238,7 @@ QString AdaptiveDrill::endMessage(const WeaknessModel &before, const WeaknessMod
     const auto name = [](const Pick &p) {
         return (p.hand == Hand::Left ? ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the left %1"))
                                      : ::text(QT_TRANSLATE_NOOP("AdaptiveDrill", "the right %1")))
-            .arg(Statistics::fingerName(p.finger));
+            .arg(HandNames::finger(p.finger));
     };
     QStringList lines;
     if (improved.finger && improved.fasterMs >= 1) {

@@ -8,7 +8,8 @@
 #include <array>
 #include <cmath>
 
-QList<double> FingerChooser::chances(const WeaknessModel &model, int hand, const QList<int> &recent)
+QList<double> FingerChooser::chances(const WeaknessModel &model, Hand hand,
+                                     const QList<int> &recent)
 {
     const int shown = recent.isEmpty() ? 0 : recent.last();
     std::array<bool, 5> candidate{};
@@ -95,7 +96,7 @@ void FingerChooser::reset()
     m_recent.clear();
 }
 
-int FingerChooser::choose(const WeaknessModel &model, int hand, RandomSource &random)
+int FingerChooser::choose(const WeaknessModel &model, Hand hand, RandomSource &random)
 {
     const QList<double> p = chances(model, hand, m_recent);
     std::array<double, 5> lean{};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ports/FingerStrike.h"
+
 #include <QList>
 
 #include <array>
@@ -29,14 +31,14 @@ public:
 
     // The chances of fingers 1..5 (0 where a finger cannot come), given the fingers of
     // the latest tasks, oldest first; the last is the one shown now.
-    static QList<double> chances(const WeaknessModel &model, int hand, const QList<int> &recent);
+    static QList<double> chances(const WeaknessModel &model, Hand hand, const QList<int> &recent);
 
     // A new exercise: nothing given yet.
     void reset();
     // Draws the hand's next finger from those chances. The draw leans towards fingers
     // that have come less often than their chances so far promised, so that even a
     // short exercise gives each finger about its share.
-    int choose(const WeaknessModel &model, int hand, RandomSource &random);
+    int choose(const WeaknessModel &model, Hand hand, RandomSource &random);
     const QList<int> &recent() const { return m_recent; }
 
 private:

@@ -91,9 +91,8 @@ void FormAdaptive::showWeakness()
     const WeaknessModel &model = m_logic->model();
     for (Hand h : {Hand::Left, Hand::Right}) {
         std::array<std::optional<double>, 5> values{};
-        const int hi = h == Hand::Left ? 0 : 1;
         for (int f = 1; f <= 5; ++f)
-            values[f - 1] = model.weakness(hi, f);
+            values[f - 1] = model.weakness(h, f);
         bars(h)->setValues(values, WeaknessModel::WrongCostMs);
         bars(h)->setVisible(m_logic->inPlay(h));
     }

@@ -31,23 +31,23 @@ std::optional<double> WeaknessModel::Mean::value() const
     return weight > 0 ? std::optional<double>(sum / weight) : std::nullopt;
 }
 
-bool WeaknessModel::valid(int hand, int finger)
+bool WeaknessModel::valid(Hand hand, int finger)
 {
-    return hand >= 0 && hand <= 1 && finger >= 1 && finger <= 5;
+    return isHand(hand) && finger >= 1 && finger <= 5;
 }
 
-const WeaknessModel::Finger &WeaknessModel::at(int hand, int finger) const
+const WeaknessModel::Finger &WeaknessModel::at(Hand hand, int finger) const
 {
     static const Finger none;
-    return valid(hand, finger) ? m_fingers[hand][finger - 1] : none;
+    return valid(hand, finger) ? m_fingers[handIndex(hand)][finger - 1] : none;
 }
 
-void WeaknessModel::observe(int hand, int previous, int expected, bool right,
+void WeaknessModel::observe(Hand hand, int previous, int expected, bool right,
                             std::optional<double> reactionMs)
 {
     if (!valid(hand, expected) || !reactionMs)
         return;
-    Finger &finger = m_fingers[hand][expected - 1];
+    Finger &finger = m_fingers[handIndex(hand)][expected - 1];
     ++finger.strikes;
     finger.error.add(right ? 0.0 : 1.0);
     if (!right)
@@ -55,23 +55,23 @@ void WeaknessModel::observe(int hand, int previous, int expected, bool right,
     const double ms = std::min(*reactionMs, WrongCostMs);
     finger.time.add(ms);
     if (valid(hand, previous)) {
-        Transition &t = m_transitions[hand][previous - 1][expected - 1];
+        Transition &t = m_transitions[handIndex(hand)][previous - 1][expected - 1];
         t.time.add(ms);
         ++t.count;
     }
 }
 
-std::optional<double> WeaknessModel::smoothedTimeMs(int hand, int finger) const
+std::optional<double> WeaknessModel::smoothedTimeMs(Hand hand, int finger) const
 {
     return at(hand, finger).time.value();
 }
 
-double WeaknessModel::errorRate(int hand, int finger) const
+double WeaknessModel::errorRate(Hand hand, int finger) const
 {
     return at(hand, finger).error.value().value_or(0.0);
 }
 
-std::optional<double> WeaknessModel::weakness(int hand, int finger) const
+std::optional<double> WeaknessModel::weakness(Hand hand, int finger) const
 {
     const Finger &f = at(hand, finger);
     if (f.strikes == 0)
@@ -82,11 +82,11 @@ std::optional<double> WeaknessModel::weakness(int hand, int finger) const
     return (1 - wrong) * time + wrong * WrongCostMs;
 }
 
-std::optional<double> WeaknessModel::transitionMs(int hand, int from, int to) const
+std::optional<double> WeaknessModel::transitionMs(Hand hand, int from, int to) const
 {
     if (!valid(hand, from) || !valid(hand, to))
         return std::nullopt;
-    const Transition &t = m_transitions[hand][from - 1][to - 1];
+    const Transition &t = m_transitions[handIndex(hand)][from - 1][to - 1];
     return t.count >= TransitionSamples ? t.time.value() : std::nullopt;
 }
 
@@ -107,23 +107,23 @@ void WeaknessModel::addHistory(const HistoryData &data)
     ByNumber *lists = nullptr;
     qint64 listed = 0;
     for (const HistoryData::Task &t : data.tasks) {
-        if (t.hand < 0 || t.hand > 1 || t.task < 0 || t.task > MostTasks)
+        if (!isHand(t.hand) || t.task < 0 || t.task > MostTasks)
             continue;
         if (!lists || t.session != listed) {
             lists = &expected[t.session];
             listed = t.session;
         }
-        std::vector<int> &list = (*lists)[std::size_t(t.hand)];
+        std::vector<int> &list = (*lists)[handIndex(t.hand)];
         if (list.size() <= std::size_t(t.task))
             list.resize(std::size_t(t.task) + 1);
         list[std::size_t(t.task)] = t.expected;
     }
     for (const HistoryData::Strike &s : data.strikes) {
-        if (s.memorize || s.anticipated || s.hand < 0 || s.hand > 1)
+        if (s.memorize || s.anticipated || !isHand(s.hand))
             continue;
         int previous = 0;
         if (const auto it = expected.constFind(s.session); it != expected.constEnd()) {
-            const std::vector<int> &list = (*it)[std::size_t(s.hand)];
+            const std::vector<int> &list = (*it)[handIndex(s.hand)];
             if (s.task >= 1 && std::size_t(s.task - 1) < list.size())
                 previous = list[std::size_t(s.task - 1)];
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ports/FingerStrike.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -29,19 +31,19 @@ public:
     // Transitions with fewer strikes than this say nothing yet.
     static constexpr int TransitionSamples = 3;
 
-    // One strike on a task of the hand (0 left, 1 right) that asked for `expected`;
+    // One strike on a task of the hand that asked for `expected`;
     // `previous` is the finger the task before it asked for (0: none). A strike without
     // a reaction time (made before its task showed) is not counted.
-    void observe(int hand, int previous, int expected, bool right,
+    void observe(Hand hand, int previous, int expected, bool right,
                  std::optional<double> reactionMs);
 
-    int strikes(int hand, int finger) const { return at(hand, finger).strikes; }
-    std::optional<double> smoothedTimeMs(int hand, int finger) const;
-    double errorRate(int hand, int finger) const;
+    int strikes(Hand hand, int finger) const { return at(hand, finger).strikes; }
+    std::optional<double> smoothedTimeMs(Hand hand, int finger) const;
+    double errorRate(Hand hand, int finger) const;
     // None for a finger without strikes.
-    std::optional<double> weakness(int hand, int finger) const;
+    std::optional<double> weakness(Hand hand, int finger) const;
     // The smoothed reaction time of a right strike on `to` right after a task of `from`.
-    std::optional<double> transitionMs(int hand, int from, int to) const;
+    std::optional<double> transitionMs(Hand hand, int from, int to) const;
 
     // The model of every strike of the history, in the order they were made. Strikes of
     // notes being memorized are not reactions and do not count.
@@ -70,8 +72,8 @@ private:
         Mean time;
         int count = 0;
     };
-    const Finger &at(int hand, int finger) const;
-    static bool valid(int hand, int finger);
+    const Finger &at(Hand hand, int finger) const;
+    static bool valid(Hand hand, int finger);
 
     std::array<std::array<Finger, 5>, 2> m_fingers{};
     std::array<std::array<std::array<Transition, 5>, 5>, 2> m_transitions{};

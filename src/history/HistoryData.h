@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ports/FingerStrike.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -9,7 +11,9 @@
 
 // The practice history as it is read back: exercises, the tasks they showed and the
 // strikes that answered them. Times within an exercise are milliseconds from its start;
-// they are missing for exercises imported from another computer.
+// they are missing for exercises imported from another computer. A hand is the number the
+// file holds: the program writes only Left and Right, and readers pass over any other
+// (isHand).
 struct HistoryData {
     struct Session {
         qint64 id = 0;
@@ -24,7 +28,7 @@ struct HistoryData {
     };
     struct Task {
         qint64 session = 0;
-        int hand = 0;     // 0 left, 1 right
+        Hand hand = Hand::Left;
         int task = 0;     // 1-based within the exercise and hand
         int expected = 0; // 0 when the task asked for no finger
         bool memorize = false;
@@ -32,7 +36,7 @@ struct HistoryData {
     };
     struct Strike {
         qint64 session = 0;
-        int hand = 0;
+        Hand hand = Hand::Left;
         int task = 0;
         int expected = 0;
         int struck = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the practice history back: whole for the tests and small views, exercise by
-// exercise for the statistics and the adaptive drill, and the summaries readers keep.
+// exercise for the statistics and the adaptive drill, the summaries readers keep, and the
+// players.
 #include "history/HistoryStore.h"
 
 #include "history/SqliteStatement.h"
@@ -346,7 +347,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         while (tasks.next()) {
             HistoryData::Task t;
             t.session = session.id;
-            t.hand = int(tasks.integer(0));
+            t.hand = Hand(int(tasks.integer(0)));
             t.task = int(tasks.integer(1));
             t.expected = int(tasks.integer(2));
             t.memorize = tasks.integer(3) != 0;
@@ -357,7 +358,7 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         while (strikes.next()) {
             HistoryData::Strike s;
             s.session = session.id;
-            s.hand = int(strikes.integer(0));
+            s.hand = Hand(int(strikes.integer(0)));
             s.task = int(strikes.integer(1));
             s.expected = int(strikes.integer(2));
             s.struck = int(strikes.integer(3));
@@ -380,4 +381,16 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         }
         each(exercise);
     }
+}
+
+QStringList HistoryStore::players() const
+{
+    QStringList names;
+    if (!m_open)
+        return names;
+    QSqlQuery query(db());
+    query.exec(QStringLiteral("SELECT DISTINCT player FROM sessions ORDER BY player"));
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
 }

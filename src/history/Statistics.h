@@ -54,7 +54,8 @@ struct StatisticsResult {
         double accuracy = 0; // share of right strikes, 0..1
         int strikes = 0;
     };
-    struct Hand {
+    // What one hand's strikes say.
+    struct HandFigures {
         std::array<Finger, 5> fingers; // index 0 = thumb (finger 1)
         // confusion[expected - 1][struck - 1]: strikes on tasks asking for `expected`
         // that struck `struck`.
@@ -87,8 +88,10 @@ struct StatisticsResult {
 
     bool empty = true;
     int exercises = 0;
-    int strikes = 0;           // as the finger tables count them, notes being memorized left out
-    std::array<Hand, 2> hands; // 0 left, 1 right
+    int strikes = 0; // as the finger tables count them, notes being memorized left out
+    std::array<HandFigures, 2> hands; // by handIndex: left, right
+    const HandFigures &hand(Hand h) const { return hands[handIndex(h)]; }
+    HandFigures &hand(Hand h) { return hands[handIndex(h)]; }
     // 100: the hands strike together no more often than chance; 0: always together.
     std::optional<double> coupling;
     // The findings in plain words, most important first.
@@ -134,7 +137,5 @@ std::optional<double> coupling(const QList<QList<double>> &left, const QList<QLi
 
 // The findings and figures as plain text, for moravel --report.
 QString report(const StatisticsResult &result, const HistoryFilter &filter);
-
-QString fingerName(int finger); // 1 "thumb" .. 5 "little finger"
 
 } // namespace Statistics

@@ -2,23 +2,17 @@
 #include "history/StatisticsWindow.h"
 
 #include "frame/AccessibleName.h"
-#include "frame/Palette.h"
+#include "ports/HandNames.h"
 
-#include <QBarCategoryAxis>
 #include <QBoxLayout>
-#include <QBoxPlotSeries>
-#include <QBoxSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLegend>
-#include <QLineSeries>
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
@@ -27,42 +21,10 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThreadPool>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
-
-const QColor HandColour[2] = {Palette::LeftAccent, Palette::RightAccent};
-const char *const HandName[2] = {QT_TRANSLATE_NOOP("StatisticsWindow", "Left"),
-                                 QT_TRANSLATE_NOOP("StatisticsWindow", "Right")};
-
-QString fingerHeader(int finger)
-{
-    static const char *shortNames[] = {QT_TRANSLATE_NOOP("StatisticsWindow", "thumb"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "index"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "middle"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "ring"),
-                                       QT_TRANSLATE_NOOP("StatisticsWindow", "little")};
-    return QStringLiteral("%1 %2").arg(finger).arg(
-        QCoreApplication::translate("StatisticsWindow", shortNames[finger - 1]));
-}
-
-QString ms(const std::optional<double> &value)
-{
-    return value ? QCoreApplication::translate("StatisticsWindow", "%1 ms").arg(qRound(*value))
-                 : QStringLiteral("-");
-}
-
-QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignCenter)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    item->setFlags(Qt::ItemIsEnabled);
-    return item;
-}
 
 QTableWidget *table(const QString &name, int rows, int columns, QWidget *parent)
 {
@@ -83,16 +45,6 @@ QChartView *chartView(QChart *chart, QWidget *parent)
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(160);
     return view;
-}
-
-// Takes everything off a chart before it is drawn anew.
-void clear(QChart *chart)
-{
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
 }
 
 QLabel *bigFigure(const QString &name, QWidget *parent)
@@ -222,7 +174,7 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         m_fingerTable->horizontalHeaderItem(4)->toolTip());
     QStringList rows;
     for (int f = 1; f <= 5; ++f)
-        rows << QStringLiteral("%1 %2").arg(f).arg(Statistics::fingerName(f));
+        rows << QStringLiteral("%1 %2").arg(f).arg(HandNames::finger(f));
     m_fingerTable->setVerticalHeaderLabels(rows);
     // Rows as tall as their text, so the chart keeps its room on a low screen.
     const int row = m_fingerTable->fontMetrics().height() + 8;
@@ -239,24 +191,25 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     QStringList headers;
     for (int f = 1; f <= 5; ++f)
         headers << fingerHeader(f);
-    for (int h = 0; h < 2; ++h) {
+    for (Hand h : BothHands) {
+        const int at = int(handIndex(h));
         auto *title = new QLabel(tr("<b>%1 hand</b>: the finger asked for (rows) and "
                                     "the finger that struck (columns)")
-                                     .arg(tr(HandName[h])),
+                                     .arg(HandNames::side(h)),
                                  mistakes);
         title->setWordWrap(true);
-        mistakesLayout->addWidget(title, 0, h);
-        m_confusion[h] =
-            table(h == 0 ? QStringLiteral("tblConfusionLeft") : QStringLiteral("tblConfusionRight"),
-                  5, 5, mistakes);
-        m_confusion[h]->setHorizontalHeaderLabels(headers);
-        m_confusion[h]->setVerticalHeaderLabels(headers);
-        m_confusion[h]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        mistakesLayout->addWidget(m_confusion[h], 1, h);
+        mistakesLayout->addWidget(title, 0, at);
+        m_confusion[at] = table(h == Hand::Left ? QStringLiteral("tblConfusionLeft")
+                                                : QStringLiteral("tblConfusionRight"),
+                                5, 5, mistakes);
+        m_confusion[at]->setHorizontalHeaderLabels(headers);
+        m_confusion[at]->setVerticalHeaderLabels(headers);
+        m_confusion[at]->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        mistakesLayout->addWidget(m_confusion[at], 1, at);
         // A screen reader finds the table by the title over it.
-        title->setBuddy(m_confusion[h]);
+        title->setBuddy(m_confusion[at]);
         nameAfterCaption(
-            m_confusion[h],
+            m_confusion[at],
             QString(title->text()).remove(QStringLiteral("<b>")).remove(QStringLiteral("</b>")));
     }
     m_tabs->addTab(mistakes, tr("&Mistakes"));
@@ -297,16 +250,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                        "often than chance; 0 means they always strike together."),
                     together),
         2, 0, 1, 2);
-    for (int h = 0; h < 2; ++h) {
-        m_cost[h] = bigFigure(
-            h == 0 ? QStringLiteral("lblCostLeft") : QStringLiteral("lblCostRight"), together);
+    for (Hand h : BothHands) {
+        const int at = int(handIndex(h));
+        m_cost[at] = bigFigure(h == Hand::Left ? QStringLiteral("lblCostLeft")
+                                               : QStringLiteral("lblCostRight"),
+                               together);
         auto *heading = new QLabel(
-            tr("<b>Two-hand cost, %1 hand</b>")
-                .arg(h == 0 ? tr("left", "in a sentence") : tr("right", "in a sentence")),
-            together);
+            tr("<b>Two-hand cost, %1 hand</b>").arg(HandNames::sideInSentence(h)), together);
         heading->setContentsMargins(0, 24, 0, 0);
-        togetherLayout->addWidget(heading, 3, h);
-        togetherLayout->addWidget(m_cost[h], 4, h);
+        togetherLayout->addWidget(heading, 3, at);
+        togetherLayout->addWidget(m_cost[at], 4, at);
     }
     togetherLayout->addWidget(
         explanation(tr("A hand's median reaction on tasks that come while the other "
@@ -433,238 +386,9 @@ void StatisticsWindow::display(const StatisticsResult &result)
     m_findings->show();
     m_pages->setCurrentWidget(m_tabs);
     showFingers(result);
-    for (int h = 0; h < 2; ++h)
-        showConfusion(m_confusion[h], result.hands[h]);
+    for (Hand h : BothHands)
+        showConfusion(m_confusion[handIndex(h)], result.hand(h));
     showTransitions(result);
     showProgress(result);
     showTogether(result);
-}
-
-void StatisticsWindow::showFingers(const StatisticsResult &result)
-{
-    clear(m_fingerChart);
-    auto *series = new QBoxPlotSeries;
-    QStringList categories;
-    double top = 0;
-    // The touch columns show only when some finger played a MIDI keyboard.
-    bool touch = false;
-    for (int h = 0; h < 2; ++h) {
-        for (int f = 0; f < 5; ++f) {
-            const StatisticsResult::Finger &finger = result.hands[h].fingers[f];
-            touch = touch || finger.velocityMedian;
-            m_fingerTable->setItem(f, 4 + h,
-                                   cell(finger.velocityMedian
-                                            ? QStringLiteral("%1 (%2-%3)")
-                                                  .arg(qRound(*finger.velocityMedian))
-                                                  .arg(qRound(*finger.velocityLower))
-                                                  .arg(qRound(*finger.velocityUpper))
-                                            : QStringLiteral("-")));
-            m_fingerTable->setItem(f, 2 * h, cell(ms(finger.median)));
-            m_fingerTable->setItem(
-                f, 2 * h + 1,
-                cell(finger.strikes ? QStringLiteral("%1 %").arg(qRound(finger.wrongShare() * 100))
-                                    : QStringLiteral("-")));
-        }
-        // A hand that played keeps a column for every finger, so a finger without right
-        // strikes stays in its place, empty, and the others do not shift.
-        const auto &fingers = result.hands[h].fingers;
-        if (std::none_of(fingers.begin(), fingers.end(), [](const auto &f) { return f.median; }))
-            continue;
-        for (int f = 0; f < 5; ++f) {
-            const StatisticsResult::Finger &finger = fingers[f];
-            // Short enough for the narrowest window: "L1" to "R5"; the table names them.
-            const QString label = QStringLiteral("%1%2")
-                                      .arg(h == 0 ? tr("L", "the left hand, in a chart label")
-                                                  : tr("R", "the right hand, in a chart label"))
-                                      .arg(f + 1);
-            auto *box = finger.median
-                            ? new QBoxSet(*finger.fastest, *finger.lowerQuartile, *finger.median,
-                                          *finger.upperQuartile, *finger.slowest, label)
-                            : new QBoxSet(label);
-            box->setBrush(finger.median ? QBrush(HandColour[h].lighter(130)) : QBrush(Qt::NoBrush));
-            box->setPen(finger.median ? QPen(HandColour[h].darker(130), 1.5)
-                                      : QPen(Qt::transparent, 0));
-            series->append(box);
-            categories << label;
-            if (finger.slowest)
-                top = std::max(top, *finger.slowest);
-        }
-    }
-    m_fingerTable->setColumnHidden(4, !touch);
-    m_fingerTable->setColumnHidden(5, !touch);
-    m_fingerChart->addSeries(series);
-    auto *x = new QBarCategoryAxis;
-    x->append(categories);
-    auto *y = new QValueAxis;
-    y->setTitleText(tr("Reaction time (ms)"));
-    // A plain title fits beside the chart's height in the lowest window.
-    QFont title = y->titleFont();
-    title.setBold(false);
-    y->setTitleFont(title);
-    y->setRange(0, std::max(100.0, top * 1.05));
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
-    m_fingerChart->addAxis(x, Qt::AlignBottom);
-    m_fingerChart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
-}
-
-void StatisticsWindow::showConfusion(QTableWidget *t, const StatisticsResult::Hand &hand)
-{
-    for (int e = 0; e < 5; ++e) {
-        int row = 0;
-        for (int s = 0; s < 5; ++s)
-            row += hand.confusion[e][s];
-        for (int s = 0; s < 5; ++s) {
-            const int count = hand.confusion[e][s];
-            QTableWidgetItem *item = cell(QString::number(count));
-            const double share = row ? double(count) / row : 0.0;
-            // Right strikes in a calm green, a finger taken for another in red: the more
-            // often, the stronger.
-            QColor shade = e == s ? Palette::RightStrike : Palette::WrongStrike;
-            shade.setAlphaF(e == s ? 0.15 + 0.35 * share : std::min(1.0, 0.1 + 1.5 * share));
-            if (count > 0)
-                item->setBackground(shade);
-            if (e != s && share >= 0.2) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-            }
-            t->setItem(e, s, item);
-        }
-    }
-}
-
-void StatisticsWindow::showTransitions(const StatisticsResult &result)
-{
-    QList<QPair<int, StatisticsResult::Transition>> all;
-    for (int h = 0; h < 2; ++h) {
-        for (const StatisticsResult::Transition &t : result.hands[h].transitions)
-            all.append({h, t});
-    }
-    std::sort(all.begin(), all.end(),
-              [](const auto &a, const auto &b) { return a.second.medianMs > b.second.medianMs; });
-    m_noTransitions->setVisible(all.isEmpty());
-    m_transitions->setVisible(!all.isEmpty());
-    m_transitions->setRowCount(int(all.size()));
-    for (int r = 0; r < all.size(); ++r) {
-        const auto &[h, t] = all[r];
-        m_transitions->setItem(r, 0, cell(tr(HandName[h])));
-        m_transitions->setItem(
-            r, 1, cell(QStringLiteral("%1 -> %2").arg(fingerHeader(t.from), fingerHeader(t.to))));
-        m_transitions->setItem(r, 2, cell(tr("%1 ms").arg(qRound(t.medianMs))));
-        m_transitions->setItem(r, 3, cell(QString::number(t.count)));
-    }
-}
-
-void StatisticsWindow::showProgress(const StatisticsResult &result)
-{
-    clear(m_progressChart);
-    auto *x = new QDateTimeAxis;
-    x->setTitleText(result.hands[0].progressByDay ? tr("Day") : tr("Exercise"));
-    x->setFormat(QStringLiteral("d MMM"));
-    auto *y = new QValueAxis;
-    y->setTitleText(tr("Reaction time (ms)"));
-    y->setLabelFormat(QStringLiteral("%d"));
-    auto *accuracy = new QValueAxis;
-    accuracy->setTitleText(tr("Accuracy (%)"));
-    accuracy->setRange(0, 100);
-    accuracy->setLabelFormat(QStringLiteral("%d"));
-    m_progressChart->addAxis(x, Qt::AlignBottom);
-    m_progressChart->addAxis(y, Qt::AlignLeft);
-    m_progressChart->addAxis(accuracy, Qt::AlignRight);
-
-    qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
-    double top = 0;
-    for (int h = 0; h < 2; ++h) {
-        const StatisticsResult::Hand &hand = result.hands[h];
-        auto *speed = new QLineSeries;
-        speed->setName(tr("%1 hand, median").arg(tr(HandName[h])));
-        speed->setPen(QPen(HandColour[h], 2.5));
-        speed->setPointsVisible(true);
-        auto *right = new QLineSeries;
-        right->setName(tr("%1 hand, accuracy").arg(tr(HandName[h])));
-        right->setPen(QPen(HandColour[h].lighter(140), 1.5, Qt::DashLine));
-        right->setPointsVisible(true);
-        if (h == 1) {
-            // The hands differ in shape as well as colour: round points left, square right.
-            for (QLineSeries *series : {speed, right}) {
-                QImage square(9, 9, QImage::Format_ARGB32_Premultiplied);
-                square.fill(series->pen().color());
-                series->setLightMarker(square);
-                series->setMarkerSize(9);
-            }
-        }
-        for (const StatisticsResult::Point &p : hand.progress) {
-            const qint64 when = p.when.toMSecsSinceEpoch();
-            first = std::min(first, when);
-            last = std::max(last, when);
-            right->append(double(when), p.accuracy * 100);
-            if (p.medianMs) {
-                speed->append(double(when), *p.medianMs);
-                top = std::max(top, *p.medianMs);
-            }
-        }
-        for (QLineSeries *series : {speed, right}) {
-            m_progressChart->addSeries(series);
-            series->attachAxis(x);
-        }
-        speed->attachAxis(y);
-        right->attachAxis(accuracy);
-        if (hand.trendMsPerWeek) {
-            auto *trend = new QLineSeries;
-            trend->setName(tr("%1 hand, trend").arg(tr(HandName[h])));
-            trend->setPen(QPen(HandColour[h].darker(140), 1.5, Qt::DotLine));
-            trend->append(double(first), *hand.trendMsAt(first));
-            trend->append(double(last), *hand.trendMsAt(last));
-            m_progressChart->addSeries(trend);
-            trend->attachAxis(x);
-            trend->attachAxis(y);
-        }
-    }
-    if (first <= last) {
-        // A single exercise still gets a span to stand in.
-        const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
-        x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
-                    QDateTime::fromMSecsSinceEpoch(last + margin));
-        const qint64 span = last - first + 2 * margin;
-        const TimeTicks ticks = timeTicks(span);
-        x->setFormat(ticks.format);
-        x->setTickCount(ticks.count);
-    }
-    y->setRange(0, std::max(100.0, top * 1.05));
-    y->applyNiceNumbers();
-}
-
-StatisticsWindow::TimeTicks StatisticsWindow::timeTicks(qint64 spanMs)
-{
-    // The label's finest unit, by the span: seconds within ten minutes, minutes within
-    // two days, days beyond.
-    struct Scale {
-        qint64 limitMs, unitMs;
-        const char *format;
-    };
-    static const Scale scales[] = {{600000, 1000, "hh:mm:ss"},
-                                   {2 * 86400000LL, 60000, "d MMM hh:mm"},
-                                   {std::numeric_limits<qint64>::max(), 86400000, "d MMM"}};
-    const Scale *scale = scales;
-    while (spanMs >= scale->limitMs)
-        ++scale;
-    // Ticks at least one unit apart never show the same label twice.
-    const int count = int(std::clamp<qint64>(spanMs / scale->unitMs + 1, 2, 6));
-    return {QString::fromLatin1(scale->format), count};
-}
-
-void StatisticsWindow::showTogether(const StatisticsResult &result)
-{
-    m_coupling->setText(result.coupling ? QString::number(qRound(*result.coupling))
-                                        : QStringLiteral("-"));
-    for (int h = 0; h < 2; ++h) {
-        const auto &cost = result.hands[h].twoHandCost;
-        m_cost[h]->setText(cost ? QStringLiteral("%1 %").arg(qRound(*cost)) : QStringLiteral("-"));
-        m_cost[h]->setToolTip(result.hands[h].twoHandCostFromOneHand
-                                  ? tr("Against this hand's one-hand exercises")
-                                  : tr("Against tasks while the other hand was idle"));
-    }
 }

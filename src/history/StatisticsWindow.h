@@ -53,10 +53,12 @@ public:
 private:
     void display(const StatisticsResult &result);
     void showFingers(const StatisticsResult &result);
-    void showConfusion(QTableWidget *table, const StatisticsResult::Hand &hand);
+    void showConfusion(QTableWidget *table, const StatisticsResult::HandFigures &hand);
     void showTransitions(const StatisticsResult &result);
     void showProgress(const StatisticsResult &result);
     void showTogether(const StatisticsResult &result);
+    // "1 thumb" .. "5 little": the heading of a finger's row or column.
+    static QString fingerHeader(int finger);
 
     void setBusy(bool busy);
 

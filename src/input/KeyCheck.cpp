@@ -2,25 +2,21 @@
 #include "input/KeyCheck.h"
 
 #include "input/KeyMap.h"
+#include "ports/HandNames.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
 
 namespace {
 
-QString handName(Hand hand)
-{
-    return hand == Hand::Left ? QCoreApplication::translate("KeyCheck", "Left hand")
-                              : QCoreApplication::translate("KeyCheck", "Right hand");
-}
-
 QString stepName(KeyCheck::Step step)
 {
     switch (step) {
     case KeyCheck::Step::LeftHand:
-        return QCoreApplication::translate("KeyCheck", "Left hand");
+        return HandNames::hand(Hand::Left);
     case KeyCheck::Step::RightHand:
-        return QCoreApplication::translate("KeyCheck", "Right hand");
+        return HandNames::hand(Hand::Right);
     case KeyCheck::Step::AllTen:
         return QCoreApplication::translate("KeyCheck", "All ten");
     case KeyCheck::Step::Finished:
@@ -129,7 +125,7 @@ void KeyCheck::countStrike(FingerKey finger, const QString &source)
 {
     ++m_strikes;
     m_lastStrike = QCoreApplication::translate("KeyCheck", "%1, finger %2 (%3)")
-                       .arg(handName(finger.hand))
+                       .arg(HandNames::hand(finger.hand))
                        .arg(finger.finger)
                        .arg(source);
 }

@@ -3,6 +3,7 @@
 
 #include "frame/Palette.h"
 #include "input/KeyMap.h"
+#include "ports/HandNames.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -15,10 +16,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The hands' colours: accents for the keys, the darker inks for text.
-const QColor HandColour[2] = {Palette::LeftAccent, Palette::RightAccent};
-const QColor HandInk[2] = {Palette::LeftInk, Palette::RightInk};
 
 // X11's modifier bit that Num Lock sets (Mod2 on every usual set-up).
 constexpr quint32 X11NumLockMask = 0x10;
@@ -103,23 +100,23 @@ void KeyCheckPicture::paintEvent(QPaintEvent *)
 
     // The hands' captions over their keys.
     const qreal handWidth = 5 * unit + 4 * Space * unit;
-    const QString hands[2] = {QCoreApplication::translate("KeyCheckPicture", "Left hand"),
-                              QCoreApplication::translate("KeyCheckPicture", "Right hand")};
-    for (int hand = 0; hand < 2; ++hand) {
-        const qreal x = origin.x() + hand * (handWidth + HandGap * unit);
+    for (Hand hand : BothHands) {
+        const QString name = HandNames::hand(hand);
+        const qreal x = origin.x() + qreal(handIndex(hand)) * (handWidth + HandGap * unit);
         const QRectF caption(x, origin.y(), handWidth, Caption * unit * 0.85);
-        QFont font = fitted(this->font(), hands[hand], handWidth, qRound(unit * 0.2));
+        QFont font = fitted(this->font(), name, handWidth, qRound(unit * 0.2));
         font.setBold(true);
         painter.setFont(font);
-        painter.setPen(HandInk[hand]);
-        painter.drawText(caption, Qt::AlignCenter, hands[hand]);
+        // The hands' accents colour their keys; text takes the darker inks.
+        painter.setPen(Palette::ink(hand));
+        painter.drawText(caption, Qt::AlignCenter, name);
     }
 }
 
 void KeyCheckPicture::drawKey(QPainter &painter, const QRectF &key, qreal unit,
                               FingerKey finger) const
 {
-    const QColor colour = HandColour[int(finger.hand)];
+    const QColor colour = Palette::accent(finger.hand);
     const bool held = m_check.isLit(finger);
     const qreal depth = unit * 0.07;
     const qreal radius = unit * 0.12;
@@ -156,7 +153,7 @@ void KeyCheckPicture::drawKey(QPainter &painter, const QRectF &key, qreal unit,
     const QString number =
         QCoreApplication::translate("KeyCheckPicture", "finger %1").arg(finger.finger);
     painter.setFont(fitted(font(), number, inner, qRound(unit * 0.14)));
-    painter.setPen(held ? QColor(255, 255, 255, 220) : HandInk[int(finger.hand)]);
+    painter.setPen(held ? QColor(255, 255, 255, 220) : Palette::ink(finger.hand));
     painter.drawText(
         QRectF(face.left(), face.top() + face.height() * 0.66, face.width(), face.height() * 0.3),
         Qt::AlignHCenter | Qt::AlignTop, number);
@@ -346,9 +343,8 @@ void KeyCheckDialog::describeKeys()
             key += u' ' + QCoreApplication::translate("KeyCheckPicture", "held");
         keys << key;
     }
-    m_picture->setAccessibleName(QCoreApplication::translate("KeyCheckPicture", "Left hand") +
-                                 QStringLiteral(", ") +
-                                 QCoreApplication::translate("KeyCheckPicture", "Right hand"));
+    m_picture->setAccessibleName(HandNames::hand(Hand::Left) + QStringLiteral(", ") +
+                                 HandNames::hand(Hand::Right));
     m_picture->setAccessibleDescription(keys.join(QStringLiteral(", ")));
 }
 

@@ -2,6 +2,7 @@
 #include "input/MidiDialog.h"
 
 #include "input/MidiSource.h"
+#include "ports/HandNames.h"
 #include "ports/MidiPorts.h"
 
 #include <QCoreApplication>
@@ -17,24 +18,12 @@
 
 namespace {
 
-const char *const FingerNames[] = {QT_TRANSLATE_NOOP("MidiDialog", "thumb"),
-                                   QT_TRANSLATE_NOOP("MidiDialog", "index finger"),
-                                   QT_TRANSLATE_NOOP("MidiDialog", "middle finger"),
-                                   QT_TRANSLATE_NOOP("MidiDialog", "ring finger"),
-                                   QT_TRANSLATE_NOOP("MidiDialog", "little finger")};
-
 // "Left thumb (1)" in a list; inside a sentence, "left thumb (1)".
 QString fingerText(FingerKey finger, bool inSentence = false)
 {
-    const bool left = finger.hand == Hand::Left;
-    const QString hand =
-        inSentence ? (left ? QCoreApplication::translate("MidiDialog", "left", "in a sentence")
-                           : QCoreApplication::translate("MidiDialog", "right", "in a sentence"))
-                   : (left ? QCoreApplication::translate("MidiDialog", "Left")
-                           : QCoreApplication::translate("MidiDialog", "Right"));
     QString text =
         QCoreApplication::translate("MidiDialog", "%1 %2 (%3)")
-            .arg(hand, QCoreApplication::translate("MidiDialog", FingerNames[finger.finger - 1]))
+            .arg(HandNames::ofFinger(finger.hand, inSentence), HandNames::finger(finger.finger))
             .arg(finger.finger);
     // A language that names the finger before the hand starts the list entry with the
     // finger: the entry begins with a capital all the same.

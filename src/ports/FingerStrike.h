@@ -4,7 +4,25 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstddef>
+
 enum class Hand { Left = 0, Right = 1 };
+
+// Both hands, left first, for walking over them.
+inline constexpr Hand BothHands[] = {Hand::Left, Hand::Right};
+
+// A hand's place in what is kept per hand (0 left, 1 right).
+constexpr std::size_t handIndex(Hand hand)
+{
+    return hand == Hand::Left ? 0 : 1;
+}
+
+// Whether a hand read back from a stored number is one of the two; a file made elsewhere
+// may hold other numbers, which the readers pass over.
+constexpr bool isHand(Hand hand)
+{
+    return hand == Hand::Left || hand == Hand::Right;
+}
 
 // A hand and one of its fingers: 1 = thumb .. 5 = little finger.
 struct FingerKey {

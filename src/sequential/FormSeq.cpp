@@ -4,6 +4,7 @@
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/Forms.h"
+#include "frame/Palette.h"
 #include "sequential/SequentialDrill.h"
 #include "sequential/frmChoosePractice.h"
 
@@ -18,14 +19,13 @@ FormSeq::FormSeq(Forms &forms, QWidget *parent)
 {
     addDrillLabels();
 
-    const QColor ink(0x1c, 0x24, 0x3a);
     const QColor accent(0xe0, 0x70, 0x00);
     // The end messages stand just above the task displays of their hands.
     addLabel(Label::Label9, 12, true, QRect(90, 272, 200, 26), Qt::AlignCenter, accent);
     addLabel(Label::Label11, 12, true, QRect(470, 272, 200, 26), Qt::AlignCenter, accent);
     addLabel(Label::Label7Sequential, 12, true, QRect(180, 416, 400, 26), Qt::AlignCenter, accent);
-    QLabel *name =
-        addLabel(Label::lblImeVezbe, 12, true, QRect(80, 442, 600, 28), Qt::AlignCenter, ink);
+    QLabel *name = addLabel(Label::lblImeVezbe, 12, true, QRect(80, 442, 600, 28), Qt::AlignCenter,
+                            Palette::Ink);
     // The entry's blanks line its parts up, as in the chooser.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(12);

@@ -27,7 +27,7 @@ struct Profile {
 };
 
 // A history of 60 strikes a finger of one hand, each finger with its own profile.
-WeaknessModel modelOf(int hand, const std::array<Profile, 5> &fingers)
+WeaknessModel modelOf(Hand hand, const std::array<Profile, 5> &fingers)
 {
     WeaknessModel model;
     for (int i = 0; i < 60; ++i) {
@@ -98,17 +98,17 @@ private slots:
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
 {
-    QTest::addColumn<int>("hand");
+    QTest::addColumn<Hand>("hand");
     QTest::addColumn<int>("weak");
     QTest::addColumn<Profile>("weakProfile");
-    QTest::newRow("slow left ring") << 0 << 4 << Profile{900, 0};
-    QTest::newRow("left thumb often wrong") << 0 << 1 << Profile{500, 4};
-    QTest::newRow("right little slow and wrong") << 1 << 5 << Profile{800, 2};
+    QTest::newRow("slow left ring") << Hand::Left << 4 << Profile{900, 0};
+    QTest::newRow("left thumb often wrong") << Hand::Left << 1 << Profile{500, 4};
+    QTest::newRow("right little slow and wrong") << Hand::Right << 5 << Profile{800, 2};
 }
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing()
 {
-    QFETCH(int, hand);
+    QFETCH(Hand, hand);
     QFETCH(int, weak);
     QFETCH(Profile, weakProfile);
     std::array<Profile, 5> profiles;
@@ -153,9 +153,9 @@ void TestAdaptive::placementGivesEveryFingerFirst()
     std::array<int, 5> count{};
     // Fifteen tasks, each answered right: every finger three times.
     for (int i = 0; i < 15; ++i) {
-        const int f = chooser.choose(model, 1, random);
+        const int f = chooser.choose(model, Hand::Right, random);
         ++count[f - 1];
-        model.observe(1, 0, f, true, 500);
+        model.observe(Hand::Right, 0, f, true, 500);
     }
     QCOMPARE(count, (std::array<int, 5>{3, 3, 3, 3, 3}));
 
@@ -164,10 +164,10 @@ void TestAdaptive::placementGivesEveryFingerFirst()
     WeaknessModel played;
     for (int i = 0; i < 10; ++i) {
         for (int f : {1, 2, 3, 5})
-            played.observe(0, 0, f, false, 300);
+            played.observe(Hand::Left, 0, f, false, 300);
     }
-    played.observe(0, 0, 4, true, 300);
-    const QList<double> p = FingerChooser::chances(played, 0, {});
+    played.observe(Hand::Left, 0, 4, true, 300);
+    const QList<double> p = FingerChooser::chances(played, Hand::Left, {});
     QVERIFY2(p[3] < FingerChooser::Floor + 0.01, qPrintable(QString::number(p[3])));
     for (int f : {0, 1, 2, 4})
         QVERIFY(p[f] > 0.2);
@@ -188,19 +188,19 @@ void TestAdaptive::wrongStrikesNeverStrengthen()
     QFETCH(double, burstMs);
     WeaknessModel model;
     for (int i = 0; i < 40; ++i)
-        model.observe(0, 0, 3, true, 520);
-    const double before = *model.weakness(0, 3);
+        model.observe(Hand::Left, 0, 3, true, 520);
+    const double before = *model.weakness(Hand::Left, 3);
     for (int i = 0; i < 30; ++i) {
         const bool right = i % 10 < rightInTen;
-        const double was = *model.weakness(0, 3);
-        model.observe(0, 0, 3, right, burstMs);
+        const double was = *model.weakness(Hand::Left, 3);
+        model.observe(Hand::Left, 0, 3, right, burstMs);
         if (!right)
-            QVERIFY2(*model.weakness(0, 3) >= was, "a wrong strike lowered the weakness");
+            QVERIFY2(*model.weakness(Hand::Left, 3) >= was, "a wrong strike lowered the weakness");
     }
-    QVERIFY(*model.weakness(0, 3) > 1.5 * before);
-    QVERIFY(model.errorRate(0, 3) > 0.5);
+    QVERIFY(*model.weakness(Hand::Left, 3) > 1.5 * before);
+    QVERIFY(model.errorRate(Hand::Left, 3) > 0.5);
     // Other fingers are not touched.
-    QVERIFY(!model.weakness(0, 2));
+    QVERIFY(!model.weakness(Hand::Left, 2));
 }
 
 void TestAdaptive::paceFollowsTheHand_data()
@@ -309,8 +309,9 @@ void TestAdaptive::chancesAddUpToOne()
 {
     QFETCH(Profile, ring);
     QFETCH(QList<int>, recent);
-    const WeaknessModel model = modelOf(0, {Profile{500, 0}, {500, 0}, {500, 0}, ring, {500, 0}});
-    const QList<double> p = FingerChooser::chances(model, 0, recent);
+    const WeaknessModel model =
+        modelOf(Hand::Left, {Profile{500, 0}, {500, 0}, {500, 0}, ring, {500, 0}});
+    const QList<double> p = FingerChooser::chances(model, Hand::Left, recent);
     QCOMPARE(std::accumulate(p.begin(), p.end(), 0.0), 1.0);
     // Every finger that may come has at least the floor.
     for (int f = 1; f <= 5; ++f) {
@@ -352,7 +353,7 @@ void TestAdaptive::endMessageSaysWhatImproved()
     WeaknessModel model;
     const auto play = [&model](const QList<int> &strikes) {
         for (int i = 0; i < strikes[0]; ++i)
-            model.observe(0, 3, 4, i >= strikes[2], strikes[1]);
+            model.observe(Hand::Left, 3, 4, i >= strikes[2], strikes[1]);
     };
     play(before);
     const WeaknessModel was = model;

@@ -2,7 +2,8 @@
 // The translations: the menu and label tables are all marked for the translators, the
 // compiled-in German, Spanish and French translations cover them, every language gives
 // each item of a menu its own access letter, the About window shows its texts whole in
-// every language, and a window in German still writes the results log in English.
+// every language, the words for the hands and fingers keep each of their forms in every
+// language, and a window in German still writes the results log in English.
 #include "TestContext.h"
 #include "app/WindowCatalog.h"
 #include "drill/FormRand.h"
@@ -11,6 +12,7 @@
 #include "info/frmAbout.h"
 #include "input/KeyMap.h"
 #include "memory/MemoryDrill.h"
+#include "ports/HandNames.h"
 #include "sequential/SequentialDrill.h"
 
 #include <QAbstractButton>
@@ -189,6 +191,8 @@ private slots:
     void accessLettersDifferInEveryMenu();
     void keyNamesSpeakTheLanguage_data();
     void keyNamesSpeakTheLanguage();
+    void handWordsKeepTheirForms_data();
+    void handWordsKeepTheirForms();
     void aboutShowsItsTextsWhole_data() { addLanguageRows(); }
     void aboutShowsItsTextsWhole();
     void germanWindowWritesTheEnglishLog();
@@ -293,6 +297,53 @@ void TestTranslations::keyNamesSpeakTheLanguage()
     QCOMPARE(shown, names);
     // Letters and signs are the same in every language.
     QCOMPARE(KeyMap::keyName(KeyLayout::Laptop, {Hand::Right, 2}), QStringLiteral("M"));
+}
+
+void TestTranslations::handWordsKeepTheirForms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("words");
+    // The hand, the hand alone, the hand in a sentence, the hand of a finger at the start
+    // and in a sentence, the chart letter, a hand's finger, a short finger heading.
+    QTest::newRow("English") << QString()
+                             << QStringList{
+                                    "Left hand",           "Left", "right", "Left", "right", "R",
+                                    "Right little finger", "index"};
+    QTest::newRow("German") << "de" << QStringList{"Linke Hand",
+                                                   "Links",
+                                                   "rechte",
+                                                   "Linker",
+                                                   "rechter",
+                                                   "R",
+                                                   "Rechter kleiner Finger",
+                                                   "Zeige"};
+    QTest::newRow("Spanish") << "es" << QStringList{"Mano izquierda",  "Izquierda", "derecha",
+                                                    "izquierdo",       "derecho",   "D",
+                                                    "Meñique derecho", "índice"};
+    QTest::newRow("French") << "fr"
+                            << QStringList{
+                                   "Main gauche", "Main gauche",       "droite", "gauche", "droit",
+                                   "D",           "Auriculaire droit", "index"};
+}
+
+void TestTranslations::handWordsKeepTheirForms()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, words);
+    const Speaking speaking(language);
+    QVERIFY(speaking.ok);
+
+    const QStringList shown{HandNames::hand(Hand::Left),
+                            HandNames::side(Hand::Left),
+                            HandNames::sideInSentence(Hand::Right),
+                            HandNames::ofFinger(Hand::Left),
+                            HandNames::ofFinger(Hand::Right, true),
+                            HandNames::letter(Hand::Right),
+                            HandNames::handFinger(Hand::Right, 5),
+                            HandNames::fingerShort(2)};
+    QCOMPARE(shown, words);
+    // The report stays English in every language.
+    QCOMPARE(HandNames::englishHand(Hand::Right), QStringLiteral("Right hand"));
 }
 
 void TestTranslations::aboutShowsItsTextsWhole()

@@ -566,7 +566,8 @@ void TestHistoryStore::recorderCommitsAndUnfinishedStaysAbandoned()
     QCOMPARE(data.sessions[0].player, QStringLiteral("Ana"));
     QCOMPARE(data.tasks.size(), 10);
     for (const HistoryData::Strike &s : data.strikes)
-        QCOMPARE(s.velocity, s.hand == 1 ? std::optional<int>(40 + s.task) : std::nullopt);
+        QCOMPARE(s.velocity,
+                 s.hand == Hand::Right ? std::optional<int>(40 + s.task) : std::nullopt);
 }
 
 void TestHistoryStore::importTwiceAddsNothing()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the history says, on made-up histories whose answer is known: the slow finger is
-// named, the confusion table counts exactly, and the coupling of the hands tells
-// independent strikes from simultaneous ones.
+// named, the confusion table counts exactly, the coupling of the hands tells
+// independent strikes from simultaneous ones, and a stored hand number that is neither
+// hand counts for none.
+#include "adaptive/WeaknessModel.h"
 #include "history/Statistics.h"
 
 #include <QRandomGenerator>
@@ -31,10 +33,10 @@ struct Maker {
     void strike(qint64 session, int hand, int task, int expected, int struck, double reaction,
                 double at)
     {
-        data.tasks << HistoryData::Task{session, hand, task, expected, false, at - reaction};
+        data.tasks << HistoryData::Task{session, Hand(hand), task, expected, false, at - reaction};
         HistoryData::Strike s;
         s.session = session;
-        s.hand = hand;
+        s.hand = Hand(hand);
         s.task = task;
         s.expected = expected;
         s.struck = struck;
@@ -55,6 +57,8 @@ private slots:
     void slowedFingerIsNamedSlowest();
     void confusionCountsExactly();
     void memorizedNotesAreNotPlayed();
+    void numbersOfNoHandCountForNone_data();
+    void numbersOfNoHandCountForNone();
     void confusionIsNamedWhenClear_data();
     void confusionIsNamedWhenClear();
     void touchOfEachFinger_data();
@@ -138,6 +142,28 @@ void TestStatistics::memorizedNotesAreNotPlayed()
     QCOMPARE(r.hands[0].confusion[1][2], 0);
     QCOMPARE(r.strikes, 12);
     QVERIFY(Statistics::report(r, {}).startsWith(QStringLiteral("1 exercise, 12 strikes\n")));
+}
+
+void TestStatistics::numbersOfNoHandCountForNone_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("2") << 2;
+    QTest::newRow("-1") << -1;
+}
+
+void TestStatistics::numbersOfNoHandCountForNone()
+{
+    // A file made elsewhere may hold any number as a strike's hand.
+    QFETCH(int, number);
+    Maker m;
+    const qint64 e = m.exercise();
+    for (int task = 1; task <= 12; ++task)
+        m.strike(e, number, task, 2, 2, 400, task * 1000.0);
+    const StatisticsResult r = Statistics::compute(m.data);
+    QCOMPARE(r.strikes, 0);
+    QVERIFY(!r.hands[0].fingers[1].median && !r.hands[1].fingers[1].median);
+    const WeaknessModel model = WeaknessModel::fromHistory(m.data);
+    QCOMPARE(model.strikes(Hand::Left, 2) + model.strikes(Hand::Right, 2), 0);
 }
 
 void TestStatistics::confusionIsNamedWhenClear_data()
