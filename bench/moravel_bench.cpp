@@ -507,6 +507,7 @@ int runStatistics(const QString &path)
     };
     const auto open = [&](const QString &player, double *stallMs) {
         auto *window = new StatisticsWindow(compute);
+        window->setExercises(WindowCatalog::statisticsChoices());
         window->setComputeInBackground(true);
         window->setPlayers(main.players(), player);
         window->show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowCatalog.h"
 
+#include <QCoreApplication>
+
 #include "adaptive/FormAdaptive.h"
 
 #include "drill/FormRand.h"
@@ -49,6 +51,7 @@ QWidget *statisticsWindow(Forms &forms)
             return store.statistics(filter, QDateTime::currentDateTime());
         });
     window->setComputeInBackground(true);
+    window->setExercises(WindowCatalog::statisticsChoices());
     return window;
 }
 
@@ -193,6 +196,15 @@ const QList<ExerciseEntry> &WindowCatalog::exercises()
 {
     static const QList<ExerciseEntry> table = exerciseTable();
     return table;
+}
+
+QList<QPair<QString, QString>> WindowCatalog::statisticsChoices()
+{
+    QList<QPair<QString, QString>> choices;
+    for (const ExerciseEntry &entry : exercises())
+        choices.append({ExerciseKinds::id(entry.kind),
+                        QCoreApplication::translate("StatisticsWindow", entry.filterCaption)});
+    return choices;
 }
 
 QList<MenuSpec> WindowCatalog::menus(ExerciseKind kind)

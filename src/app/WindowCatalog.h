@@ -5,6 +5,8 @@
 #include "frame/MenuLayout.h"
 
 #include <QList>
+#include <QPair>
+#include <QString>
 
 class Forms;
 struct ExerciseEntry;
@@ -15,6 +17,8 @@ namespace WindowCatalog {
 
 // The exercise windows, the home window (where Exit leads) first.
 const QList<ExerciseEntry> &exercises();
+// The Statistics window's choice of exercises: each kind's id and its caption.
+QList<QPair<QString, QString>> statisticsChoices();
 // The menus of the window of a kind.
 QList<MenuSpec> menus(ExerciseKind kind);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice history from CSV: the import of an exported history (formats 1 and 2), whole
 // or not at all.
+#include "drill/ExerciseKind.h"
 #include "history/HistoryStore.h"
 
 #include "history/HistoryCsv.h"
@@ -85,9 +86,6 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         return result;
     }
     const QStringList header = HistoryCsv::header(format);
-    static const QStringList kinds = {QStringLiteral("random"), QStringLiteral("sequential"),
-                                      QStringLiteral("memory"), QStringLiteral("preschool"),
-                                      QStringLiteral("adaptive")};
     // The fields as bytes: a school's export has millions of numbers, and only the texts
     // become strings, once for an exercise's rows in a row.
     QList<QByteArray> fields;
@@ -157,7 +155,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             const QString kind = QString::fromUtf8(fields[2]);
             const QString started = QString::fromUtf8(fields[3]);
             check(!uid.isEmpty(), "session");
-            check(kinds.contains(kind), "exercise");
+            check(ExerciseKinds::fromId(kind).has_value(), "exercise");
             const QDateTime when = QDateTime::fromString(started, Qt::ISODateWithMs);
             check(when.isValid(), "started");
             if (!good)

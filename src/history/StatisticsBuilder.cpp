@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The figures gathered one exercise at a time: each finger's reactions, mistakes and
 // touch, the transitions, the progress points and the two-hand cost.
+#include "drill/ExerciseKind.h"
 #include "history/Statistics.h"
 
 #include "history/StatisticsParts.h"
@@ -70,7 +71,8 @@ void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const Ses
 
 void StatisticsBuilder::State::addTransitions(const QString &kind, const SessionView &view)
 {
-    if (kind != u"sequential" && kind != u"memory")
+    const std::optional<ExerciseKind> known = ExerciseKinds::fromId(kind);
+    if (!known || !ExerciseKinds::followsSequences(*known))
         return;
     for (Hand h : BothHands) {
         const TaskStrikes *before = nullptr;

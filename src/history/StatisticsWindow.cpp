@@ -100,9 +100,8 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_player = combo(QStringLiteral("cboPlayer"), tr("&Player:"), {tr("All players")});
     m_period = combo(QStringLiteral("cboPeriod"), tr("P&eriod:"),
                      {tr("Last exercise"), tr("Last 7 days"), tr("Last 30 days"), tr("All")});
-    m_kind = combo(QStringLiteral("cboKind"), tr("E&xercise:"),
-                   {tr("All exercises"), tr("Random"), tr("Sequential"), tr("Memory"),
-                    tr("Preschool"), tr("Adaptive")});
+    // The kinds of exercise come with setExercises.
+    m_kind = combo(QStringLiteral("cboKind"), tr("E&xercise:"), {tr("All exercises")});
     m_filling = true;
     m_period->setCurrentIndex(2);
     m_filling = false;
@@ -288,16 +287,25 @@ void StatisticsWindow::setPlayers(const QStringList &players, const QString &cur
     m_filling = false;
 }
 
+void StatisticsWindow::setExercises(const QList<QPair<QString, QString>> &idsAndCaptions)
+{
+    m_filling = true;
+    while (m_kind->count() > 1)
+        m_kind->removeItem(1);
+    for (const auto &[id, caption] : idsAndCaptions)
+        m_kind->addItem(caption, id);
+    m_filling = false;
+}
+
 HistoryFilter StatisticsWindow::filter() const
 {
     static const HistoryFilter::Period periods[] = {
         HistoryFilter::Period::LastExercise, HistoryFilter::Period::Week,
         HistoryFilter::Period::Month, HistoryFilter::Period::All};
-    static const char *kinds[] = {"", "random", "sequential", "memory", "preschool", "adaptive"};
     HistoryFilter f;
     f.player = m_player->currentIndex() > 0 ? m_player->currentText() : QString();
     f.period = periods[qBound(0, m_period->currentIndex(), 3)];
-    f.kind = QString::fromLatin1(kinds[qBound(0, m_kind->currentIndex(), 5)]);
+    f.kind = m_kind->currentData().toString();
     return f;
 }
 

@@ -37,6 +37,9 @@ public:
 
     // The players offered in the filter, and the one chosen at first.
     void setPlayers(const QStringList &players, const QString &current);
+    // The kinds of exercise to choose from after "All exercises": each one's id, as the
+    // history stores it, and its caption.
+    void setExercises(const QList<QPair<QString, QString>> &idsAndCaptions);
     // Computes again with the current filter and shows the result.
     void refresh();
     // What the controls say now.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Statistics window: an explanation instead of empty charts, the figures it is given,
 // and the filter its controls make.
+#include "app/WindowCatalog.h"
 #include "history/StatisticsWindow.h"
 
 #include <QApplication>
@@ -115,7 +116,8 @@ void TestStatisticsWindow::controlsMakeTheFilter()
         return StatisticsResult{};
     });
     window.setPlayers({QStringLiteral("Ana"), QStringLiteral("Bo")}, QStringLiteral("Bo"));
-    // Filling the list asks for nothing; the player shown first is the current one.
+    window.setExercises(WindowCatalog::statisticsChoices());
+    // Filling the lists asks for nothing; the player shown first is the current one.
     QVERIFY(asked.isEmpty());
     QCOMPARE(window.filter().player, QStringLiteral("Bo"));
     QCOMPARE(window.filter().period, HistoryFilter::Period::Month);
