@@ -25,9 +25,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +63,7 @@ private slots:
     void otherWindowsMenus();
     void checkedAndDisabledItemsDoNothing();
     void frameSizeAndCaption();
+    void everyKindHasOneWindow();
     void switchingKeepsStateAndTimers();
     void closingUnloadsAllInReverseOrder();
     void resetShowsZeroAndKeepsScores();
@@ -231,6 +235,38 @@ void TestFrame::checkedAndDisabledItemsDoNothing()
     window->trigger(Command::mnu3);
     QCOMPARE(t.forms.loadOrder(), before);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// Every kind the history can hold has exactly one window, reached by a command of its own,
+// offered by the Statistics window, and whose id reads back as the kind.
+void TestFrame::everyKindHasOneWindow()
+{
+    TestContext t;
+    const QList<ExerciseEntry> &rows = t.forms.exercises();
+    QCOMPARE(rows.size(), qsizetype(ExerciseKind::Count));
+    const auto choices = WindowCatalog::statisticsChoices();
+    QSet<QString> names;
+    QSet<int> commands;
+    int opensFirst = 0;
+    for (ExerciseKind kind : ExerciseKinds::all()) {
+        const ExerciseEntry *row = t.forms.exercise(kind);
+        QVERIFY(row);
+        QCOMPARE(ExerciseKinds::fromId(ExerciseKinds::id(kind)), kind);
+        names.insert(row->name);
+        commands.insert(int(row->command));
+        opensFirst += row->first;
+        auto *window = t.forms.get<ExerciseWindow>(row->name);
+        QVERIFY2(window && window->kind() == kind, qPrintable(row->name));
+        QVERIFY(window->action(row->command)->isChecked());
+        const auto offered = std::find_if(choices.begin(), choices.end(), [&](const auto &c) {
+            return c.first == ExerciseKinds::id(kind);
+        });
+        QVERIFY(offered != choices.end() && !offered->second.isEmpty());
+    }
+    QCOMPARE(names.size(), rows.size());
+    QCOMPARE(commands.size(), rows.size());
+    QCOMPARE(opensFirst, 1);
+    QVERIFY(!ExerciseKinds::fromId(u"rhythm"));
 }
 
 void TestFrame::frameSizeAndCaption()
