@@ -618,13 +618,14 @@ int runAdaptive(const QString &path)
     times.reserve(draws);
     int sum = 0;
     for (int i = 0; i < draws; ++i) {
-        const int h = i % 2;
+        const Hand h = BothHands[i % 2];
+        FingerChooser &hands = chooser[handIndex(h)];
         const auto t0 = std::chrono::steady_clock::now();
-        sum += chooser[h].choose(model, h, random);
+        sum += hands.choose(model, h, random);
         const auto t1 = std::chrono::steady_clock::now();
         times.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
         // Each hand's strike goes into the model, as in the drill.
-        model.observe(h, 0, chooser[h].recent().last(), true, 400);
+        model.observe(h, 0, hands.recent().last(), true, 400);
     }
     const double p50 = percentile(times, 50), p99 = percentile(times, 99);
     row(QStringLiteral("adaptive: choosing a task, p50 / p99"),
