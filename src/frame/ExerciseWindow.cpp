@@ -64,8 +64,9 @@ ExerciseWindow::ExerciseWindow(Forms &forms, ExerciseKind kind, const QString &b
     m_guide->setWordWrap(true);
     m_guide->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_guide->setStyleSheet(
-        QStringLiteral("QLabel { background: rgba(28, 36, 58, 200); "
-                       "color: white; border-radius: 8px; padding: 2px 10px; }"));
+        QStringLiteral("QLabel { background: %1; color: white; border-radius: 8px; "
+                       "padding: 2px 10px; }")
+            .arg(Palette::css(Palette::Ink, 200)));
     QFont guideFont = m_guide->font();
     guideFont.setPointSize(12);
     guideFont.setBold(true);
@@ -348,9 +349,9 @@ void ExerciseWindow::showNotice(const QString &message, int milliseconds)
         m_notice->setObjectName(QStringLiteral("lblNotice"));
         m_notice->setAlignment(Qt::AlignCenter);
         m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_notice->setStyleSheet(QStringLiteral("QLabel { background: rgba(28, 36, 58, 215); "
-                                               "color: white; border-radius: 6px; "
-                                               "padding: 4px 12px; }"));
+        m_notice->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; "
+                                               "border-radius: 6px; padding: 4px 12px; }")
+                                    .arg(Palette::css(Palette::Ink, 215)));
         m_noticeTimer = new QTimer(this);
         m_noticeTimer->setSingleShot(true);
         connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);

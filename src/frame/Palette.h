@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,15 @@ namespace Palette {
 // Text and the exercise windows' ground.
 inline const QColor Ink{0x1c, 0x24, 0x3a};
 inline const QColor Page{0xf4, 0xf1, 0xea};
+// A colour as a style sheet writes it, with the given opacity (0-255).
+inline QString css(const QColor &colour, int alpha = 255)
+{
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue())
+        .arg(alpha);
+}
 // What a task is still worth.
 inline const QColor Points{0x1f, 0x7a, 0x3a};
 // The caption that names the exercise ("Random test"), and the memory test's status.
