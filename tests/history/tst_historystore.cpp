@@ -747,6 +747,9 @@ void TestHistoryStore::malformedImportChangesNothing_data()
     QTest::newRow("hand not L or R")
         << good + "s2,Ana,random,2026-12-08T17:30:00.000+01:00,X,1,3,3,1,0,400,5,keyboard,\r\n"
         << "line 3: hand \"X\" is not valid";
+    QTest::newRow("a kind of exercise the program has no window for")
+        << good + "s2,Ana,dance,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,400,5,keyboard,\r\n"
+        << "line 3: exercise \"dance\" is not valid";
     QTest::newRow("one exercise, two players")
         << good + "s1,Bo,random,2026-12-08T17:30:00.000+01:00,L,2,3,3,1,0,400,5,keyboard,\r\n"
         << "line 3: the exercise s1";
