@@ -76,9 +76,17 @@ int importHistory(const QString &historyPath, const QString &csvPath)
         return problem(
             QStringLiteral("the practice history %1 cannot be written").arg(historyPath));
     const HistoryStore::Imported imported = store.importCsv(in);
-    if (!imported.ok)
+    if (!imported.ok && imported.sessions == 0)
         return problem(QStringLiteral("%1 was not imported, nothing was changed: %2")
                            .arg(csvPath, imported.error));
+    if (!imported.ok)
+        return problem(QStringLiteral("%1 was imported only in part (%2 exercises with %3 strikes "
+                                      "were added before it stopped; importing it again adds "
+                                      "the rest): %4")
+                           .arg(csvPath)
+                           .arg(imported.sessions)
+                           .arg(imported.strikes)
+                           .arg(imported.error));
     std::printf("%d exercises with %d strikes imported from %s\n", imported.sessions,
                 imported.strikes, qPrintable(csvPath));
     return 0;

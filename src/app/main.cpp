@@ -33,13 +33,18 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -219,18 +224,65 @@ struct Platform {
 };
 
 // The practice history, and the writer thread that records every strike in it unless
-// the file is one only to read.
+// the file is one only to read. What a close could not write last time goes in first.
 struct PracticeHistory {
     HistoryStore store;
     std::unique_ptr<HistoryRecorder> recorder;
+    // What the windows should say about writing; empty while all is well.
+    QString notice;
+    std::function<void(const QString &)> onNotice;
 
     PracticeHistory(const QString &path, PracticeObservers &events) : store(path)
     {
-        if (store.isWritable()) {
-            recorder = std::make_unique<HistoryRecorder>(store.path());
-            events.add(*recorder);
-        }
+        if (!store.isWritable())
+            return;
+        const HistoryRecorder::Merged merged = HistoryRecorder::mergeSaved(store);
+        if (merged.files > 0)
+            std::fprintf(stderr, "moravel: %d strikes kept at the last close are now in %s\n",
+                         merged.strikes, qPrintable(store.path()));
+        for (const QString &problem : merged.problems)
+            std::fprintf(stderr, "moravel: %s\n", qPrintable(problem));
+        recorder = std::make_unique<HistoryRecorder>(
+            store.path(), [this](const HistoryRecorder::Status &status) {
+                // From the writer's thread to the windows'.
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [this, text = HistoryStore::problemText(status.problem)] {
+                        notice = text;
+                        if (onNotice)
+                            onNotice(text);
+                    },
+                    Qt::QueuedConnection);
+            });
+        events.add(*recorder);
     }
+};
+
+// Ending the desktop session (or a service manager) asks with SIGTERM or SIGHUP: the
+// program then ends as when its window closes, so practice not yet written is kept.
+class OrderlyEnd {
+public:
+    OrderlyEnd()
+    {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, s_fds) != 0)
+            return;
+        m_notifier = std::make_unique<QSocketNotifier>(s_fds[1], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, qApp,
+                         [] { QCoreApplication::quit(); });
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char byte = 1;
+            [[maybe_unused]] const auto written = ::write(s_fds[0], &byte, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &action, nullptr);
+        ::sigaction(SIGHUP, &action, nullptr);
+    }
+
+private:
+    static inline int s_fds[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 AppContext buildContext(PracticeSettings &settings, const ProgramFolder &folder, ResultsLog &log,
@@ -292,7 +344,8 @@ void tellAboutResults(ResultsLogPlaces &places, Forms &forms)
                 window->warn(QCoreApplication::translate(
                                  "main", "This result could not be written to the results log, "
                                          "neither beside the program nor in your data "
-                                         "folder:\n\n%1")
+                                         "folder. It is kept, and written as soon as one of "
+                                         "them takes it:\n\n%1")
                                  .arg(text));
         });
     };
@@ -335,6 +388,13 @@ struct Midi {
         });
     }
 };
+
+// Practice waiting to be written is said on every exercise window until it is written.
+void tellHistoryWriting(PracticeHistory &history, Forms &forms)
+{
+    history.onNotice = [&forms](const QString &text) { forms.setStandingNotice(text); };
+    forms.setStandingNotice(history.notice);
+}
 
 // What the history's start-up check found, said once, over the name prompt.
 void tellHistoryNotice(const HistoryStore &history, Forms &forms)
@@ -390,5 +450,7 @@ int main(int argc, char *argv[])
     Midi midi(preferences.input, forms);
     midi.startSoon(platform.clock, forms, context);
     tellHistoryNotice(history.store, forms);
+    tellHistoryWriting(history, forms);
+    const OrderlyEnd orderlyEnd;
     return app.exec();
 }

@@ -344,27 +344,53 @@ void ExerciseWindow::warn(const QString &message)
 
 void ExerciseWindow::showNotice(const QString &message, int milliseconds)
 {
+    putNotice(message);
+    m_noticeTimer->start(milliseconds);
+}
+
+void ExerciseWindow::setStandingNotice(const QString &message)
+{
+    m_standingNotice = message;
+    // A short notice on screen keeps its time; the standing one comes after it.
+    if (m_noticeTimer && m_noticeTimer->isActive())
+        return;
+    if (!message.isEmpty())
+        putNotice(message);
+    else if (m_notice)
+        m_notice->hide();
+}
+
+void ExerciseWindow::putNotice(const QString &message)
+{
     if (!m_notice) {
         m_notice = new QLabel(m_canvas);
         m_notice->setObjectName(QStringLiteral("lblNotice"));
         m_notice->setAlignment(Qt::AlignCenter);
+        m_notice->setWordWrap(true);
         m_notice->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_notice->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; "
                                                "border-radius: 6px; padding: 4px 12px; }")
                                     .arg(Palette::css(Palette::Ink, 215)));
         m_noticeTimer = new QTimer(this);
         m_noticeTimer->setSingleShot(true);
-        connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);
+        connect(m_noticeTimer, &QTimer::timeout, this, [this] {
+            if (m_standingNotice.isEmpty())
+                m_notice->hide();
+            else
+                putNotice(m_standingNotice);
+        });
     }
     m_notice->setText(message);
-    // Measured at the designed size, then scaled with the window.
+    // Measured at the designed size, then scaled with the window; a long text takes more
+    // lines.
     place(m_notice, QRect(0, 60, ClientWidth, 30));
     const QFontMetrics metrics(font());
     const int width = std::min(metrics.horizontalAdvance(message) + 32, ClientWidth - 40);
-    place(m_notice, QRect((ClientWidth - width) / 2, 60, width, metrics.height() + 12));
+    const int height =
+        metrics.boundingRect(QRect(0, 0, width - 24, 1000), Qt::TextWordWrap, message).height();
+    place(m_notice, QRect((ClientWidth - width) / 2, 60, width, height + 12));
     m_notice->show();
     m_notice->raise();
-    m_noticeTimer->start(milliseconds);
 }
 
 KeyLayout ExerciseWindow::keyLayout() const

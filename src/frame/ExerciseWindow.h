@@ -94,6 +94,9 @@ public:
     // A short line over the window that goes by itself (a MIDI keyboard came or went,
     // where results are kept).
     void showNotice(const QString &message, int milliseconds = 4000);
+    // A line over the window that stays until it is taken away (empty), behind any short
+    // one: practice waits to be written to the history.
+    void setStandingNotice(const QString &message);
     // The computer keyboard's finger keys in use.
     KeyLayout keyLayout() const;
 
@@ -130,6 +133,7 @@ private:
     // Fills the screen; the window comes back to `normal` when it leaves full screen.
     void goFullScreen(const QRect &normal);
     void renderGuide();
+    void putNotice(const QString &message);
 
     Forms &m_forms;
     ExerciseKind m_kind;
@@ -152,4 +156,5 @@ private:
     QRect m_normalGeometry;
     QAction *m_leaveFullScreen = nullptr;
     class QTimer *m_noticeTimer = nullptr;
+    QString m_standingNotice;
 };

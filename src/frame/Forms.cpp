@@ -69,6 +69,9 @@ QWidget *Forms::form(const QString &name)
         return nullptr;
     widget->setObjectName(name);
     m_loaded.append({name, widget});
+    if (auto *window = qobject_cast<ExerciseWindow *>(widget);
+        window && !m_standingNotice.isEmpty())
+        window->setStandingNotice(m_standingNotice);
     return widget;
 }
 
@@ -105,6 +108,15 @@ ExerciseWindow *Forms::currentExercise() const
         shown = window;
     }
     return shown;
+}
+
+void Forms::setStandingNotice(const QString &message)
+{
+    m_standingNotice = message;
+    for (const auto &[name, widget] : std::as_const(m_loaded)) {
+        if (auto *window = qobject_cast<ExerciseWindow *>(widget.data()))
+            window->setStandingNotice(message);
+    }
 }
 
 QWidget *Forms::show(const QString &name)

@@ -63,6 +63,9 @@ public:
     // The exercise window the player is at (the one shown), for input that does not come
     // through a window: MIDI notes, notices. None before the name prompt is answered.
     class ExerciseWindow *currentExercise() const;
+    // A notice every exercise window shows, those loaded later too, until it is taken
+    // away (empty).
+    void setStandingNotice(const QString &message);
 
 signals:
     void unloaded(const QString &name);
@@ -75,4 +78,5 @@ private:
     QList<ExerciseEntry> m_exercises;
     QList<QPair<QString, QPointer<QWidget>>> m_loaded;
     bool m_unloading = false;
+    QString m_standingNotice;
 };

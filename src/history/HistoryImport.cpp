@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The practice history from CSV: the import of an exported history (formats 1 and 2), whole
-// or not at all.
+// The practice history from CSV: the import of an exported history (formats 1 and 2), checked
+// whole before it is written.
 #include "drill/ExerciseKind.h"
 #include "history/HistoryStore.h"
 
@@ -10,20 +10,57 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QLocale>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <chrono>
 #include <cmath>
 #include <optional>
+#include <thread>
 
-HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
+namespace {
+
+QByteArray strikeKey(qint64 hand, int task, int struck, std::optional<double> atMs)
+{
+    return QByteArray::number(hand) + ',' + QByteArray::number(task) + ',' +
+           QByteArray::number(struck) + ',' +
+           (atMs ? QByteArray::number(*atMs, 'g', QLocale::FloatingPointShortest) : "-");
+}
+
+} // namespace
+
+HistoryStore::Imported HistoryStore::importCsv(QIODevice &in, Existing existing)
+{
+    if (!isWritable()) {
+        Imported refused;
+        refused.error = QStringLiteral("the practice history %1 cannot be written").arg(m_path);
+        return refused;
+    }
+    // A file is checked whole before a row is written, and then written in transactions of
+    // whole exercises: a long import lets the program's own writer in between them, and one
+    // that fails half way (a full disk) has added whole exercises only, which a second
+    // import skips. A device that cannot be read twice is written in one transaction,
+    // which a bad row takes back whole.
+    if (!in.isSequential()) {
+        const qint64 start = in.pos();
+        const Imported checked = importPass(in, false, existing);
+        if (!checked.ok)
+            return checked;
+        if (!in.seek(start)) {
+            Imported unread;
+            unread.error = in.errorString();
+            return unread;
+        }
+    }
+    return importPass(in, true, existing);
+}
+
+HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Existing existing)
 {
     Imported result;
-    if (!isWritable()) {
-        result.error = QStringLiteral("the practice history %1 cannot be written").arg(m_path);
-        return result;
-    }
     struct Row {
         bool taskOnly = false; // a task that no strike answered
         Hand hand = Hand::Left;
@@ -34,30 +71,37 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     struct Session {
         QString player, kind, started;
         qint64 id = 0; // 0: already here, its rows are skipped
+        // Of one that was here already and gets the rows it lacks: the strikes it has.
+        std::optional<QSet<QByteArray>> present;
     };
     QHash<QString, Session> sessions;
+    const bool chunked = write && !in.isSequential();
 
-    // Rows are written as they are read, in one transaction: a row that cannot be read
-    // takes back everything, so the file is imported whole or not at all, and is never
-    // held whole in memory.
+    // Rows are written as they are read, so the file is never held whole in memory; a
+    // failure takes back what is not yet committed.
     QSqlDatabase database = db();
-    if (!database.transaction()) {
+    if (write && !database.transaction()) {
         result.error = database.lastError().text();
         return result;
     }
+    // What the transactions committed so far added.
+    int committedSessions = 0, committedStrikes = 0;
     // Taken back on every way out but the commit, after the statements are finished.
     struct Undo {
         QSqlDatabase &database;
         Imported &result;
+        bool write;
+        int &sessions, &strikes;
         ~Undo()
         {
-            if (!result.ok) {
+            if (!result.ok && write) {
                 database.rollback();
-                result.sessions = result.strikes = 0;
+                result.sessions = sessions;
+                result.strikes = strikes;
             }
         }
-    } undo{database, result};
-    SqliteStatement known(database, "SELECT 1 FROM sessions WHERE uid = ?");
+    } undo{database, result, write, committedSessions, committedStrikes};
+    SqliteStatement known(database, "SELECT id FROM sessions WHERE uid = ?");
     SqliteStatement session(database, "INSERT INTO sessions (uid, player, kind, parameters,"
                                       " started, started_epoch_ms, status)"
                                       " VALUES (?, ?, ?, '{}', ?, ?, 'imported')");
@@ -75,6 +119,46 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             q.bindNull(index);
     };
 
+    // Commits what this transaction added and, unless it was the last, begins the next.
+    const auto commitChunk = [&](bool more = true) {
+        for (SqliteStatement *q : {&known, &session, &strike, &shown})
+            q->reset();
+        // Exercises added may come before what a summary covers.
+        if (result.sessions > committedSessions &&
+            !QSqlQuery(database).exec(QStringLiteral("DELETE FROM summaries"))) {
+            result.error = QStringLiteral("the summaries could not be dropped");
+            return false;
+        }
+        if (!database.commit()) {
+            result.error = database.lastError().text();
+            return false;
+        }
+        committedSessions = result.sessions;
+        committedStrikes = result.strikes;
+        if (!more)
+            return true;
+        // A moment for a writer that waits.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!database.transaction()) {
+            result.error = database.lastError().text();
+            undo.write = false; // nothing is open to take back
+            return false;
+        }
+        return true;
+    };
+    // The strikes an exercise already here has, by what tells two strikes apart.
+    const auto strikesOf = [&database](qint64 id) {
+        QSet<QByteArray> keys;
+        SqliteStatement rows(database,
+                             "SELECT hand, task, struck, at_ms FROM strikes WHERE session = ?");
+        rows.bind(0, id);
+        while (rows.next()) {
+            keys.insert(
+                strikeKey(rows.integer(0), int(rows.integer(1)), int(rows.integer(2)),
+                          rows.isNull(3) ? std::nullopt : std::optional<double>(rows.real(3))));
+        }
+        return keys;
+    };
     HistoryCsv::Reader reader(in);
     QStringList names;
     const int format = reader.next(names) ? HistoryCsv::formatOf(names) : 0;
@@ -89,9 +173,11 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
     // The fields as bytes: a school's export has millions of numbers, and only the texts
     // become strings, once for an exercise's rows in a row.
     QList<QByteArray> fields;
-    QList<QByteArray> lastExercise; // the exercise columns of the row before, as read
-    qint64 current = 0;             // where its rows go; 0: already here, skipped
-    QByteArray lastDevice, device;  // the device column as read, and as stored
+    QList<QByteArray> lastExercise;             // the exercise columns of the row before, as read
+    qint64 current = 0;                         // where its rows go; 0: already here, skipped
+    QSet<QByteArray> *currentPresent = nullptr; // the strikes it has, when it was here
+    int rowsInChunk = 0;
+    QByteArray lastDevice, device; // the device column as read, and as stored
     while (reader.next(fields)) {
         const auto refuse = [&](const QString &what) {
             result.error = QStringLiteral("line %1: %2").arg(reader.line()).arg(what);
@@ -147,6 +233,12 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
                                   fields[3] == lastExercise[3];
         if (!sameExercise) {
             lastExercise.clear();
+            // Whole exercises in each transaction, a few thousand rows long.
+            if (chunked && rowsInChunk >= ImportChunkRows) {
+                if (!commitChunk())
+                    return result;
+                rowsInChunk = 0;
+            }
             const QString uid = HistoryCsv::restored(QString::fromUtf8(fields[0]));
             // A name gets the name prompt's rule: no line breaks or other control characters.
             QString player = HistoryCsv::restored(QString::fromUtf8(fields[1]));
@@ -162,11 +254,17 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
                 return result;
             auto it = sessions.find(uid);
             if (it == sessions.end()) {
-                Session added{player, kind, started, 0};
+                Session added{player, kind, started, 0, std::nullopt};
                 known.reset();
                 known.bind(0, uid.toUtf8());
                 // Already here: from an earlier import, or this computer's own.
-                if (!known.next()) {
+                if (!write) {
+                } else if (known.next()) {
+                    if (existing == Existing::AddMissingRows) {
+                        added.id = known.integer(0);
+                        added.present = strikesOf(added.id);
+                    }
+                } else {
                     session.reset();
                     session.bind(0, uid.toUtf8());
                     session.bind(1, player.toUtf8());
@@ -191,7 +289,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
                            .arg(HistoryCsv::escaped(uid)));
                 return result;
             }
-            current = it->id;
+            current = write ? it->id : 0;
+            currentPresent = it->present ? &*it->present : nullptr;
             lastExercise = fields.mid(0, 4);
         }
         check(fields[4] == "L" || fields[4] == "R", "hand");
@@ -223,6 +322,7 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
             return result;
         if (!current)
             continue;
+        ++rowsInChunk;
         row.hand = fields[4] == "L" ? Hand::Left : Hand::Right;
         row.task = *task;
         row.expected = expected.value_or(0);
@@ -248,6 +348,13 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         }
         if (row.taskOnly)
             continue;
+        if (currentPresent) {
+            const QByteArray key =
+                strikeKey(qint64(handIndex(row.hand)), row.task, *struck, row.atMs);
+            if (currentPresent->contains(key))
+                continue; // already here
+            currentPresent->insert(key);
+        }
         strike.reset();
         strike.bind(0, current);
         strike.bind(1, qint64(handIndex(row.hand)));
@@ -279,15 +386,8 @@ HistoryStore::Imported HistoryStore::importCsv(QIODevice &in)
         result.error = reader.error();
         return result;
     }
-    for (SqliteStatement *q : {&known, &session, &strike, &shown})
-        q->reset();
-    // Exercises added may come before what a summary covers.
-    if (result.sessions > 0 && !QSqlQuery(database).exec(QStringLiteral("DELETE FROM summaries"))) {
-        result.error = QStringLiteral("the summaries could not be dropped");
+    if (write && !commitChunk(false))
         return result;
-    }
-    result.ok = database.commit();
-    if (!result.ok)
-        result.error = database.lastError().text();
+    result.ok = true;
     return result;
 }

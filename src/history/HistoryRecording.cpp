@@ -2,15 +2,26 @@
 // Recording: the practice events of the running program, written as rows of the history.
 #include "history/HistoryStore.h"
 
+#include "history/HistoryCsv.h"
+#include "history/SqliteStatement.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
 
-#include <cstdio>
+#include <map>
+#include <sqlite3.h>
+#include <sys/statvfs.h>
+#include <tuple>
 
 namespace {
 
@@ -33,98 +44,249 @@ QVariant fingerOrNull(int finger)
 
 bool HistoryStore::record(const QList<PracticeEvent> &events)
 {
-    if (!isWritable() || events.isEmpty())
+    m_writeProblem = WriteProblem::None;
+    m_writeDetail.clear();
+    if (!isWritable()) {
+        m_writeProblem = m_failure == Failure::Busy ? WriteProblem::Busy : WriteProblem::Other;
+        m_writeDetail = m_failureDetail;
         return false;
+    }
+    if (events.isEmpty())
+        return true;
     QSqlDatabase database = db();
     if (!database.transaction())
-        return false;
+        return writeFailed(sqliteResultCode(database.lastError()),
+                           database.lastError().databaseText());
+    // The exercises as they stand after this batch, kept only once it is committed: a batch
+    // taken back leaves nothing behind, and its sessions get their uids when it is written
+    // again.
+    QHash<quint64, Exercise> exercises = m_exercises;
     QSqlQuery session(database), task(database), strike(database), update(database);
     session.prepare(QStringLiteral(
         "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
         " VALUES (?, ?, ?, ?, ?, ?, 'abandoned')"));
     task.prepare(QStringLiteral("INSERT OR REPLACE INTO tasks (session, hand, task, expected,"
-                                " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)"));
+                                " memorize, shown_ms) VALUES"
+                                " ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?)"));
     strike.prepare(QStringLiteral(
         "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
         " reaction_ms, ticks, points, at_ms, memorize, device, code, velocity)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " VALUES ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+        " ?, ?)"));
+    QSqlError error;
+    const auto run = [&error](QSqlQuery &query) {
+        if (query.exec())
+            return true;
+        error = query.lastError();
+        return false;
+    };
     bool ok = true;
     for (const PracticeEvent &e : events) {
         using T = PracticeEvent::Type;
         if (e.type == T::ExerciseStarted) {
-            session.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+            const Exercise started = begun(e);
+            session.addBindValue(started.uid);
             session.addBindValue(e.player);
             session.addBindValue(e.kind);
             session.addBindValue(
                 QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(e.parameters))
                                       .toJson(QJsonDocument::Compact)));
-            session.addBindValue(isoWithOffset(e.wallClock));
+            session.addBindValue(started.started);
             session.addBindValue(e.wallClock.toMSecsSinceEpoch());
-            ok = ok && session.exec();
-            m_exercises.insert(e.exercise, Exercise{session.lastInsertId().toLongLong(), e.timeNs});
-            continue;
+            ok = run(session);
+            exercises.insert(e.exercise, started);
+        } else if (const auto it = exercises.constFind(e.exercise); it != exercises.constEnd()) {
+            const double atMs = double(e.timeNs - it->startNs) / 1e6;
+            const int hand = int(handIndex(e.hand));
+            switch (e.type) {
+            case T::TaskShown:
+                task.addBindValue(it->uid);
+                task.addBindValue(hand);
+                task.addBindValue(e.task);
+                task.addBindValue(fingerOrNull(e.expected));
+                task.addBindValue(e.memorize ? 1 : 0);
+                task.addBindValue(atMs);
+                ok = run(task);
+                break;
+            case T::Strike:
+                strike.addBindValue(it->uid);
+                strike.addBindValue(hand);
+                strike.addBindValue(e.task);
+                strike.addBindValue(fingerOrNull(e.expected));
+                strike.addBindValue(e.struck);
+                strike.addBindValue(e.right ? 1 : 0);
+                strike.addBindValue(e.anticipated ? 1 : 0);
+                strike.addBindValue(optional(e.reactionMs));
+                strike.addBindValue(e.ticks);
+                strike.addBindValue(e.points);
+                strike.addBindValue(atMs);
+                strike.addBindValue(e.memorize ? 1 : 0);
+                strike.addBindValue(e.device.isEmpty() ? QStringLiteral("keyboard") : e.device);
+                strike.addBindValue(qint64(e.code));
+                strike.addBindValue(e.velocity >= 0 ? QVariant(e.velocity)
+                                                    : QVariant(QMetaType(QMetaType::Int)));
+                ok = run(strike);
+                break;
+            case T::ExerciseFinished:
+                update.prepare(QStringLiteral("UPDATE sessions SET status = 'finished',"
+                                              " left_score = ?, right_score = ?,"
+                                              " total_score = ? WHERE uid = ?"));
+                update.addBindValue(e.leftScore);
+                update.addBindValue(e.rightScore);
+                update.addBindValue(e.totalScore);
+                update.addBindValue(it->uid);
+                ok = run(update);
+                break;
+            case T::ExerciseAbandoned:
+                update.prepare(QStringLiteral("UPDATE sessions SET status = 'abandoned', reason = ?"
+                                              " WHERE uid = ?"));
+                update.addBindValue(e.reason);
+                update.addBindValue(it->uid);
+                ok = run(update);
+                exercises.remove(e.exercise);
+                break;
+            default:
+                break;
+            }
         }
-        const auto it = m_exercises.constFind(e.exercise);
-        if (it == m_exercises.constEnd())
-            continue;
-        const double atMs = double(e.timeNs - it->startNs) / 1e6;
-        const int hand = int(handIndex(e.hand));
-        switch (e.type) {
-        case T::TaskShown:
-            task.addBindValue(it->session);
-            task.addBindValue(hand);
-            task.addBindValue(e.task);
-            task.addBindValue(fingerOrNull(e.expected));
-            task.addBindValue(e.memorize ? 1 : 0);
-            task.addBindValue(atMs);
-            ok = ok && task.exec();
+        if (!ok)
             break;
-        case T::Strike:
-            strike.addBindValue(it->session);
-            strike.addBindValue(hand);
-            strike.addBindValue(e.task);
-            strike.addBindValue(fingerOrNull(e.expected));
-            strike.addBindValue(e.struck);
-            strike.addBindValue(e.right ? 1 : 0);
-            strike.addBindValue(e.anticipated ? 1 : 0);
-            strike.addBindValue(optional(e.reactionMs));
-            strike.addBindValue(e.ticks);
-            strike.addBindValue(e.points);
-            strike.addBindValue(atMs);
-            strike.addBindValue(e.memorize ? 1 : 0);
-            strike.addBindValue(e.device.isEmpty() ? QStringLiteral("keyboard") : e.device);
-            strike.addBindValue(qint64(e.code));
-            strike.addBindValue(e.velocity >= 0 ? QVariant(e.velocity)
-                                                : QVariant(QMetaType(QMetaType::Int)));
-            ok = ok && strike.exec();
-            break;
-        case T::ExerciseFinished:
-            update.prepare(QStringLiteral("UPDATE sessions SET status = 'finished', left_score = ?,"
-                                          " right_score = ?, total_score = ? WHERE id = ?"));
-            update.addBindValue(e.leftScore);
-            update.addBindValue(e.rightScore);
-            update.addBindValue(e.totalScore);
-            update.addBindValue(it->session);
-            ok = ok && update.exec();
-            break;
-        case T::ExerciseAbandoned:
-            update.prepare(QStringLiteral("UPDATE sessions SET status = 'abandoned', reason = ?"
-                                          " WHERE id = ?"));
-            update.addBindValue(e.reason);
-            update.addBindValue(it->session);
-            ok = ok && update.exec();
-            m_exercises.remove(e.exercise);
-            break;
-        default:
-            break;
-        }
+    }
+    for (QSqlQuery *query : {&session, &task, &strike, &update})
+        query->finish();
+    if (ok && !database.commit()) {
+        ok = false;
+        error = database.lastError();
     }
     if (!ok) {
-        std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
-                     qPrintable(strike.lastError().text() + session.lastError().text() +
-                                task.lastError().text()));
+        // After a failed COMMIT the transaction may still be open: end it either way.
         database.rollback();
+        return writeFailed(sqliteResultCode(error), error.databaseText());
+    }
+    m_exercises = exercises;
+    return true;
+}
+
+HistoryStore::Exercise HistoryStore::begun(const PracticeEvent &started)
+{
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces), started.player, started.kind,
+            isoWithOffset(started.wallClock), started.timeNs};
+}
+
+bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &out) const
+{
+    const auto number = [](double value) {
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    };
+    const auto finger = [](int f) { return f >= 1 && f <= 5 ? QString::number(f) : QString(); };
+    QHash<quint64, Exercise> exercises = m_exercises;
+    // When each task was shown, for the strikes that answer it.
+    std::map<std::tuple<quint64, int, int>, double> shown;
+    QByteArray rows = HistoryCsv::record(HistoryCsv::header(HistoryCsv::LatestFormat));
+    for (const PracticeEvent &e : events) {
+        using T = PracticeEvent::Type;
+        if (e.type == T::ExerciseStarted) {
+            exercises.insert(e.exercise, begun(e));
+            continue;
+        }
+        const auto it = exercises.constFind(e.exercise);
+        if (it == exercises.constEnd() || (e.type != T::TaskShown && e.type != T::Strike))
+            continue;
+        const double atMs = double(e.timeNs - it->startNs) / 1e6;
+        const auto key = std::make_tuple(e.exercise, int(handIndex(e.hand)), e.task);
+        QStringList row = {HistoryCsv::neutralised(it->uid),
+                           HistoryCsv::neutralised(it->player),
+                           it->kind,
+                           it->started,
+                           e.hand == Hand::Left ? QStringLiteral("L") : QStringLiteral("R"),
+                           QString::number(e.task),
+                           finger(e.expected)};
+        if (e.type == T::TaskShown) {
+            shown[key] = atMs;
+            row << QString() << QString() << QString() << QString() << QString() << QString()
+                << QString() << QStringLiteral("task") << QString::number(e.memorize ? 1 : 0)
+                << QString() << number(atMs);
+        } else {
+            const auto when = shown.find(key);
+            row << QString::number(e.struck) << QString::number(e.right ? 1 : 0)
+                << QString::number(e.anticipated ? 1 : 0)
+                << (e.reactionMs ? number(*e.reactionMs) : QString()) << QString::number(e.points)
+                << HistoryCsv::neutralised(e.device.isEmpty() ? QStringLiteral("keyboard")
+                                                              : e.device)
+                << (e.velocity >= 0 ? QString::number(e.velocity) : QString())
+                << QStringLiteral("strike") << QString::number(e.memorize ? 1 : 0) << number(atMs)
+                << (when != shown.end() ? number(when->second) : QString());
+        }
+        rows += HistoryCsv::record(row);
+    }
+    return out.write(rows) == rows.size();
+}
+
+bool HistoryStore::writeFailed(int code, const QString &detail)
+{
+    m_writeDetail = detail;
+    switch (code) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        m_writeProblem = WriteProblem::Busy;
+        return false;
+    case SQLITE_FULL:
+        m_writeProblem = WriteProblem::DiskFull;
+        return false;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        m_writeProblem = WriteProblem::ReadOnly;
+        return false;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: {
+        m_writeProblem = WriteProblem::Damaged;
+        // A quick look at the next start might pass the file: leave word to read it whole.
+        QFile mark(m_path + QLatin1String(DamageMarkSuffix));
+        if (mark.open(QIODevice::WriteOnly))
+            mark.write(detail.toUtf8() + '\n');
         return false;
     }
-    return database.commit();
+    default:
+        break;
+    }
+    // An input or output error says little by itself: the file system says more.
+    m_writeProblem = WriteProblem::Other;
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), &disk) == 0) {
+        if (disk.f_flag & ST_RDONLY)
+            m_writeProblem = WriteProblem::ReadOnly;
+        else if (disk.f_bavail == 0)
+            m_writeProblem = WriteProblem::DiskFull;
+    }
+    return false;
+}
+
+QString HistoryStore::problemText(WriteProblem problem)
+{
+    switch (problem) {
+    case WriteProblem::None:
+        return {};
+    case WriteProblem::Busy:
+        return QCoreApplication::translate(
+            "HistoryStore", "The practice history is in use by another program. Your practice "
+                            "is kept and will be written when it is free.");
+    case WriteProblem::DiskFull:
+        return QCoreApplication::translate(
+            "HistoryStore", "The disk of the practice history is full. Your practice is kept "
+                            "and will be written when there is room.");
+    case WriteProblem::ReadOnly:
+        return QCoreApplication::translate(
+            "HistoryStore", "The practice history has become read-only. Your practice is kept "
+                            "and will be written when it can be.");
+    case WriteProblem::Damaged:
+        return QCoreApplication::translate(
+            "HistoryStore", "The practice history is damaged. Your practice is kept and goes "
+                            "into a new history at the next start.");
+    case WriteProblem::Other:
+        break;
+    }
+    return QCoreApplication::translate("HistoryStore",
+                                       "The practice history cannot be written just now. Your "
+                                       "practice is kept and will be written when it can be.");
 }

@@ -3,6 +3,8 @@
 // damaged file aside, and the schema versions.
 #include "history/HistoryStore.h"
 
+#include "history/SqliteStatement.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,8 +14,12 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 #include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -51,12 +57,6 @@ const char *const SchemaV2[] = {
     " PRIMARY KEY (session, hand, task))",
     "CREATE INDEX sessions_by_player ON sessions (player, started_epoch_ms)",
 };
-
-// SQLite's primary result code behind a failed statement.
-int sqliteCode(const QSqlError &error)
-{
-    return error.nativeErrorCode().toInt() & 0xff;
-}
 
 // SQLITE_CORRUPT, SQLITE_NOTADB: the only failures that make a file one to set aside.
 bool isCorrupt(int code)
@@ -134,11 +134,32 @@ bool HistoryStore::openFile(Access access)
         m_open = db.open();
         if (!m_open)
             m_lastText = db.lastError().databaseText();
+        else if (sqlite3 *handle = sqliteHandle(db); handle && access != Access::Immutable)
+            sqlite3_busy_handler(handle, &HistoryStore::waitWhileBusy, this);
     }
     m_readOnly = access != Access::ReadWrite;
     if (!m_open)
         QSqlDatabase::removeDatabase(m_connection);
     return m_open;
+}
+
+int HistoryStore::waitWhileBusy(void *context, int attempts)
+{
+    auto *store = static_cast<HistoryStore *>(context);
+    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
+    if (attempts == 0)
+        store->m_busySinceMs = now;
+    if (now - store->m_busySinceMs >= store->m_busyTimeoutMs)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return 1;
+}
+
+void HistoryStore::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
 }
 
 void HistoryStore::closeFile()
@@ -155,7 +176,7 @@ bool HistoryStore::exec(const QString &sql) const
     QSqlQuery query(db());
     if (query.exec(sql))
         return true;
-    m_lastCode = sqliteCode(query.lastError());
+    m_lastCode = sqliteResultCode(query.lastError());
     m_lastText = query.lastError().databaseText();
     std::fprintf(stderr, "moravel: practice history %s: %s\n", qPrintable(m_path),
                  qPrintable(query.lastError().text()));
@@ -199,14 +220,19 @@ void HistoryStore::openForRecording(bool check)
         // empty when the program that had it open wrote nothing. One whose log still holds
         // writes (a killed program, a crash or a power cut, where damage comes from, or
         // another copy of the program at work), and any small file, get the whole read.
-        const bool thorough = QFileInfo(m_path + QStringLiteral("-wal")).size() > 0 ||
+        // Recording met damage in it last time: the whole file, indexes too, is read.
+        const QString mark = m_path + QLatin1String(DamageMarkSuffix);
+        const bool marked = QFileInfo::exists(mark);
+        const bool thorough = marked || QFileInfo(m_path + QStringLiteral("-wal")).size() > 0 ||
                               QFileInfo(m_path).size() <= ThoroughCheckBytes;
-        switch (checkFile(thorough)) {
+        switch (checkFile(thorough, marked)) {
         case Check::Healthy:
+            QFile::remove(mark);
             break;
         case Check::Damaged:
             closeFile();
             setAside();
+            QFile::remove(mark);
             if (!openFile(Access::ReadWrite))
                 return;
             break;
@@ -259,7 +285,7 @@ void HistoryStore::openForReading()
     m_readOnly = true;
     QSqlQuery query(db());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        const int code = sqliteCode(query.lastError());
+        const int code = sqliteResultCode(query.lastError());
         const QString detail = query.lastError().databaseText();
         query.finish();
         failed(isBusy(code)      ? Failure::Busy
@@ -281,14 +307,15 @@ void HistoryStore::openForReading()
                        .arg(m_path);
 }
 
-HistoryStore::Check HistoryStore::checkFile(bool thorough)
+HistoryStore::Check HistoryStore::checkFile(bool thorough, bool withIndexes)
 {
     QSqlQuery query(db());
     // The quick look reads the file's header and its table of tables.
-    if (!query.exec(thorough ? QStringLiteral("PRAGMA quick_check")
-                             : QStringLiteral("SELECT count(*) > 0 OR 1 FROM sqlite_schema")) ||
+    if (!query.exec(withIndexes ? QStringLiteral("PRAGMA integrity_check(1)")
+                    : thorough  ? QStringLiteral("PRAGMA quick_check")
+                                : QStringLiteral("SELECT count(*) > 0 OR 1 FROM sqlite_schema")) ||
         !query.next()) {
-        const int code = sqliteCode(query.lastError());
+        const int code = sqliteResultCode(query.lastError());
         m_failureDetail = query.lastError().databaseText();
         return isCorrupt(code) ? Check::Damaged : isBusy(code) ? Check::Busy : Check::Failed;
     }
@@ -329,7 +356,7 @@ bool HistoryStore::prepareSchema()
 {
     QSqlQuery query(db());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        m_lastCode = sqliteCode(query.lastError());
+        m_lastCode = sqliteResultCode(query.lastError());
         m_lastText = query.lastError().databaseText();
         return false;
     }

@@ -31,6 +31,9 @@ public:
     static constexpr const char *FileName = "history.sqlite";
     // How long a statement waits for another writer's transaction.
     static constexpr int BusyTimeoutMs = 5000;
+    // Left beside the file when recording met damage in it, which a quick look at start
+    // may not see: the next start then reads the file whole, and sets it aside if so.
+    static constexpr const char *DamageMarkSuffix = "-damaged";
 
     // Record: the program's own store, which creates the file and brings it forward.
     // Read: for the commands that only read (--report, --export-history); the file is
@@ -64,9 +67,24 @@ public:
     // What went wrong in the last load, empty when it read everything.
     QString readError() const { return m_readError; }
 
-    // Writes the events, in order, in one transaction. Events of an exercise whose start
-    // this store has not seen are dropped.
+    // Why the last record() wrote nothing, in the terms the player is told.
+    enum class WriteProblem { None, Busy, DiskFull, ReadOnly, Damaged, Other };
+
+    // Writes the events, in order, in one transaction, or nothing: a batch that fails is
+    // taken back whole, leaves no trace here either, and may be offered again as it was.
+    // An exercise's rows find their session by its uid. Events of an exercise whose start
+    // this store has not written are dropped.
     bool record(const QList<PracticeEvent> &events);
+    WriteProblem writeProblem() const { return m_writeProblem; }
+    // SQLite's words for it.
+    QString writeDetail() const { return m_writeDetail; }
+    // What the player reads in the window while practice waits to be written.
+    static QString problemText(WriteProblem problem);
+    // How long a statement waits for another writer's transaction from now on.
+    void setBusyTimeout(int milliseconds);
+    // Events that could not be written, as the rows of an export (sessions begun in
+    // earlier batches named as they were written), for importCsv to merge later.
+    bool saveUnwritten(const QList<PracticeEvent> &events, QIODevice &out) const;
 
     QStringList players() const;
     // The exercises, tasks and strikes the filter chooses, as of `now`.
@@ -108,13 +126,22 @@ public:
         int strikes = 0;
         QString error; // what was wrong, with the line number
     };
-    // Merges an export: exercises already here are skipped, so a file imported twice
-    // adds nothing; a row that cannot be read refuses the whole file.
-    Imported importCsv(QIODevice &in);
+    // What an import does with an exercise that is already here: skips it (an export
+    // imported twice adds nothing), or adds the rows it lacks (practice saved beside the
+    // history at a close, whose exercise may have been begun in the history itself).
+    enum class Existing { Skip, AddMissingRows };
+    // Rows an import writes in one transaction, at most, before it lets another writer
+    // (the program recording practice) in; it commits only between exercises.
+    static constexpr int ImportChunkRows = 20000;
+    // Merges an export. The whole file is read and checked first: a row that cannot be
+    // read refuses it, and nothing is written. It is then written in transactions of
+    // whole exercises; a device that cannot be read twice is written in one.
+    Imported importCsv(QIODevice &in, Existing existing = Existing::Skip);
 
 private:
+    // An exercise whose session row is written: what its rows are filed under.
     struct Exercise {
-        qint64 session = 0;
+        QString uid, player, kind, started;
         qint64 startNs = 0;
     };
     enum class Access { ReadWrite, ReadOnly, Immutable };
@@ -127,10 +154,17 @@ private:
     bool prepareSchema();
     // Files up to this size are read whole at every start.
     static constexpr qint64 ThoroughCheckBytes = 8 * 1024 * 1024;
-    Check checkFile(bool thorough);
+    Check checkFile(bool thorough, bool withIndexes = false);
     void failed(Failure failure, const QString &detail);
     void setAside();
     bool exec(const QString &sql) const;
+    bool writeFailed(int code, const QString &detail);
+    // A new exercise's session, with a uid of its own.
+    static Exercise begun(const PracticeEvent &started);
+    // SQLite's busy handler: waits in small steps, so that another writer's pause between
+    // two transactions is enough to get in.
+    static int waitWhileBusy(void *store, int attempts);
+    Imported importPass(QIODevice &in, bool write, Existing existing);
     HistoryData loadBetween(const HistoryFilter &filter, qint64 fromMs, qint64 toMs,
                             bool lastOnly) const;
     QList<HistoryData::Session> sessionsBetween(const HistoryFilter &filter, qint64 fromMs,
@@ -156,4 +190,8 @@ private:
     mutable int m_lastCode = 0;
     mutable QString m_lastText;
     QHash<quint64, Exercise> m_exercises;
+    WriteProblem m_writeProblem = WriteProblem::None;
+    QString m_writeDetail;
+    int m_busyTimeoutMs = BusyTimeoutMs;
+    qint64 m_busySinceMs = 0;
 };

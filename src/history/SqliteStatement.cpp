@@ -3,21 +3,29 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QVariant>
 
 #include <sqlite3.h>
 
-SqliteStatement::SqliteStatement(const QSqlDatabase &db, const char *sql)
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
-        m_error = QStringLiteral("not an SQLite connection");
-        m_code = SQLITE_MISUSE;
-        return;
-    }
-    m_db = *static_cast<sqlite3 *const *>(handle.constData());
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+int sqliteResultCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+SqliteStatement::SqliteStatement(const QSqlDatabase &db, const char *sql)
+{
+    m_db = sqliteHandle(db);
     if (!m_db) {
-        m_error = QStringLiteral("the connection is closed");
+        m_error = QStringLiteral("not an open SQLite connection");
         m_code = SQLITE_MISUSE;
         return;
     }

@@ -7,6 +7,12 @@
 struct sqlite3;
 struct sqlite3_stmt;
 class QSqlDatabase;
+class QSqlError;
+
+// SQLite's own handle of a QtSql connection; null for another driver or a closed one.
+sqlite3 *sqliteHandle(const QSqlDatabase &db);
+// SQLite's primary result code behind a failed QtSql statement.
+int sqliteResultCode(const QSqlError &error);
 
 // One prepared statement on a QtSql connection's own SQLite handle, for the history's bulk
 // rows: a million strikes read or written through QSqlQuery spend most of their time

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ResultsLogPlaces.h"
 
+#include <algorithm>
+#include <cstdio>
+
 bool ResultsLogPlaces::besideProgram(bool folderWritable, Existing log)
 {
     switch (log) {
@@ -16,9 +19,34 @@ bool ResultsLogPlaces::besideProgram(bool folderWritable, Existing log)
 
 ResultsLogPlaces::ResultsLogPlaces(Place inUse, Place other)
     : m_inUse(std::move(inUse)), m_other(std::move(other))
-{}
+{
+    m_retry.setSingleShot(true);
+    m_retry.callOnTimeout([this] { retry(); });
+}
+
+ResultsLogPlaces::~ResultsLogPlaces()
+{
+    if (writeKept())
+        return;
+    for (const QByteArray &record : std::as_const(m_kept))
+        std::fprintf(stderr, "moravel: this result could not be written to the results log:\n%s",
+                     record.constData());
+}
 
 bool ResultsLogPlaces::append(const QByteArray &record)
+{
+    // Behind the records kept before it, if any.
+    m_kept.append(record);
+    if (writeKept())
+        return true;
+    if (onLost)
+        onLost(record);
+    if (!m_retry.isActive())
+        m_retry.start(m_retryMs);
+    return false;
+}
+
+bool ResultsLogPlaces::place(const QByteArray &record)
 {
     if (current().file.append(record)) {
         told(current());
@@ -31,9 +59,27 @@ bool ResultsLogPlaces::append(const QByteArray &record)
         told(current());
         return true;
     }
-    if (onLost)
-        onLost(record);
     return false;
+}
+
+bool ResultsLogPlaces::writeKept()
+{
+    while (!m_kept.isEmpty() && place(m_kept.first()))
+        m_kept.removeFirst();
+    return m_kept.isEmpty();
+}
+
+void ResultsLogPlaces::retry()
+{
+    if (writeKept()) {
+        m_retryMs = FirstRetryMs;
+        // The player saw the records as lost: he hears where they went after all.
+        current().tell = true;
+        told(current());
+        return;
+    }
+    m_retryMs = std::min(m_retryMs * 2, LongestRetryMs);
+    m_retry.start(m_retryMs);
 }
 
 void ResultsLogPlaces::told(Place &place)

@@ -4,14 +4,18 @@
 #include "ports/LogFile.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
 // Where the results log is kept: beside the program when its folder can be written (a
 // copy run in place, as always), else in the user's data folder (an installed copy).
 // A record that cannot be written where the log is goes to the other place, and from then
-// on the log is there; a record neither place takes is handed to whoever tells the player.
+// on the log is there; a record neither place takes is handed to whoever tells the player,
+// and kept: it is tried again after a pause that grows to a few seconds, with the records
+// that come meanwhile behind it, in order.
 class ResultsLogPlaces : public LogFile {
 public:
     // What is found beside the program under the log's name.
@@ -27,9 +31,19 @@ public:
         // (a log that is new in the user's data folder).
         bool tell = false;
     };
-    ResultsLogPlaces(Place inUse, Place other);
+    // The pause before kept records are tried again: the first, doubled up to the last.
+    static constexpr int FirstRetryMs = 250;
+    static constexpr int LongestRetryMs = 4000;
 
+    ResultsLogPlaces(Place inUse, Place other);
+    // Tries the kept records once more; what is still not written is said on standard
+    // error, since the program ends.
+    ~ResultsLogPlaces() override;
+
+    // False when the record is kept for later, not written yet.
     bool append(const QByteArray &record) override;
+    // Records kept because no place took them, oldest first.
+    const QList<QByteArray> &kept() const { return m_kept; }
     // The log in use, the one User > View results opens.
     QString path() const { return current().path; }
 
@@ -44,8 +58,16 @@ private:
     const Place &current() const { return m_usingOther ? m_other : m_inUse; }
     Place &spare() { return m_usingOther ? m_inUse : m_other; }
     void told(Place &place);
+    // Writes the record where the log is, or in the other place.
+    bool place(const QByteArray &record);
+    // Writes the kept records in order, as far as they go.
+    bool writeKept();
+    void retry();
 
     Place m_inUse;
     Place m_other;
     bool m_usingOther = false;
+    QList<QByteArray> m_kept;
+    QTimer m_retry;
+    int m_retryMs = FirstRetryMs;
 };
