@@ -248,6 +248,8 @@ private slots:
     void malformedImportChangesNothing_data();
     void malformedImportChangesNothing();
     void hugeLineIsRefusedWithoutReadingIt();
+    void deviceFormulaCellsRoundTrip_data();
+    void deviceFormulaCellsRoundTrip();
 };
 
 void TestHistoryStore::migratesAVersionOneFile()
@@ -782,6 +784,62 @@ void TestHistoryStore::hugeLineIsRefusedWithoutReadingIt()
     // It stopped at the limit instead of reading on through the 100 MB.
     QVERIFY(in.handedOut() < 2 * HistoryCsv::Reader::MaxRecordBytes);
     QVERIFY(store.players().isEmpty());
+}
+
+void TestHistoryStore::deviceFormulaCellsRoundTrip_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::newRow("=") << "=cmd|' /C calc'!A0" << QByteArray("'=cmd|' /C calc'!A0");
+    QTest::newRow("+") << "+1" << QByteArray("'+1");
+    QTest::newRow("-") << "-x" << QByteArray("'-x");
+    QTest::newRow("@") << "@x" << QByteArray("'@x");
+    QTest::newRow("quote, then =") << "'=x" << QByteArray("''=x");
+}
+
+void TestHistoryStore::deviceFormulaCellsRoundTrip()
+{
+    QFETCH(QString, device);
+    QFETCH(QByteArray, cell);
+    // The device column as the file holds it, strike by strike.
+    const auto devices = [](const QString &path) {
+        QStringList names;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("devices"));
+            db.setDatabaseName(path);
+            QSqlQuery q(db);
+            if (db.open() &&
+                q.exec(QStringLiteral("SELECT device FROM strikes ORDER BY hand, task"))) {
+                while (q.next())
+                    names << q.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("devices"));
+        return names;
+    };
+    QTemporaryDir dir;
+    const QString herePath = dir.filePath(QStringLiteral("a.sqlite"));
+    HistoryStore here(herePath);
+    // The left hand's strikes come from the device so named, the right hand's from "midi".
+    QList<PracticeEvent> events = exercise(1, 3);
+    for (PracticeEvent &e : events) {
+        if (e.type == PracticeEvent::Type::Strike && e.hand == Hand::Left)
+            e.device = device;
+    }
+    QVERIFY(here.record(events));
+    const QStringList recorded = devices(herePath);
+    QCOMPARE(recorded.count(device), 3);
+    const QByteArray csv = exported(here);
+    QCOMPARE(csv.count(',' + cell + ",,strike,"), 3);
+    QVERIFY2(!csv.contains(',' + device.toUtf8()), csv.constData());
+    const QString therePath = dir.filePath(QStringLiteral("b.sqlite"));
+    HistoryStore there(therePath);
+    QBuffer in;
+    in.setData(csv);
+    in.open(QIODevice::ReadOnly);
+    QVERIFY(there.importCsv(in).ok);
+    QCOMPARE(devices(therePath), recorded);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryStore)

@@ -2,7 +2,8 @@
 // What the history says, on made-up histories whose answer is known: the slow finger is
 // named, the confusion table counts exactly, the coupling of the hands tells
 // independent strikes from simultaneous ones, and a stored hand number that is neither
-// hand counts for none.
+// hand counts for none. The figures a teacher reads are pinned exactly: the quartiles,
+// the trend per week, the edge of the coupling's window and its words.
 #include "adaptive/WeaknessModel.h"
 #include "history/Statistics.h"
 
@@ -67,6 +68,14 @@ private slots:
     void coupling();
     void twoHandCostComparesBusyWithIdle();
     void oneHandExercisesAreTheBaseline();
+    void reactionQuartiles_data();
+    void reactionQuartiles();
+    void trendPerWeek_data();
+    void trendPerWeek();
+    void togetherWindowEndsAt50Ms_data();
+    void togetherWindowEndsAt50Ms();
+    void couplingInWords_data();
+    void couplingInWords();
 };
 
 void TestStatistics::slowedFingerIsNamedSlowest_data()
@@ -359,6 +368,129 @@ void TestStatistics::oneHandExercisesAreTheBaseline()
         r.findings.contains(QStringLiteral("Left hand: 25 % slower with both hands than alone")));
     // The right hand never played alone: its figure is the busy-against-idle one, if any.
     QVERIFY(!r.hands[1].twoHandCostFromOneHand);
+}
+
+void TestStatistics::reactionQuartiles_data()
+{
+    QTest::addColumn<QList<double>>("reactions"); // of the right middle finger, as struck
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("median");
+    QTest::addColumn<double>("upper");
+    const QList<double> hundreds = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
+    QTest::newRow("100 to 1000") << hundreds << 325.0 << 550.0 << 775.0;
+    QTest::newRow("100 to 1000, shuffled")
+        << QList<double>{700, 100, 1000, 400, 300, 900, 200, 600, 800, 500} << 325.0 << 550.0
+        << 775.0;
+    QTest::newRow("100 to 900") << hundreds.first(9) << 300.0 << 500.0 << 700.0;
+}
+
+void TestStatistics::reactionQuartiles()
+{
+    QFETCH(QList<double>, reactions);
+    QFETCH(double, lower);
+    QFETCH(double, median);
+    QFETCH(double, upper);
+    Maker m;
+    const qint64 e = m.exercise();
+    for (int task = 1; task <= reactions.size(); ++task)
+        m.strike(e, 1, task, 3, 3, reactions[task - 1], task * 2000.0);
+    const StatisticsResult r = Statistics::compute(m.data);
+    const StatisticsResult::Finger &middle = r.hands[1].fingers[2];
+    QCOMPARE(*middle.lowerQuartile, lower);
+    QCOMPARE(*middle.median, median);
+    QCOMPARE(*middle.upperQuartile, upper);
+    const QString row = QStringLiteral("%1 ms %2-%3 ms").arg(median).arg(lower).arg(upper);
+    QVERIFY2(Statistics::report(r, {}).simplified().contains(row), qPrintable(row));
+}
+
+void TestStatistics::trendPerWeek_data()
+{
+    QTest::addColumn<double>("msPerWeek");
+    QTest::addColumn<QString>("finding"); // empty: none
+    QTest::newRow("slower") << 12.0 << "Right hand: 12 ms slower per week";
+    QTest::newRow("faster") << -20.0 << "Right hand: 20 ms faster per week";
+    QTest::newRow("just over a ms") << 1.2 << "Right hand: 1 ms slower per week";
+    QTest::newRow("under a ms") << -0.8 << "";
+}
+
+void TestStatistics::trendPerWeek()
+{
+    QFETCH(double, msPerWeek);
+    QFETCH(QString, finding);
+    // An exercise a week, each answered in the same time, that time changing steadily.
+    Maker m;
+    for (int week = 0; week < 4; ++week) {
+        const qint64 e = m.exercise(QStringLiteral("random"), 7 * week);
+        for (int task = 1; task <= 5; ++task)
+            m.strike(e, 1, task, 2, 2, 500 + week * msPerWeek, task * 1000.0);
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    QVERIFY(r.hands[1].trendMsPerWeek);
+    QVERIFY2(qAbs(*r.hands[1].trendMsPerWeek - msPerWeek) < 1e-3,
+             qPrintable(QString::number(*r.hands[1].trendMsPerWeek)));
+    QCOMPARE(r.findings.filter(QStringLiteral(" per week")),
+             finding.isEmpty() ? QStringList() : QStringList{finding});
+}
+
+void TestStatistics::togetherWindowEndsAt50Ms_data()
+{
+    // The right strike's time from the left one's, in every other pair and in the rest.
+    QTest::addColumn<double>("evenMs");
+    QTest::addColumn<double>("oddMs");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("50 ms after") << 50.0 << 50.0 << 0.0;
+    QTest::newRow("50 ms before") << -50.0 << -50.0 << 0.0;
+    QTest::newRow("51 ms after") << 51.0 << 51.0 << 100.0;
+    QTest::newRow("51 ms before") << -51.0 << -51.0 << 100.0;
+    // Half together, the rest 750 ms late: moved 700 or 800 ms back (2 of the 48 shifts)
+    // they come exactly 50 ms near. At 751 ms only the 800 ms shift does, to 49 ms.
+    QTest::newRow("chance at 50 ms") << 0.0 << 750.0 << 100.0 * 24 / 47;
+    QTest::newRow("chance at 49 and 51 ms") << 0.0 << 751.0 << 100.0 * 48 / 95;
+}
+
+void TestStatistics::togetherWindowEndsAt50Ms()
+{
+    QFETCH(double, evenMs);
+    QFETCH(double, oddMs);
+    QFETCH(double, expected);
+    // Pairs 10 s apart: no shift reaches from one pair into the next.
+    QList<double> left, right;
+    for (int i = 1; i <= 40; ++i) {
+        left << i * 10000.0;
+        right << i * 10000.0 + (i % 2 ? oddMs : evenMs);
+    }
+    const std::optional<double> c = Statistics::coupling({left}, {right});
+    QVERIFY(c);
+    QCOMPARE(*c, expected);
+}
+
+void TestStatistics::couplingInWords_data()
+{
+    QTest::addColumn<int>("together"); // of the 250 left strikes, struck with a right one
+    QTest::addColumn<QString>("finding");
+    QTest::newRow("80") << 50 << "The hands work independently (coupling 80 of 100)";
+    QTest::newRow("79.6") << 51 << "The hands work independently (coupling 80 of 100)";
+    QTest::newRow("78.8") << 53 << "The hands sometimes strike together (coupling 79 of 100)";
+    QTest::newRow("50") << 125 << "The hands sometimes strike together (coupling 50 of 100)";
+    QTest::newRow("49.6") << 126 << "The hands sometimes strike together (coupling 50 of 100)";
+    QTest::newRow("48.8") << 128 << "The hands often strike together (coupling 49 of 100)";
+}
+
+void TestStatistics::couplingInWords()
+{
+    QFETCH(int, together);
+    QFETCH(QString, finding);
+    // The left hand strikes every 10 s, the right hand with it or 5 s later, out of reach
+    // of every shift: chance adds nothing, and the coupling is 100 less 0.4 a strike.
+    Maker m;
+    const qint64 e = m.exercise();
+    for (int task = 1; task <= 250; ++task) {
+        const double at = task * 10000.0;
+        m.strike(e, 0, task, 2, 2, 400, at);
+        m.strike(e, 1, task, 3, 3, 400, at + (task <= together ? 0 : 5000));
+    }
+    const StatisticsResult r = Statistics::compute(m.data);
+    QCOMPARE(r.findings.filter(QStringLiteral("(coupling ")), QStringList{finding});
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)
