@@ -18,9 +18,9 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <cerrno>
 #include <map>
 #include <sqlite3.h>
-#include <sys/statvfs.h>
 #include <tuple>
 
 namespace {
@@ -56,7 +56,7 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
     QSqlDatabase database = db();
     if (!database.transaction())
         return writeFailed(sqliteResultCode(database.lastError()),
-                           database.lastError().databaseText());
+                           database.lastError().databaseText(), 0);
     // The exercises as they stand after this batch, kept only once it is committed: a batch
     // taken back leaves nothing behind, and its sessions get their uids when it is written
     // again.
@@ -73,11 +73,20 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
         " reaction_ms, ticks, points, at_ms, memorize, device, code, velocity)"
         " VALUES ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
         " ?, ?)"));
-    QSqlError error;
-    const auto run = [&error](QSqlQuery &query) {
+    // SQLite's own code and the system's error, taken as the statement fails (QtSql keeps
+    // no code for a failed COMMIT, and later calls change both).
+    sqlite3 *handle = sqliteHandle(database);
+    int code = 0, systemError = 0;
+    QString detail;
+    const auto failed = [&](const QSqlError &error) {
+        code = handle ? sqlite3_errcode(handle) : sqliteResultCode(error);
+        systemError = handle ? sqlite3_system_errno(handle) : 0;
+        detail = error.databaseText();
+    };
+    const auto run = [&failed](QSqlQuery &query) {
         if (query.exec())
             return true;
-        error = query.lastError();
+        failed(query.lastError());
         return false;
     };
     bool ok = true;
@@ -156,12 +165,12 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
         query->finish();
     if (ok && !database.commit()) {
         ok = false;
-        error = database.lastError();
+        failed(database.lastError());
     }
     if (!ok) {
         // After a failed COMMIT the transaction may still be open: end it either way.
         database.rollback();
-        return writeFailed(sqliteResultCode(error), error.databaseText());
+        return writeFailed(code & 0xff, detail, systemError);
     }
     m_exercises = exercises;
     return true;
@@ -222,7 +231,7 @@ bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &
     return out.write(rows) == rows.size();
 }
 
-bool HistoryStore::writeFailed(int code, const QString &detail)
+bool HistoryStore::writeFailed(int code, const QString &detail, int systemError)
 {
     m_writeDetail = detail;
     switch (code) {
@@ -250,14 +259,20 @@ bool HistoryStore::writeFailed(int code, const QString &detail)
     default:
         break;
     }
-    // An input or output error says little by itself: the file system says more.
-    m_writeProblem = WriteProblem::Other;
-    struct statvfs disk {};
-    if (::statvfs(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), &disk) == 0) {
-        if (disk.f_flag & ST_RDONLY)
-            m_writeProblem = WriteProblem::ReadOnly;
-        else if (disk.f_bavail == 0)
-            m_writeProblem = WriteProblem::DiskFull;
+    // An input or output error says little by itself: the system's error says more (a
+    // file system the kernel or a file server made read-only, a quota).
+    switch (systemError) {
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        m_writeProblem = WriteProblem::ReadOnly;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        m_writeProblem = WriteProblem::DiskFull;
+        break;
+    default:
+        m_writeProblem = WriteProblem::Other;
     }
     return false;
 }

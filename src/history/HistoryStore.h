@@ -158,7 +158,7 @@ private:
     void failed(Failure failure, const QString &detail);
     void setAside();
     bool exec(const QString &sql) const;
-    bool writeFailed(int code, const QString &detail);
+    bool writeFailed(int code, const QString &detail, int systemError);
     // A new exercise's session, with a uid of its own.
     static Exercise begun(const PracticeEvent &started);
     // SQLite's busy handler: waits in small steps, so that another writer's pause between

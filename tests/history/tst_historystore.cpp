@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice history on disk: migration of an old file, a writer killed mid-write,
 // damaged and newer files, the recorder off the key path, and export and import.
+#include "ExerciseEvents.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryRecorder.h"
 #include "history/HistoryStore.h"
@@ -23,53 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QDateTime Started(QDate(2026, 12, 8), QTime(17, 30), Qt::OffsetFromUTC, 3600);
-
-// One exercise of `strikes` strikes a hand, as the drills report it.
-QList<PracticeEvent> exercise(quint64 number, int strikes,
-                              const QString &player = QStringLiteral("Mira"), bool finished = true)
-{
-    QList<PracticeEvent> events;
-    PracticeEvent start;
-    start.type = PracticeEvent::Type::ExerciseStarted;
-    start.exercise = number;
-    start.kind = QStringLiteral("random");
-    start.player = player;
-    start.wallClock = Started.addSecs(qint64(number) * 600);
-    start.timeNs = 1'000'000'000;
-    events << start;
-    for (int i = 1; i <= strikes; ++i) {
-        for (Hand h : {Hand::Left, Hand::Right}) {
-            PracticeEvent shown;
-            shown.type = PracticeEvent::Type::TaskShown;
-            shown.exercise = number;
-            shown.hand = h;
-            shown.task = i;
-            shown.expected = i % 5 + 1;
-            shown.timeNs = start.timeNs + qint64(i) * 1'000'000'000;
-            events << shown;
-            PracticeEvent strike = shown;
-            strike.type = PracticeEvent::Type::Strike;
-            strike.struck = i % 7 == 0 ? shown.expected % 5 + 1 : shown.expected;
-            strike.right = strike.struck == shown.expected;
-            strike.reactionMs = 300 + i;
-            strike.points = strike.right ? 5 : 0;
-            // The right hand plays a MIDI keyboard, whose strikes carry a velocity.
-            strike.device = h == Hand::Right ? QStringLiteral("midi") : QStringLiteral("keyboard");
-            strike.velocity = h == Hand::Right ? 40 + i : -1;
-            strike.timeNs = shown.timeNs + 300'000'000;
-            events << strike;
-        }
-    }
-    if (finished) {
-        PracticeEvent end;
-        end.type = PracticeEvent::Type::ExerciseFinished;
-        end.exercise = number;
-        events << end;
-    }
-    return events;
-}
 
 // Exercises of every kind as a class would play them: both hands or one, memorized
 // notes, wrong strikes before the right one, tasks left unanswered, a MIDI keyboard.
@@ -755,6 +709,17 @@ void TestHistoryStore::malformedImportChangesNothing_data()
     QTest::newRow("one exercise, two players")
         << good + "s1,Bo,random,2026-12-08T17:30:00.000+01:00,L,2,3,3,1,0,400,5,keyboard,\r\n"
         << "line 3: the exercise s1";
+    // More rows than one transaction of the import holds, then a bad one: the file is
+    // checked whole before any of it is written.
+    QByteArray longFile;
+    const int rows = HistoryStore::ImportChunkRows + 500;
+    for (int n = 0; n < rows; ++n)
+        longFile += QByteArray("x") + QByteArray::number(n / 1000) +
+                    ",Ana,random,2026-12-08T17:30:00.000+01:00,L," +
+                    QByteArray::number(n % 1000 + 1) + ",3,3,1,0,400,5,keyboard,\r\n";
+    QTest::newRow("a bad row after many exercises")
+        << longFile + "s2,Ana,random,2026-12-08T17:30:00.000+01:00,X,1,3,3,1,0,400,5,keyboard,\r\n"
+        << QStringLiteral("line %1: hand \"X\" is not valid").arg(rows + 2);
 }
 
 void TestHistoryStore::malformedImportChangesNothing()
