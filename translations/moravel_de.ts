@@ -295,6 +295,26 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
         <translation>Der Übungsverlauf %1 kann nicht geöffnet werden (%2). Dein Üben wird nicht aufgezeichnet.</translation>
     </message>
+    <message>
+        <source>The practice history is in use by another program. Your practice is kept and will be written when it is free.</source>
+        <translation>Der Übungsverlauf wird gerade von einem anderen Programm benutzt. Dein Üben bleibt erhalten und wird eingetragen, sobald er frei ist.</translation>
+    </message>
+    <message>
+        <source>The disk of the practice history is full. Your practice is kept and will be written when there is room.</source>
+        <translation>Der Datenträger des Übungsverlaufs ist voll. Dein Üben bleibt erhalten und wird eingetragen, sobald wieder Platz ist.</translation>
+    </message>
+    <message>
+        <source>The practice history has become read-only. Your practice is kept and will be written when it can be.</source>
+        <translation>Der Übungsverlauf kann nur noch gelesen werden. Dein Üben bleibt erhalten und wird eingetragen, sobald es wieder geht.</translation>
+    </message>
+    <message>
+        <source>The practice history is damaged. Your practice is kept and goes into a new history at the next start.</source>
+        <translation>Der Übungsverlauf ist beschädigt. Dein Üben bleibt erhalten und kommt beim nächsten Start in einen neuen Übungsverlauf.</translation>
+    </message>
+    <message>
+        <source>The practice history cannot be written just now. Your practice is kept and will be written when it can be.</source>
+        <translation>In den Übungsverlauf kann gerade nicht geschrieben werden. Dein Üben bleibt erhalten und wird eingetragen, sobald es wieder geht.</translation>
+    </message>
 </context>
 <context>
     <name>KeyCheck</name>
@@ -1326,10 +1346,10 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>Die Ergebnisse werden in %1 gespeichert</translation>
     </message>
     <message>
-        <source>This result could not be written to the results log, neither beside the program nor in your data folder:
+        <source>This result could not be written to the results log, neither beside the program nor in your data folder. It is kept, and written as soon as one of them takes it:
 
 %1</source>
-        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in deinem Datenordner:
+        <translation>Dieses Ergebnis konnte nicht in das Ergebnisprotokoll geschrieben werden, weder neben dem Programm noch in deinem Datenordner. Es bleibt erhalten und wird geschrieben, sobald einer der beiden Orte es annimmt:
 
 %1</translation>
     </message>

@@ -295,6 +295,26 @@ Los demás ejercicios siguen funcionando.</translation>
         <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
         <translation>El historial de práctica %1 no se puede abrir (%2). Tu práctica no se está registrando.</translation>
     </message>
+    <message>
+        <source>The practice history is in use by another program. Your practice is kept and will be written when it is free.</source>
+        <translation>Otro programa está usando el historial de práctica. Tu práctica se conserva y se escribirá cuando quede libre.</translation>
+    </message>
+    <message>
+        <source>The disk of the practice history is full. Your practice is kept and will be written when there is room.</source>
+        <translation>El disco del historial de práctica está lleno. Tu práctica se conserva y se escribirá cuando haya espacio.</translation>
+    </message>
+    <message>
+        <source>The practice history has become read-only. Your practice is kept and will be written when it can be.</source>
+        <translation>El historial de práctica se ha vuelto de solo lectura. Tu práctica se conserva y se escribirá cuando sea posible.</translation>
+    </message>
+    <message>
+        <source>The practice history is damaged. Your practice is kept and goes into a new history at the next start.</source>
+        <translation>El historial de práctica está dañado. Tu práctica se conserva y pasará a un historial nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The practice history cannot be written just now. Your practice is kept and will be written when it can be.</source>
+        <translation>Ahora mismo no se puede escribir en el historial de práctica. Tu práctica se conserva y se escribirá cuando sea posible.</translation>
+    </message>
 </context>
 <context>
     <name>KeyCheck</name>
@@ -1326,10 +1346,10 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>Los resultados se guardan en %1</translation>
     </message>
     <message>
-        <source>This result could not be written to the results log, neither beside the program nor in your data folder:
+        <source>This result could not be written to the results log, neither beside the program nor in your data folder. It is kept, and written as soon as one of them takes it:
 
 %1</source>
-        <translation>Este resultado no se pudo escribir en el registro de resultados, ni junto al programa ni en tu carpeta de datos:
+        <translation>Este resultado no se pudo escribir en el registro de resultados, ni junto al programa ni en tu carpeta de datos. Se conserva y se escribirá en cuanto uno de los dos lo acepte:
 
 %1</translation>
     </message>

@@ -295,6 +295,26 @@ Les autres exercices fonctionnent toujours.</translation>
         <source>The practice history %1 cannot be opened (%2). Practice is not being recorded.</source>
         <translation>L’historique d’entraînement %1 ne peut pas être ouvert (%2). L’entraînement n’est pas enregistré.</translation>
     </message>
+    <message>
+        <source>The practice history is in use by another program. Your practice is kept and will be written when it is free.</source>
+        <translation>L’historique d’entraînement est utilisé par un autre programme. Ton entraînement est conservé et sera écrit dès qu’il sera libre.</translation>
+    </message>
+    <message>
+        <source>The disk of the practice history is full. Your practice is kept and will be written when there is room.</source>
+        <translation>Le disque de l’historique d’entraînement est plein. Ton entraînement est conservé et sera écrit dès qu’il y aura de la place.</translation>
+    </message>
+    <message>
+        <source>The practice history has become read-only. Your practice is kept and will be written when it can be.</source>
+        <translation>L’historique d’entraînement est passé en lecture seule. Ton entraînement est conservé et sera écrit dès que possible.</translation>
+    </message>
+    <message>
+        <source>The practice history is damaged. Your practice is kept and goes into a new history at the next start.</source>
+        <translation>L’historique d’entraînement est endommagé. Ton entraînement est conservé et ira dans un nouvel historique au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The practice history cannot be written just now. Your practice is kept and will be written when it can be.</source>
+        <translation>L’historique d’entraînement ne peut pas être écrit pour le moment. Ton entraînement est conservé et sera écrit dès que possible.</translation>
+    </message>
 </context>
 <context>
     <name>KeyCheck</name>
@@ -1318,20 +1338,20 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <translation>Les résultats sont gardés dans %1</translation>
     </message>
     <message>
-        <source>This result could not be written to the results log, neither beside the program nor in your data folder:
-
-%1</source>
-        <translation>Ce résultat n&apos;a pas pu être écrit dans le journal des résultats, ni à côté du programme ni dans ton dossier de données :
-
-%1</translation>
-    </message>
-    <message>
         <source>MIDI keyboard connected: %1</source>
         <translation>Clavier MIDI connecté : %1</translation>
     </message>
     <message>
         <source>MIDI keyboard gone: %1</source>
         <translation>Clavier MIDI débranché : %1</translation>
+    </message>
+    <message>
+        <source>This result could not be written to the results log, neither beside the program nor in your data folder. It is kept, and written as soon as one of them takes it:
+
+%1</source>
+        <translation>Ce résultat n’a pas pu être écrit dans le journal des résultats, ni à côté du programme ni dans ton dossier de données. Il est conservé et sera écrit dès que l’un des deux l’acceptera :
+
+%1</translation>
     </message>
 </context>
 </TS>
