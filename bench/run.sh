@@ -52,6 +52,9 @@ STRIKES=$(sqlite3 "$HISTORY" "SELECT count(*) FROM strikes" 2>/dev/null || echo 
 say "practice history: --report, --export-history, --import-history, size on disk"
 python3 "$ROOT/bench/history_commands.py" "$APP_DIR/moravel" "$HISTORY" "$STRIKES" "$WORK" \
   >>"$OUT" || true
+say "practice history: a writer beside a long import into the same file"
+python3 "$ROOT/bench/import_contention.py" "$APP_DIR/moravel" "$WORK/history.csv" "$STRIKES" \
+  "$WORK" >>"$OUT" || true
 
 say "start-up, $STARTS starts, with an empty history and with the school's"
 "$BIN/startup_probe" "$STARTS" "Enter your name to personify result log" "$APP_DIR/moravel" \

@@ -145,7 +145,6 @@ bool Reader::getChar(char &c)
 
 bool Reader::next(QList<QByteArray> &fields)
 {
-    fields.clear();
     m_recordLine = m_line;
     if (!m_started) {
         m_started = true;
@@ -153,23 +152,56 @@ bool Reader::next(QList<QByteArray> &fields)
         if (m_in.peek(bom, 3) == 3 && QByteArray(bom, 3) == "\xef\xbb\xbf")
             m_in.skip(3);
     }
+    // The fields of the record before are filled again: a long file's millions of fields
+    // then cost no allocation each.
+    for (QByteArray &f : fields)
+        f.truncate(0);
+    qsizetype count = 0; // fields finished
+    const auto field = [&fields, &count]() -> QByteArray & {
+        if (count == fields.size())
+            fields.emplace_back();
+        return fields[count];
+    };
     bool notUtf8 = false;
     // Each field is checked whole, so a character is never split between two reads.
-    const auto text = [&notUtf8](const QByteArray &bytes) {
-        notUtf8 = notUtf8 || !QUtf8StringView(bytes).isValidUtf8();
-        return bytes;
+    const auto finish = [&] {
+        notUtf8 = notUtf8 || !QUtf8StringView(field()).isValidUtf8();
+        ++count;
     };
     const auto done = [&] {
+        fields.resize(count);
         return notUtf8 ? fail(QStringLiteral("the text is not UTF-8 (save the file as UTF-8)"))
                        : true;
     };
-    QByteArray field;
     qsizetype size = 0;
     bool quoted = false;    // inside a quoted field
     bool wasQuoted = false; // the field began with a quote
     bool any = false;
     char c = 0;
-    while (getChar(c)) {
+    for (;;) {
+        // A run of plain characters is taken whole: most of an export is digits.
+        if (!quoted && (m_at < m_buffer.size() || peekChar(c))) {
+            const char *begin = m_buffer.constData() + m_at;
+            const char *const end = m_buffer.constData() + m_buffer.size();
+            const char *plain = begin;
+            while (plain < end && *plain != ',' && *plain != '"' && *plain != '\r' &&
+                   *plain != '\n')
+                ++plain;
+            if (plain > begin) {
+                any = true;
+                if (wasQuoted)
+                    return fail(QStringLiteral("text after the closing quote of a field"));
+                size += plain - begin;
+                if (size > MaxRecordBytes)
+                    return fail(
+                        QStringLiteral("the record is longer than %1 bytes").arg(MaxRecordBytes));
+                field().append(begin, plain - begin);
+                m_at += plain - begin;
+                continue;
+            }
+        }
+        if (!getChar(c))
+            break;
         any = true;
         if (++size > MaxRecordBytes)
             return fail(QStringLiteral("the record is longer than %1 bytes").arg(MaxRecordBytes));
@@ -178,45 +210,43 @@ bool Reader::next(QList<QByteArray> &fields)
                 char after = 0;
                 if (peekChar(after) && after == '"') {
                     ++m_at;
-                    field += '"';
+                    field() += '"';
                 } else {
                     quoted = false;
                 }
             } else {
                 if (c == '\n')
                     ++m_line;
-                field += c;
+                field() += c;
             }
             continue;
         }
         if (c == '"') {
-            if (!field.isEmpty() || wasQuoted)
+            if (!field().isEmpty() || wasQuoted)
                 return fail(QStringLiteral("a quote inside a field that is not quoted"));
             quoted = wasQuoted = true;
         } else if (c == ',') {
-            fields << text(field);
-            field.truncate(0);
+            finish();
             wasQuoted = false;
-        } else if (c == '\r' || c == '\n') {
+        } else {
+            // A line break ends the record.
             if (c == '\r') {
                 char after = 0;
                 if (peekChar(after) && after == '\n')
                     ++m_at;
             }
             ++m_line;
-            fields << text(field);
+            finish();
             return done();
-        } else {
-            if (wasQuoted)
-                return fail(QStringLiteral("text after the closing quote of a field"));
-            field += c;
         }
     }
     if (quoted)
         return fail(QStringLiteral("a quoted field is not closed"));
-    if (!any)
+    if (!any) {
+        fields.clear();
         return false;
-    fields << text(field);
+    }
+    finish();
     return done();
 }
 

@@ -80,8 +80,20 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
     // Rows are written as they are read, so the file is never held whole in memory; a
     // failure takes back what is not yet committed.
     QSqlDatabase database = db();
-    if (write && !database.transaction()) {
-        result.error = database.lastError().text();
+    // The write-ahead log is copied into the file once, at the end, not after every
+    // transaction, as it was when the import was one.
+    struct Checkpoints {
+        QSqlDatabase &database;
+        bool deferred;
+        ~Checkpoints()
+        {
+            if (deferred)
+                QSqlQuery(database).exec(QStringLiteral("PRAGMA wal_autocheckpoint = 1000"));
+        }
+    } checkpoints{database, chunked && QSqlQuery(database).exec(
+                                           QStringLiteral("PRAGMA wal_autocheckpoint = 0"))};
+    if (QSqlError error; write && !beginWriting(&error)) {
+        result.error = error.text();
         return result;
     }
     // What the transactions committed so far added.
@@ -138,9 +150,9 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
         if (!more)
             return true;
         // A moment for a writer that waits.
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!database.transaction()) {
-            result.error = database.lastError().text();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (QSqlError error; !beginWriting(&error)) {
+            result.error = error.text();
             undo.write = false; // nothing is open to take back
             return false;
         }

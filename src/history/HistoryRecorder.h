@@ -34,7 +34,7 @@ public:
     // The pause before a failed batch is offered again: from the first, doubled each time
     // up to the last.
     static constexpr int FirstRetryMs = 250;
-    static constexpr int LongestRetryMs = 4000;
+    static constexpr int LongestRetryMs = 2000;
     // How long one try waits for another program's transaction.
     static constexpr int TryWaitMs = 1000;
 

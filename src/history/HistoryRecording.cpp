@@ -54,9 +54,8 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
     if (events.isEmpty())
         return true;
     QSqlDatabase database = db();
-    if (!database.transaction())
-        return writeFailed(sqliteResultCode(database.lastError()),
-                           database.lastError().databaseText(), 0);
+    if (QSqlError error; !beginWriting(&error))
+        return writeFailed(sqliteResultCode(error), error.databaseText(), 0);
     // The exercises as they stand after this batch, kept only once it is committed: a batch
     // taken back leaves nothing behind, and its sessions get their uids when it is written
     // again.
@@ -174,6 +173,16 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
     }
     m_exercises = exercises;
     return true;
+}
+
+bool HistoryStore::beginWriting(QSqlError *error) const
+{
+    QSqlQuery begin(db());
+    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    if (error)
+        *error = begin.lastError();
+    return false;
 }
 
 HistoryStore::Exercise HistoryStore::begun(const PracticeEvent &started)

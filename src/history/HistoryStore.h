@@ -16,6 +16,7 @@
 
 class QIODevice;
 class QSqlDatabase;
+class QSqlError;
 
 // The practice history: an SQLite file (history.sqlite in the user's data folder) with
 // every exercise, task and strike. One store is one connection, used from the thread
@@ -132,7 +133,7 @@ public:
     enum class Existing { Skip, AddMissingRows };
     // Rows an import writes in one transaction, at most, before it lets another writer
     // (the program recording practice) in; it commits only between exercises.
-    static constexpr int ImportChunkRows = 20000;
+    static constexpr int ImportChunkRows = 50000;
     // Merges an export. The whole file is read and checked first: a row that cannot be
     // read refuses it, and nothing is written. It is then written in transactions of
     // whole exercises; a device that cannot be read twice is written in one.
@@ -159,6 +160,10 @@ private:
     void setAside();
     bool exec(const QString &sql) const;
     bool writeFailed(int code, const QString &detail, int systemError);
+    // Begins a transaction that holds the file for writing from its start. One that began
+    // by reading could not wait for another writer: SQLite refuses it at once when the
+    // other commits first, as what it read is then out of date.
+    bool beginWriting(QSqlError *error) const;
     // A new exercise's session, with a uid of its own.
     static Exercise begun(const PracticeEvent &started);
     // SQLite's busy handler: waits in small steps, so that another writer's pause between

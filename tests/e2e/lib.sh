@@ -13,9 +13,13 @@ XVFB_PID=""
 PULSE_STARTED=""
 
 cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-  # The display is gone before the next test looks for a free one: a server still on its
-  # way out removes its socket, which by then may be the next server's.
+  # The program ends in order at SIGTERM (its history written first): it gets a moment for
+  # that while its display is still there.
+  if [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null; then
+    for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$APP_PID" 2>/dev/null || true
+  fi
+  # The display is gone before the next test starts one of its own.
   if [ -n "$XVFB_PID" ]; then
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true
@@ -36,26 +40,20 @@ for f in "$BIN_DIR"/*; do
   case "$name" in moravel|"Results Log.TXT") ;; *) ln -s "$f" "$APP_DIR/$name" ;; esac
 done
 
+# A virtual display of the test's own. Xvfb picks a free display number itself and says
+# which (-displayfd): two suites running at once (a build's own run beside CI's) could
+# otherwise both take a number that looked free, and the one whose server lost would talk
+# to the other's display until that test ended and took it away.
 start_display() {
-  local n
-  for n in $(seq 91 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      XVFB_PID=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do
-        # Our own server, not one that still held the number when ours began (ours
-        # would then have given up at once).
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        if xdpyinfo >/dev/null 2>&1; then
-          sleep 0.2
-          kill -0 "$XVFB_PID" 2>/dev/null && return 0
-          break
-        fi
-        sleep 0.1
-      done
-      kill "$XVFB_PID" 2>/dev/null || true
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if grep -qx '[0-9][0-9]*' "$WORK/display" 2>/dev/null; then
+      export DISPLAY=":$(cat "$WORK/display")"
+      xdpyinfo >/dev/null 2>&1 && return 0
     fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
   fail "no virtual display could be started"
 }
@@ -102,11 +100,13 @@ use_language() {
 # A JACK server of the test's own on the dummy backend, stopped with the test.
 start_jack() {
   command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"
-  export JACK_DEFAULT_SERVER="moravel-e2e-$$" JACK_NO_AUDIO_RESERVATION=1
+  # A server name of the test's own, so its ports are its own too.
+  export JACK_DEFAULT_SERVER="moravel-e2e-$$-$RANDOM" JACK_NO_AUDIO_RESERVATION=1
   jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$WORK/jackd.out" 2>&1 &
   JACK_PID=$!
   trap 'kill $JACK_PID 2>/dev/null || true; cleanup' EXIT
-  sleep 1
+  jack_wait -s "$JACK_DEFAULT_SERVER" -w -t 10 >/dev/null 2>&1 ||
+    fail "the JACK server did not come up: $(cat "$WORK/jackd.out")"
 }
 
 # The user's data and settings of the program under test stay in the test's own folder.
