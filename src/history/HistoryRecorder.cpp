@@ -123,6 +123,7 @@ void HistoryRecorder::run()
         const qint64 now = steadyMs();
         if (!everWritable) {
             store = std::make_unique<HistoryStore>(m_path, false);
+            store->setBusyTimeout(TryWaitMs);
             everWritable = store->isWritable();
         }
         if (stopping)

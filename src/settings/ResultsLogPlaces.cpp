@@ -26,6 +26,9 @@ ResultsLogPlaces::ResultsLogPlaces(Place inUse, Place other)
 
 ResultsLogPlaces::~ResultsLogPlaces()
 {
+    // Whoever would tell the player is gone by now.
+    onTell = nullptr;
+    onLost = nullptr;
     if (writeKept())
         return;
     for (const QByteArray &record : std::as_const(m_kept))
