@@ -3,7 +3,7 @@
 
 void LabelModel::define(Label label)
 {
-    Entry &entry = m_labels[Labels::index(label)];
+    Entry &entry = m_labels[label];
     if (!entry.defined)
         m_order.append(label);
     entry = Entry{Labels::firstText(label), true, true};
@@ -11,21 +11,20 @@ void LabelModel::define(Label label)
 
 void LabelModel::setText(Label label, const QString &text)
 {
-    Entry &entry = m_labels[Labels::index(label)];
-    if (!entry.defined)
+    if (!m_labels.value(label).defined)
         define(label);
-    entry.text = text;
+    m_labels[label].text = text;
 }
 
 bool LabelModel::isVisible(Label label) const
 {
-    const Entry &entry = m_labels[Labels::index(label)];
-    return entry.defined && entry.visible;
+    const auto entry = m_labels.constFind(label);
+    return entry != m_labels.constEnd() && entry->defined && entry->visible;
 }
 
 void LabelModel::setVisible(Label label, bool visible)
 {
-    Entry &entry = m_labels[Labels::index(label)];
-    if (entry.defined)
-        entry.visible = visible;
+    const auto entry = m_labels.find(label);
+    if (entry != m_labels.end() && entry->defined)
+        entry->visible = visible;
 }

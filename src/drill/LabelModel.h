@@ -3,10 +3,9 @@
 
 #include "drill/Labels.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
-
-#include <array>
 
 // The texts and visibility of a window's labels, held by the window's logic because the
 // drill rules read them (a repeated task is detected by comparing with the label's text,
@@ -16,7 +15,7 @@ public:
     // The label starts with its first text, shown.
     void define(Label label);
 
-    QString text(Label label) const { return m_labels[Labels::index(label)].text; }
+    QString text(Label label) const { return m_labels.value(label).text; }
     void setText(Label label, const QString &text);
     bool isVisible(Label label) const;
     void setVisible(Label label, bool visible);
@@ -30,6 +29,6 @@ private:
         bool defined = false;
         bool visible = true;
     };
-    std::array<Entry, std::size_t(Label::Count)> m_labels;
+    QHash<Label, Entry> m_labels;
     QList<Label> m_order;
 };

@@ -187,7 +187,7 @@ QLabel *ExerciseWindow::addLabel(Label name, int pointSize, bool bold, const QRe
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_labels[Labels::index(name)] = widget;
+    m_labels[name] = widget;
     return widget;
 }
 

@@ -7,6 +7,7 @@
 #include "frame/MenuLayout.h"
 #include "input/KeyboardSource.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 
@@ -46,8 +47,8 @@ public:
     DrillCore *drill() const { return m_drill; }
     Ticker &Timer1() const { return *m_timer1; }
     Ticker &Timer2() const { return *m_timer2; }
-    QAction *action(Command command) const { return m_actions[Commands::index(command)]; }
-    QLabel *label(Label label) const { return m_labels[Labels::index(label)]; }
+    QAction *action(Command command) const { return m_actions.value(command); }
+    QLabel *label(Label label) const { return m_labels.value(label); }
     // Runs a menu command as a click on its item would.
     void trigger(Command command);
     // A finger strike for this window's drill, from whichever input source.
@@ -141,10 +142,10 @@ private:
     std::unique_ptr<Ticker> m_timer1;
     std::unique_ptr<Ticker> m_timer2;
     DrillCore *m_drill = nullptr;
-    std::array<QAction *, std::size_t(Command::Count)> m_actions{};
-    std::array<std::function<void()>, std::size_t(Command::Count)> m_commands;
-    std::array<QList<Command>, std::size_t(Command::Count)> m_radioChoices;
-    std::array<QLabel *, std::size_t(Label::Count)> m_labels{};
+    QHash<Command, QAction *> m_actions;
+    QHash<Command, std::function<void()>> m_commands;
+    QHash<Command, QList<Command>> m_radioChoices;
+    QHash<Label, QLabel *> m_labels;
     KeyboardSource m_keyboard;
     bool m_physicalKeys = false;
     QLabel *m_notice = nullptr;

@@ -35,8 +35,8 @@ void ExerciseWindow::buildMenus(const QList<MenuSpec> &menus)
     for (const MenuSpec &spec : menus) {
         QMenu *menu = menuBar()->addMenu(
             QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData()));
-        menu->setObjectName(Commands::objectName(spec.name));
-        m_actions[Commands::index(spec.name)] = menu->menuAction();
+        menu->setObjectName(spec.name.objectName());
+        m_actions[spec.name] = menu->menuAction();
         addItems(menu, spec.items);
     }
 }
@@ -49,7 +49,7 @@ void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
             QCoreApplication::translate("MenuLayout", spec.caption.toUtf8().constData());
         if (!spec.submenu.isEmpty()) {
             QMenu *sub = menu->addMenu(caption);
-            sub->setObjectName(Commands::objectName(spec.name));
+            sub->setObjectName(spec.name.objectName());
             action = sub->menuAction();
             addItems(sub, spec.submenu);
         } else if (spec.isSeparator()) {
@@ -62,9 +62,9 @@ void ExerciseWindow::addItems(QMenu *menu, const QList<MenuItemSpec> &items)
             const Command command = spec.name;
             connect(action, &QAction::triggered, this, [this, command] { trigger(command); });
         }
-        action->setObjectName(Commands::objectName(spec.name));
+        action->setObjectName(spec.name.objectName());
         action->setEnabled(spec.enabled);
-        m_actions[Commands::index(spec.name)] = action;
+        m_actions[spec.name] = action;
     }
 }
 
@@ -73,8 +73,7 @@ void ExerciseWindow::trigger(Command command)
     QAction *item = action(command);
     if (item && !item->isEnabled())
         return;
-    if (const QList<Command> &choice = m_radioChoices[Commands::index(command)];
-        !choice.isEmpty()) {
+    if (const QList<Command> choice = m_radioChoices.value(command); !choice.isEmpty()) {
         for (Command other : choice) {
             if (QAction *otherItem = action(other))
                 otherItem->setChecked(other == command);
@@ -87,20 +86,20 @@ void ExerciseWindow::trigger(Command command)
     // A copy: the command may replace itself, or the window may go while it runs. While a
     // start or end sound holds the drill, the command waits for its end, after the strikes
     // that came before it.
-    const std::function<void()> run = m_commands[Commands::index(command)];
+    const std::function<void()> run = m_commands.value(command);
     if (run)
         context().sound.hold().dispatch(this, run);
 }
 
 void ExerciseWindow::onCommand(Command command, std::function<void()> run)
 {
-    m_commands[Commands::index(command)] = std::move(run);
+    m_commands[command] = std::move(run);
 }
 
 void ExerciseWindow::makeRadioChoice(const QList<Command> &commands)
 {
     for (Command command : commands) {
-        m_radioChoices[Commands::index(command)] = commands;
+        m_radioChoices[command] = commands;
         if (QAction *item = action(command))
             item->setCheckable(true);
     }

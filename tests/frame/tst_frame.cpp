@@ -246,14 +246,14 @@ void TestFrame::everyKindHasOneWindow()
     QCOMPARE(rows.size(), qsizetype(ExerciseKind::Count));
     const auto choices = WindowCatalog::statisticsChoices();
     QSet<QString> names;
-    QSet<int> commands;
+    QSet<Command> commands;
     int opensFirst = 0;
     for (ExerciseKind kind : ExerciseKinds::all()) {
         const ExerciseEntry *row = t.forms.exercise(kind);
         QVERIFY(row);
         QCOMPARE(ExerciseKinds::fromId(ExerciseKinds::id(kind)), kind);
         names.insert(row->name);
-        commands.insert(int(row->command));
+        commands.insert(row->command);
         opensFirst += row->first;
         auto *window = t.forms.get<ExerciseWindow>(row->name);
         QVERIFY2(window && window->kind() == kind, qPrintable(row->name));

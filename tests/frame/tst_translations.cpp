@@ -68,8 +68,8 @@ QStringList tableTexts(bool menus)
             }
         }
     } else {
-        for (std::size_t i = 0; i < std::size_t(Label::Count); ++i)
-            add(Labels::firstText(Label(i)));
+        for (Label label : Labels::Shared)
+            add(Labels::firstText(label));
         add(QString::fromLatin1(SequentialDrill::EndMessage));
         add(MemoryDrill::Memorize);
         add(MemoryDrill::Repeat);
