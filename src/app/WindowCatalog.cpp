@@ -5,8 +5,8 @@
 
 #include "adaptive/FormAdaptive.h"
 
-#include "drill/FormRand.h"
-#include "drill/RandomOptions.h"
+#include "random/FormRand.h"
+#include "random/RandomOptions.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
 #include "frame/ScreenFit.h"

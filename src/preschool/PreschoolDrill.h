@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "settings/ProgramFolder.h"
 
 #include <QHash>

@@ -7,7 +7,7 @@
 #include "adaptive/FingerChooser.h"
 #include "adaptive/PlayerWeakness.h"
 #include "adaptive/WeaknessModel.h"
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "history/HistoryStore.h"
 
 #include <QBuffer>

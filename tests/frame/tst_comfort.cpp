@@ -3,8 +3,8 @@
 // sound volume reaching the players, and the line that tells how to begin and, at the
 // end, what was saved where.
 #include "TestContext.h"
-#include "drill/FormRand.h"
-#include "drill/RandomDrill.h"
+#include "random/FormRand.h"
+#include "random/RandomDrill.h"
 #include "frame/AccessibleName.h"
 #include "frame/CountDialog.h"
 #include "frame/Palette.h"

@@ -6,9 +6,9 @@
 // language, and a window in German still writes the results log in English.
 #include "TestContext.h"
 #include "app/WindowCatalog.h"
-#include "drill/FormRand.h"
+#include "random/FormRand.h"
 #include "drill/Labels.h"
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "info/frmAbout.h"
 #include "input/KeyMap.h"
 #include "memory/MemoryDrill.h"

@@ -4,7 +4,7 @@
 #include "memory/FormMemory.h"
 #include "memory/MemoryDrill.h"
 
-#include "drill/FormRand.h"
+#include "random/FormRand.h"
 #include "frame/LevelDialog.h"
 
 #include <QAction>

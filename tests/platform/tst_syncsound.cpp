@@ -4,7 +4,7 @@
 #include "FakeHandPlayer.h"
 #include "Fakes.h"
 #include "drill/DrillHold.h"
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "platform/QtSyncSound.h"
 #include "platform/SystemClock.h"
 #include "settings/PracticeSettings.h"

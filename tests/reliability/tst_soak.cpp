@@ -4,7 +4,7 @@
 // labels and the results log must still make sense.
 #include "FakeHandPlayer.h"
 #include "Fakes.h"
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "memory/MemoryDrill.h"
 #include "preschool/PreschoolDrill.h"
 #include "sequential/SequentialDrill.h"

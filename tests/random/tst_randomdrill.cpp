@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two-hand drill with random tasks: scoring, ticks, task draws, ends and the summary.
 #include "DrillFakes.h"
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 
 #include <QRandomGenerator>
 #include <QTest>

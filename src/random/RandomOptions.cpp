@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/RandomOptions.h"
+#include "random/RandomOptions.h"
 
-#include "drill/FingerRangeDialog.h"
+#include "random/FingerRangeDialog.h"
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/ExerciseWindow.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 
 #include "ports/RandomSource.h"
 #include "ports/SyncSound.h"

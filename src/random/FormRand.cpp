@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/FormRand.h"
+#include "random/FormRand.h"
 
-#include "drill/RandomDrill.h"
+#include "random/RandomDrill.h"
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/Palette.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/FingerRangeDialog.h"
+#include "random/FingerRangeDialog.h"
 
 #include "settings/PracticeSettings.h"
 
