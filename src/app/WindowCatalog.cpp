@@ -5,8 +5,6 @@
 
 #include "adaptive/FormAdaptive.h"
 
-#include "random/FormRand.h"
-#include "random/RandomOptions.h"
 #include "frame/AppContext.h"
 #include "frame/Forms.h"
 #include "frame/ScreenFit.h"
@@ -17,6 +15,8 @@
 #include "input/InputCommands.h"
 #include "memory/FormMemory.h"
 #include "preschool/frmPreschool.h"
+#include "random/FormRand.h"
+#include "random/RandomOptions.h"
 #include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
 

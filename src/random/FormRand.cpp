@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random/FormRand.h"
 
-#include "random/RandomDrill.h"
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/Palette.h"
+#include "random/RandomDrill.h"
 
 #include <QLabel>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random/RandomOptions.h"
 
-#include "random/FingerRangeDialog.h"
 #include "frame/AppContext.h"
 #include "frame/CountDialog.h"
 #include "frame/ExerciseWindow.h"
 #include "frame/Forms.h"
 #include "frame/LevelDialog.h"
 #include "ports/Ticker.h"
+#include "random/FingerRangeDialog.h"
 
 #include <QCoreApplication>
 

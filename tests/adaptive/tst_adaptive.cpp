@@ -7,8 +7,8 @@
 #include "adaptive/FingerChooser.h"
 #include "adaptive/PlayerWeakness.h"
 #include "adaptive/WeaknessModel.h"
-#include "random/RandomDrill.h"
 #include "history/HistoryStore.h"
+#include "random/RandomDrill.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -3,14 +3,14 @@
 // sound volume reaching the players, and the line that tells how to begin and, at the
 // end, what was saved where.
 #include "TestContext.h"
-#include "random/FormRand.h"
-#include "random/RandomDrill.h"
 #include "frame/AccessibleName.h"
 #include "frame/CountDialog.h"
 #include "frame/Palette.h"
 #include "frame/ScreenFit.h"
 #include "frame/VolumeDialog.h"
 #include "preschool/frmPreschool.h"
+#include "random/FormRand.h"
+#include "random/RandomDrill.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,13 +6,13 @@
 // language, and a window in German still writes the results log in English.
 #include "TestContext.h"
 #include "app/WindowCatalog.h"
-#include "random/FormRand.h"
 #include "drill/Labels.h"
-#include "random/RandomDrill.h"
 #include "info/frmAbout.h"
 #include "input/KeyMap.h"
 #include "memory/MemoryDrill.h"
 #include "ports/HandNames.h"
+#include "random/FormRand.h"
+#include "random/RandomDrill.h"
 #include "sequential/SequentialDrill.h"
 
 #include <QAbstractButton>

@@ -4,8 +4,8 @@
 #include "memory/FormMemory.h"
 #include "memory/MemoryDrill.h"
 
-#include "random/FormRand.h"
 #include "frame/LevelDialog.h"
+#include "random/FormRand.h"
 
 #include <QAction>
 #include <QApplication>

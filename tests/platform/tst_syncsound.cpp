@@ -4,9 +4,9 @@
 #include "FakeHandPlayer.h"
 #include "Fakes.h"
 #include "drill/DrillHold.h"
-#include "random/RandomDrill.h"
 #include "platform/QtSyncSound.h"
 #include "platform/SystemClock.h"
+#include "random/RandomDrill.h"
 #include "settings/PracticeSettings.h"
 #include "settings/ResultsLog.h"
 

@@ -2,8 +2,8 @@
 // The results log on disk under stress: two programs appending at once, a program killed
 // in the middle of a drill, a disk that refuses the record, and names as typed.
 #include "Fakes.h"
-#include "random/RandomDrill.h"
 #include "platform/AppendLogFile.h"
+#include "random/RandomDrill.h"
 #include "settings/PracticeSettings.h"
 #include "settings/ResultsLog.h"
 

@@ -4,9 +4,9 @@
 // labels and the results log must still make sense.
 #include "FakeHandPlayer.h"
 #include "Fakes.h"
-#include "random/RandomDrill.h"
 #include "memory/MemoryDrill.h"
 #include "preschool/PreschoolDrill.h"
+#include "random/RandomDrill.h"
 #include "sequential/SequentialDrill.h"
 #include "settings/NumberParser.h"
 #include "settings/PracticeSettings.h"
