@@ -44,11 +44,12 @@ void FormSeq::Form_Load()
 {
     // Both dialogs come into being unseen: the count is read from the box's initial
     // text, and the chooser keeps its first entry selected for its first showing.
+    const QString database = context().folder.filePath(QStringLiteral("piano.db"));
+    m_figures = ExerciseFigures::read(database);
     CountDialog *counts = makeNumSeq();
     frmChoosePractice *chooser = makeChooser();
     chooser->select(0);
-    m_logic->Form_Load(context().folder.filePath(QStringLiteral("piano.db")),
-                       counts->Combo1()->currentText(), frmChoosePractice::entries().value(0));
+    m_logic->Form_Load(database, counts->Combo1()->currentText(), m_figures.value(0).entry());
 }
 
 frmChoosePractice *FormSeq::chooser() const
@@ -63,7 +64,11 @@ CountDialog *FormSeq::numberOfSequences() const
 
 frmChoosePractice *FormSeq::makeChooser()
 {
+    QStringList entries;
+    for (const ExerciseFigure &figure : std::as_const(m_figures))
+        entries << figure.entry();
     m_chooser = new frmChoosePractice(
+        entries,
         [this](int index, const QString &text) {
             context().settings.ExerciseIndex = static_cast<qint16>(index);
             m_logic->setExerciseName(text);

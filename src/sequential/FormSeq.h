@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/ExerciseWindow.h"
+#include "sequential/ExerciseFigures.h"
 
 #include <QPointer>
 
@@ -34,6 +35,8 @@ private:
     frmChoosePractice *makeChooser();
     CountDialog *makeNumSeq();
 
+    // The exercise database's figures, read as the window loads.
+    QList<ExerciseFigure> m_figures;
     QPointer<frmChoosePractice> m_chooser;
     QPointer<CountDialog> m_numSeq;
     std::unique_ptr<SequentialDrill> m_logic;

@@ -16,12 +16,11 @@ class QListWidget;
 class frmChoosePractice : public OkCancelDialog {
     Q_OBJECT
 public:
-    // The entries, in list order: entry k is column "k" of the exercise tables.
-    static QStringList entries();
-
-    // onChosen gets the selected position and its entry text.
-    explicit frmChoosePractice(std::function<void(int index, const QString &text)> onChosen,
-                               QWidget *parent = nullptr);
+    // The entries in list order (entry k is column "k" of the exercise tables: the
+    // figures' entries); onChosen gets the selected position and its entry text.
+    frmChoosePractice(const QStringList &entries,
+                      std::function<void(int index, const QString &text)> onChosen,
+                      QWidget *parent = nullptr);
 
     QListWidget *List1() const { return m_list; }
     // Selects an entry, as the sequential window's load does with the first one.
