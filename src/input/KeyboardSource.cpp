@@ -20,13 +20,21 @@ void KeyboardSource::keyEvent(KeyLayout layout, bool press, int key,
         return;
     const quint64 identity = KeyMap::keyIdentity(key, modifiers, scanCode);
     if (press) {
+        // A held key's repeated presses are not when it went down.
+        if (!autoRepeat)
+            m_pressedAt.insert(identity, strikeTimeNs(eventTimeMs));
         m_keys.pressed(identity, autoRepeat);
         return;
     }
-    if (!m_keys.released(identity, autoRepeat) || !m_sink)
+    if (!m_keys.released(identity, autoRepeat))
+        return;
+    const qint64 pressed = m_pressedAt.value(identity, -1);
+    m_pressedAt.remove(identity);
+    if (!m_sink)
         return;
     m_sink(FingerStrike{finger->hand, finger->finger, strikeTimeNs(eventTimeMs),
-                        QString::fromLatin1(Device), scanCode ? scanCode : quint32(key), -1});
+                        QString::fromLatin1(Device), scanCode ? scanCode : quint32(key), -1,
+                        pressed});
 }
 
 qint64 KeyboardSource::strikeTimeNs(quint64 eventTimeMs) const

@@ -5,6 +5,8 @@
 #include "input/KeyTracker.h"
 #include "ports/InputSource.h"
 
+#include <QHash>
+
 class Clock;
 
 // The computer keyboard as an input source: the window hands it its key events; the key
@@ -26,7 +28,11 @@ public:
     void keyEvent(KeyLayout layout, bool press, int key, Qt::KeyboardModifiers modifiers,
                   quint32 scanCode, bool autoRepeat, quint64 eventTimeMs);
     // Forgets the keys held down (the window lost the keyboard).
-    void clear() { m_keys.clear(); }
+    void clear()
+    {
+        m_keys.clear();
+        m_pressedAt.clear();
+    }
 
     // The strike's time on the monotonic clock: the event's own stamp where it is on that
     // clock (X11 and Wayland stamp events with it, in milliseconds), else now.
@@ -35,5 +41,7 @@ public:
 private:
     const Clock &m_clock;
     KeyTracker m_keys;
+    // When each key held down went down.
+    QHash<quint64, qint64> m_pressedAt;
     Sink m_sink;
 };

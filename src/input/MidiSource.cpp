@@ -26,7 +26,7 @@ void MidiSource::message(const QString &port, const QByteArray &bytes, qint64 ar
         if (!finger)
             continue;
         m_sink(FingerStrike{finger->hand, finger->finger, arrivedNs, port, quint32(n.note),
-                            n.velocity});
+                            n.velocity, arrivedNs});
     }
 }
 

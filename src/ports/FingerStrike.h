@@ -44,4 +44,8 @@ struct FingerStrike {
     QString device = QString();
     quint32 code = 0;
     int velocity = -1;
+    // When the finger went down: a key's press, whose release is the strike (a held key
+    // is struck when it comes up); a note's note-on, the strike itself. On the monotonic
+    // clock; -1 when the source did not see it. Only playing in time is judged by it.
+    qint64 pressNs = -1;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which key releases are finger strokes, and of which hand and finger.
+// Which key releases are finger strokes, of which hand and finger, and when their keys
+// went down.
+#include "Fakes.h"
 #include "input/KeyMap.h"
-#include "input/KeyTracker.h"
+#include "input/KeyboardSource.h"
 
 #include <QTest>
 
@@ -176,32 +178,39 @@ void TestKeyMap::laptopLayout()
 
 void TestKeyMap::strokes_data()
 {
-    // A script of events: P = press, p = auto-repeat press, R = release, r = auto-repeat
-    // release; the expected strokes counted.
+    // A script of events, one every 10 ms: P = press, p = auto-repeat press, R = release,
+    // r = auto-repeat release; the strokes counted, and each one's press and release time
+    // (ms; -1: no press seen).
     QTest::addColumn<QString>("events");
-    QTest::addColumn<int>("strokes");
-    QTest::newRow("press and release") << "PR" << 1;
-    QTest::newRow("release whose press went elsewhere") << "R" << 0;
-    QTest::newRow("held key acts once") << "PprprprR" << 1;
-    QTest::newRow("two strokes") << "PRPR" << 2;
-    QTest::newRow("second release without press") << "PRR" << 1;
-    QTest::newRow("auto-repeat without first press") << "prR" << 0;
+    QTest::addColumn<QList<QPair<int, int>>>("strokes");
+    using S = QList<QPair<int, int>>;
+    QTest::newRow("press and release") << "PR" << S{{0, 10}};
+    QTest::newRow("release whose press went elsewhere") << "R" << S{};
+    QTest::newRow("held key acts once, pressed when it went down") << "PprprprR" << S{{0, 70}};
+    QTest::newRow("two strokes") << "PRPR" << S{{0, 10}, {20, 30}};
+    QTest::newRow("second release without press") << "PRR" << S{{0, 10}};
+    QTest::newRow("auto-repeat without first press") << "prR" << S{};
 }
 
 void TestKeyMap::strokes()
 {
     QFETCH(QString, events);
-    QFETCH(int, strokes);
-    KeyTracker tracker;
-    const quint64 id = KeyMap::keyIdentity(Qt::Key_Z, Qt::NoModifier, 52);
-    int counted = 0;
-    for (QChar e : events) {
-        if (e == u'P' || e == u'p')
-            tracker.pressed(id, e == u'p');
-        else if (tracker.released(id, e == u'r'))
-            ++counted;
+    using S = QList<QPair<int, int>>;
+    QFETCH(S, strokes);
+    FakeClock clock;
+    clock.monotonic = 11'000'000'000; // the events lie in the last second
+    KeyboardSource keyboard(clock);
+    QList<QPair<int, int>> struck;
+    keyboard.setSink([&](const FingerStrike &s) {
+        const auto ms = [](qint64 ns) { return ns < 0 ? -1 : int(ns / 1'000'000 - 10'000); };
+        struck.append({ms(s.pressNs), ms(s.timeNs)});
+    });
+    for (qsizetype i = 0; i < events.size(); ++i) {
+        const QChar e = events[i];
+        keyboard.keyEvent(KeyLayout::Keypad, e == u'P' || e == u'p', Qt::Key_Z, Qt::NoModifier, 52,
+                          e == u'p' || e == u'r', quint64(10'000 + 10 * i));
     }
-    QCOMPARE(counted, strokes);
+    QCOMPARE(struck, strokes);
 }
 
 QTEST_GUILESS_MAIN(TestKeyMap)
