@@ -84,6 +84,15 @@ void DrillCore::handleStrike(const FingerStrike &strike, bool arrivedHeld)
     // tune ended, or came while a sound played, is dropped.
     if (m_ended[index(h)] && (arrivedHeld || at < m_tuneEndedNs[index(h)]))
         return;
+    if (running() && !m_ended[index(h)]) {
+        std::optional<Verdict> verdict;
+        guarded([&] { verdict = judgeStrike(strike, at); });
+        if (verdict) {
+            reportVerdict(strike, *verdict);
+            emit changed();
+            return;
+        }
+    }
     const Shown &shown = m_shown[index(h)];
     // Only a strike that answers a task is one: keys of an ended hand, or before its first
     // task, are not practice.
@@ -117,6 +126,38 @@ void DrillCore::handleStrike(const FingerStrike &strike, bool arrivedHeld)
 
     guarded([&] { afterStrike(h, right); });
     emit changed();
+}
+
+void DrillCore::reportVerdict(const FingerStrike &strike, const Verdict &verdict)
+{
+    const Hand h = strike.hand;
+    if (verdict.task <= 0)
+        return; // an extra strike: the drill keeps it, no task hears of it
+    guarded([&] { addPoints(h, verdict.points); });
+    PracticeEvent event;
+    event.type = PracticeEvent::Type::Strike;
+    event.timeNs = verdict.atNs;
+    event.hand = h;
+    event.task = verdict.task;
+    event.struck = strike.finger;
+    event.expected = verdict.expected;
+    event.right = verdict.right;
+    event.points = verdict.points;
+    event.deviationMs = verdict.deviationMs;
+    event.device = strike.device;
+    event.code = strike.code;
+    event.velocity = strike.velocity;
+    report(event);
+    guarded([&] { strikeMeasured(event); });
+}
+
+void DrillCore::addPoints(Hand h, qint16 points)
+{
+    HandState &state = handState(h);
+    state.score = Int16::add(state.score, points);
+    m_labels.setText(scoreLabel(h), QString::number(state.score));
+    m_total = Int16::add(m_hands[1].score, m_hands[0].score);
+    m_labels.setText(Label::lblRezultat, QString::number(m_total));
 }
 
 void DrillCore::scoreStrike(Hand h, bool right)
@@ -154,11 +195,7 @@ void DrillCore::score(Hand h)
 {
     if (!scoringAllowed(h))
         return;
-    HandState &state = handState(h);
-    state.score = Int16::add(state.score, 5 - state.ticks);
-    m_labels.setText(scoreLabel(h), QString::number(state.score));
-    m_total = Int16::add(m_hands[1].score, m_hands[0].score);
-    m_labels.setText(Label::lblRezultat, QString::number(m_total));
+    addPoints(h, qint16(5 - handState(h).ticks));
 }
 
 void DrillCore::tick(Hand h)

@@ -12,6 +12,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class DrillHold;
@@ -127,6 +128,22 @@ protected:
     virtual bool acceptsStrikes(Hand) const { return true; }
     // A strike of the running exercise as it was measured, after it was scored.
     virtual void strikeMeasured(const PracticeEvent &) {}
+    // What a drill played in time makes of a strike: the note it answered (task > 0), or
+    // none (an extra strike, which counts for no task).
+    struct Verdict {
+        int task = 0; // the note's number in its hand, from 1
+        int expected = 0;
+        bool right = false;
+        qint16 points = 0;
+        double deviationMs = 0; // from the note's time on the grid, negative early
+        qint64 atNs = 0;        // the strike's own time, as the drill judged it
+    };
+    // A drill that judges strikes by a rule of its own answers here, and the strike is
+    // reported and scored by that verdict instead of by the task shown now; nothing (the
+    // default) leaves the strike to the task shown.
+    virtual std::optional<Verdict> judgeStrike(const FingerStrike &, qint64) { return {}; }
+    // Adds a verdict's points to the hand's score and the total.
+    void addPoints(Hand h, qint16 points);
     // The scoring part of a strike: a right finger scores.
     virtual void scoreStrike(Hand h, bool right);
     // What follows the strike: the hand's next task, right or wrong.
@@ -198,6 +215,7 @@ private:
     void showHandsInPlay();
     void report(PracticeEvent event) const;
     void handleStrike(const FingerStrike &strike, bool arrivedHeld);
+    void reportVerdict(const FingerStrike &strike, const Verdict &verdict);
     // After the end tune: the hand has ended, and with both the exercise.
     void handEnded(Hand h);
     void abandon(const QString &reason);

@@ -58,6 +58,8 @@ QJsonObject PracticeEvent::toJson() const
         o.insert(QStringLiteral("code"), qint64(code));
         if (velocity >= 0)
             o.insert(QStringLiteral("velocity"), velocity);
+        if (deviationMs)
+            o.insert(QStringLiteral("deviation_ms"), *deviationMs);
         break;
     case Type::HandEnded:
         o.insert(QStringLiteral("hand"), handName);

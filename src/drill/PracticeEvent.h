@@ -17,7 +17,7 @@ struct PracticeEvent {
         ExerciseStarted,   // kind, parameters, player, wallClock
         TaskShown,         // hand, task, expected, memorize
         Strike,            // hand, task, struck, expected, right, anticipated, reactionMs,
-                           // ticks, points, memorize, device, code, velocity
+                           // ticks, points, memorize, device, code, velocity, deviationMs
         HandEnded,         // hand, score, tasks
         ExerciseFinished,  // leftScore, rightScore, totalScore
         ExerciseAbandoned, // reason
@@ -28,7 +28,7 @@ struct PracticeEvent {
     // Start, so the events of two windows' exercises never mix.
     quint64 exercise = 0;
 
-    QString kind; // "random", "sequential", "memory", "preschool", "adaptive"
+    QString kind; // "random", "sequential", "memory", "preschool", "adaptive", "rhythm"
     QVariantMap parameters;
     QString player;
     QDateTime wallClock;
@@ -48,6 +48,9 @@ struct PracticeEvent {
     QString device;
     quint32 code = 0;
     int velocity = -1;
+    // A strike played in time: how far from its note's time on the grid (ms, negative
+    // early). It has no reaction time.
+    std::optional<double> deviationMs;
 
     int score = 0;
     int tasks = 0;
