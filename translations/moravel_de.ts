@@ -132,6 +132,33 @@ Die anderen Übungen funktionieren weiterhin.</translation>
     </message>
 </context>
 <context>
+    <name>FormRhythm</name>
+    <message>
+        <source>count in: %1</source>
+        <translation>Einzählen: %1</translation>
+    </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>im Mittel %1 ms zu früh</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>im Mittel %1 ms zu spät</translation>
+    </message>
+    <message>
+        <source>on the beat on average</source>
+        <translation>im Mittel genau auf dem Schlag</translation>
+    </message>
+    <message>
+        <source>spread %1 ms</source>
+        <translation>Streuung %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 % of the notes right</source>
+        <translation>%1 % der Noten richtig</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>%1 %2</source>
@@ -551,6 +578,10 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <source>Adaptive drill</source>
         <translation>Anpassendes Training</translation>
     </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rhythmus</translation>
+    </message>
 </context>
 <context>
     <name>LevelDialog</name>
@@ -752,6 +783,14 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
         <source>Ch&amp;eck keys...</source>
         <translation>Tasten &amp;prüfen...</translation>
     </message>
+    <message>
+        <source>R&amp;hythm</source>
+        <translation>R&amp;hythmus</translation>
+    </message>
+    <message>
+        <source>&amp;Rhythm...</source>
+        <translation>&amp;Rhythmus...</translation>
+    </message>
 </context>
 <context>
     <name>MidiDialog</name>
@@ -893,6 +932,80 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Select level for the test</source>
         <translation>Stufe für den Test wählen</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmDrill</name>
+    <message>
+        <source>The exercise database cannot be read, so there is no figure to play.</source>
+        <translation>Die Übungsdatenbank kann nicht gelesen werden, daher gibt es keine Figur zum Spielen.</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmOptionsDialog</name>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rhythmus</translation>
+    </message>
+    <message>
+        <source> bpm</source>
+        <translation> bpm</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand, notes a beat:</source>
+        <translation>&amp;Linke Hand, Noten pro Schlag:</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand, notes a beat:</source>
+        <translation>&amp;Rechte Hand, Noten pro Schlag:</translation>
+    </message>
+    <message>
+        <source>passes of the figure</source>
+        <translation>Durchgänge der Figur</translation>
+    </message>
+    <message>
+        <source>bars</source>
+        <translation>Takte</translation>
+    </message>
+    <message>
+        <source>Length counted in</source>
+        <translation>Länge gezählt in</translation>
+    </message>
+    <message>
+        <source>Len&amp;gth:</source>
+        <translation>Län&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>&amp;Count in one bar of clicks</source>
+        <translation>&amp;Einen Takt Klicks einzählen</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>alle </translation>
+    </message>
+    <message>
+        <source> bars</source>
+        <translation> Takte</translation>
+    </message>
+    <message>
+        <source>&amp;Silent bar:</source>
+        <translation>&amp;Stiller Takt:</translation>
+    </message>
+    <message>
+        <source>Tempo trai&amp;ner: faster after a clean exercise</source>
+        <translation>Tempo-Trai&amp;ner: schneller nach einer sauberen Übung</translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1322,10 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Für diese Auswahl gibt es nichts zu zeigen&lt;/h2&gt;&lt;p&gt;Spieler, Zeitraum und Übung, die du oben gewählt hast, enthalten keine Anschläge. Wähle einen anderen Spieler, einen längeren Zeitraum oder alle Übungen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rhythmus</translation>
     </message>
 </context>
 <context>

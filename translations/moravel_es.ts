@@ -132,6 +132,33 @@ Los demás ejercicios siguen funcionando.</translation>
     </message>
 </context>
 <context>
+    <name>FormRhythm</name>
+    <message>
+        <source>count in: %1</source>
+        <translation>cuenta previa: %1</translation>
+    </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>de media %1 ms antes de tiempo</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>de media %1 ms tarde</translation>
+    </message>
+    <message>
+        <source>on the beat on average</source>
+        <translation>de media justo a tiempo</translation>
+    </message>
+    <message>
+        <source>spread %1 ms</source>
+        <translation>dispersión %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 % of the notes right</source>
+        <translation>%1 % de las notas correctas</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>%1 %2</source>
@@ -551,6 +578,10 @@ Mano derecha, del pulgar al meñique: %2</translation>
         <source>Adaptive drill</source>
         <translation>Ejercicio adaptativo</translation>
     </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Ritmo</translation>
+    </message>
 </context>
 <context>
     <name>LevelDialog</name>
@@ -752,6 +783,14 @@ Mano derecha, del pulgar al meñique: %2</translation>
         <source>Ch&amp;eck keys...</source>
         <translation>&amp;Comprobar teclas...</translation>
     </message>
+    <message>
+        <source>R&amp;hythm</source>
+        <translation>&amp;Ritmo</translation>
+    </message>
+    <message>
+        <source>&amp;Rhythm...</source>
+        <translation>&amp;Ritmo...</translation>
+    </message>
 </context>
 <context>
     <name>MidiDialog</name>
@@ -893,6 +932,80 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>Select level for the test</source>
         <translation>Elige el nivel de la prueba</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmDrill</name>
+    <message>
+        <source>The exercise database cannot be read, so there is no figure to play.</source>
+        <translation>No se puede leer la base de datos de ejercicios, así que no hay ninguna figura que tocar.</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmOptionsDialog</name>
+    <message>
+        <source>Rhythm</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source> bpm</source>
+        <translation> ppm</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand, notes a beat:</source>
+        <translation>&amp;Mano izquierda, notas por pulso:</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand, notes a beat:</source>
+        <translation>Mano &amp;derecha, notas por pulso:</translation>
+    </message>
+    <message>
+        <source>passes of the figure</source>
+        <translation>pasadas de la figura</translation>
+    </message>
+    <message>
+        <source>bars</source>
+        <translation>compases</translation>
+    </message>
+    <message>
+        <source>Length counted in</source>
+        <translation>Longitud contada en</translation>
+    </message>
+    <message>
+        <source>Len&amp;gth:</source>
+        <translation>&amp;Longitud:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>&amp;Count in one bar of clicks</source>
+        <translation>&amp;Contar un compás de clics antes</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>cada </translation>
+    </message>
+    <message>
+        <source> bars</source>
+        <translation> compases</translation>
+    </message>
+    <message>
+        <source>&amp;Silent bar:</source>
+        <translation>Compás &amp;silencioso:</translation>
+    </message>
+    <message>
+        <source>Tempo trai&amp;ner: faster after a clean exercise</source>
+        <translation>Entre&amp;nador de tempo: más rápido tras un ejercicio limpio</translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1322,10 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;No hay nada que mostrar para esta selección&lt;/h2&gt;&lt;p&gt;El jugador, el periodo y el ejercicio que elegiste arriba no contienen pulsaciones. Elige otro jugador, un periodo más largo o todos los ejercicios.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Ritmo</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,33 @@ Les autres exercices fonctionnent toujours.</translation>
     </message>
 </context>
 <context>
+    <name>FormRhythm</name>
+    <message>
+        <source>count in: %1</source>
+        <translation>décompte : %1</translation>
+    </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>en moyenne %1 ms en avance</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>en moyenne %1 ms en retard</translation>
+    </message>
+    <message>
+        <source>on the beat on average</source>
+        <translation>en moyenne juste sur le temps</translation>
+    </message>
+    <message>
+        <source>spread %1 ms</source>
+        <translation>dispersion %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 % of the notes right</source>
+        <translation>%1 % des notes justes</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>%1 %2</source>
@@ -551,6 +578,10 @@ Main droite, du pouce à l&apos;auriculaire : %2</translation>
         <source>REPEAT</source>
         <translation>RÉPÈTE</translation>
     </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rythme</translation>
+    </message>
 </context>
 <context>
     <name>LevelDialog</name>
@@ -752,6 +783,14 @@ Main droite, du pouce à l&apos;auriculaire : %2</translation>
         <source>Ch&amp;eck keys...</source>
         <translation>&amp;Tester les touches...</translation>
     </message>
+    <message>
+        <source>R&amp;hythm</source>
+        <translation>R&amp;ythme</translation>
+    </message>
+    <message>
+        <source>&amp;Rhythm...</source>
+        <translation>&amp;Rythme...</translation>
+    </message>
 </context>
 <context>
     <name>MidiDialog</name>
@@ -893,6 +932,80 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>Select level for the test</source>
         <translation>Choisis le niveau du test</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmDrill</name>
+    <message>
+        <source>The exercise database cannot be read, so there is no figure to play.</source>
+        <translation>La base d’exercices ne peut pas être lue : il n’y a pas de figure à jouer.</translation>
+    </message>
+</context>
+<context>
+    <name>RhythmOptionsDialog</name>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rythme</translation>
+    </message>
+    <message>
+        <source> bpm</source>
+        <translation> bpm</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Tempo :</translation>
+    </message>
+    <message>
+        <source>&amp;Left hand, notes a beat:</source>
+        <translation>Main &amp;gauche, notes par temps :</translation>
+    </message>
+    <message>
+        <source>&amp;Right hand, notes a beat:</source>
+        <translation>Main &amp;droite, notes par temps :</translation>
+    </message>
+    <message>
+        <source>passes of the figure</source>
+        <translation>passages de la figure</translation>
+    </message>
+    <message>
+        <source>bars</source>
+        <translation>mesures</translation>
+    </message>
+    <message>
+        <source>Length counted in</source>
+        <translation>Longueur comptée en</translation>
+    </message>
+    <message>
+        <source>Len&amp;gth:</source>
+        <translation>&amp;Longueur :</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>&amp;Count in one bar of clicks</source>
+        <translation>&amp;Compter une mesure de clics avant</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>toutes les </translation>
+    </message>
+    <message>
+        <source> bars</source>
+        <translation> mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Silent bar:</source>
+        <translation>Mesure &amp;silencieuse :</translation>
+    </message>
+    <message>
+        <source>Tempo trai&amp;ner: faster after a clean exercise</source>
+        <translation>E&amp;ntraîneur de tempo : plus rapide après un exercice propre</translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1322,10 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>&lt;h2&gt;Nothing to show for this choice&lt;/h2&gt;&lt;p&gt;The player, period and exercise chosen above leave no strikes. Choose another player, a longer period or all exercises.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rien à montrer pour ce choix&lt;/h2&gt;&lt;p&gt;Le joueur, la période et l’exercice choisis ci-dessus ne contiennent aucune frappe. Choisis un autre joueur, une période plus longue ou tous les exercices.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Rhythm</source>
+        <translation>Rythme</translation>
     </message>
 </context>
 <context>

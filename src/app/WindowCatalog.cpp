@@ -17,6 +17,7 @@
 #include "preschool/frmPreschool.h"
 #include "random/FormRand.h"
 #include "random/RandomOptions.h"
+#include "rhythm/FormRhythm.h"
 #include "sequential/FormSeq.h"
 #include "settings/frmLog.h"
 
@@ -187,7 +188,17 @@ QList<ExerciseEntry> exerciseTable()
                            [](Forms &f) { return load<FormAdaptive>(f, noOptions); },
                            {C::crta2, nullptr, adaptiveOptions(), true}};
 
-    return {random, sequential, memory, preschool, adaptive};
+    ExerciseEntry rhythm{ExerciseKind::Rhythm,
+                         QStringLiteral("FormRhythm"),
+                         FormRhythm::mnuRhythm,
+                         QT_TRANSLATE_NOOP("MenuLayout", "R&hythm"),
+                         nullptr,
+                         QT_TRANSLATE_NOOP("StatisticsWindow", "Rhythm"),
+                         [](Forms &f) { return load<FormRhythm>(f, noOptions); },
+                         {C::crta2, nullptr, FormRhythm::menuOptions(), true}};
+    rhythm.helpThroughHome = true;
+
+    return {random, sequential, memory, preschool, adaptive, rhythm};
 }
 
 } // namespace

@@ -327,6 +327,16 @@ void DrillCore::endHand(Hand h)
     playSoundPath([this, h] { handEnded(h); });
 }
 
+void DrillCore::endBothHands()
+{
+    for (Hand h : BothHands)
+        showEnd(h);
+    playSoundPath([this] {
+        for (Hand h : BothHands)
+            handEnded(h);
+    });
+}
+
 void DrillCore::handEnded(Hand h)
 {
     m_tuneEndedNs[index(h)] = nowNs();

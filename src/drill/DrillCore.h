@@ -166,6 +166,8 @@ protected:
     // The end of a hand: its end look and the end sound; once both hands have ended, the
     // summary, written once per exercise.
     void endHand(Hand h);
+    // The end of both hands at once, with one end sound (a drill whose hands end together).
+    void endBothHands();
     // The hand's timer from the start of its period, or stopped. Ticks kept while a sound
     // held the drill are dropped when the timer was restarted or stopped since.
     void startTimer(Hand h);

@@ -12,7 +12,7 @@ struct KindRow {
 constexpr KindRow Rows[] = {
     {ExerciseKind::Random, u"random", false},     {ExerciseKind::Sequential, u"sequential", true},
     {ExerciseKind::Memory, u"memory", true},      {ExerciseKind::Preschool, u"preschool", false},
-    {ExerciseKind::Adaptive, u"adaptive", false},
+    {ExerciseKind::Adaptive, u"adaptive", false}, {ExerciseKind::Rhythm, u"rhythm", true},
 };
 static_assert(std::size(Rows) == std::size_t(ExerciseKind::Count), "one row for every kind");
 

@@ -9,7 +9,7 @@
 
 // The kinds of exercise, one for each exercise window. Each has a stable id, the one the
 // practice history, its CSV and the event trace store; it never changes once written.
-enum class ExerciseKind { Random, Sequential, Memory, Preschool, Adaptive, Count };
+enum class ExerciseKind { Random, Sequential, Memory, Preschool, Adaptive, Rhythm, Count };
 
 namespace ExerciseKinds {
 

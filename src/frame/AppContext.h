@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class ClickTrack;
 class Clock;
 class ComfortSettings;
 class HandPlayer;
@@ -57,4 +58,6 @@ struct AppContext {
     // without them (tests that do not need them) the sound plays as recorded.
     ComfortSettings *comfort = nullptr;
     std::function<void()> saveComfort = nullptr;
+    // The metronome's sound output; none where nothing sounds (tests that do not need it).
+    ClickTrack *clicks = nullptr;
 };

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "frame/ExerciseWindow.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class RhythmDrill;
+class Ticker;
+class frmChoosePractice;
+
+// The rhythm window: each hand plays a figure of the exercise database in time with the
+// metronome. The hand's task display shows the finger to play now, the next ones stand
+// smaller beside it, and a row of dots follows the beats of the bar. At the end each hand's
+// timing is said in a line: how early or late it played on average, how steady, how many
+// notes were right. Its dialogs open modally, as in the random drill.
+class FormRhythm : public ExerciseWindow {
+    Q_OBJECT
+public:
+    // Test > Rhythm, and the window's own items of the Options menu.
+    static constexpr Command mnuRhythm{"mnuRhythm"};
+    static constexpr Command mnuRhythmOptions{"mnuRhythmOptions"};
+    // The window's own labels.
+    static constexpr Label lblLeftNext{"lblLeftNext", ""};
+    static constexpr Label lblRightNext{"lblRightNext", ""};
+    static constexpr Label lblBeat{"lblBeat", ""};
+    static constexpr Label lblLeftTiming{"lblLeftTiming", ""};
+    static constexpr Label lblRightTiming{"lblRightTiming", ""};
+
+    explicit FormRhythm(Forms &forms, QWidget *parent = nullptr);
+    ~FormRhythm() override;
+
+    // Its part of the Options menu, for its row of the catalogue.
+    static QList<MenuItemSpec> menuOptions();
+
+    RhythmDrill *logic() const { return m_logic.get(); }
+    void Form_Load();
+
+    void mnuChooseexe_Click();
+    void mnuRhythmOptions_Click();
+
+private:
+    // The next fingers, the beat and, after an exercise, each hand's timing.
+    void renderRhythm();
+    QString timingLine(Hand h) const;
+
+    std::unique_ptr<Ticker> m_pace;
+    std::unique_ptr<RhythmDrill> m_logic;
+};

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rhythm drill over its grid: strikes played at known offsets from their notes come
+// back in the event stream with those deviations and their points, a held key is judged
+// by its press, a note nobody struck is missed, and the results log gets the figure and
+// the tempo.
+#include "../support/DrillFakes.h"
+#include "../support/ExerciseDbWriter.h"
+#include "rhythm/RhythmDrill.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using ExerciseDbWriter::cells;
+
+namespace {
+
+constexpr qint64 Ms = 1'000'000;
+constexpr int Missed = 9999; // a note nobody strikes
+
+struct Rig : DrillFakes {
+    QTemporaryDir dir;
+    FakeTicker pace;
+    RhythmDrill drill{ports(), nullptr, pace};
+
+    Rig()
+    {
+        settings.PlayerName = QStringLiteral("Ana");
+        const QString db = dir.filePath(QStringLiteral("piano.db"));
+        ExerciseDbWriter::writeTable(db, QStringLiteral("Levavezbe"),
+                                     {{QStringLiteral("0"), cells(QStringLiteral("5 4 3 2 0"))}});
+        ExerciseDbWriter::writeTable(db, QStringLiteral("Desnavezbe"),
+                                     {{QStringLiteral("0"), cells(QStringLiteral("1 2 3 4 0"))}});
+        drill.Form_Load(db);
+        RhythmDrill::Options options;
+        options.bpm = 120; // a note every 500 ms
+        options.notesPerBeat = {1, 1};
+        options.length = 1;
+        options.countIn = false;
+        drill.setOptions(options);
+    }
+};
+
+} // namespace
+
+class TestRhythmDrill : public QObject {
+    Q_OBJECT
+private slots:
+    void strikesKeepTheirDeviations_data();
+    void strikesKeepTheirDeviations();
+};
+
+void TestRhythmDrill::strikesKeepTheirDeviations_data()
+{
+    // The left hand's four notes, each struck this many ms from its time (or missed), its
+    // keys held this long; the right hand plays on the grid. The deviations the events
+    // carry, and the total.
+    QTest::addColumn<QList<int>>("offsets");
+    QTest::addColumn<int>("heldMs");
+    QTest::addColumn<QList<double>>("deviations");
+    QTest::addColumn<int>("total");
+    QTest::newRow("on the grid") << QList<int>{0, 0, 0, 0} << 0 << QList<double>{0, 0, 0, 0} << 40;
+    QTest::newRow("one finger 30 ms late")
+        << QList<int>{0, 30, 0, 30} << 0 << QList<double>{0, 30, 0, 30} << 38;
+    QTest::newRow("early, and one out of time")
+        << QList<int>{-10, -50, 0, 100} << 0 << QList<double>{-10, -50, 0, 100} << 34;
+    QTest::newRow("held keys count from their press")
+        << QList<int>{0, 0, 0, 0} << 300 << QList<double>{0, 0, 0, 0} << 40;
+    QTest::newRow("a note missed")
+        << QList<int>{0, Missed, 0, 0} << 0 << QList<double>{0, 0, 0} << 35;
+}
+
+void TestRhythmDrill::strikesKeepTheirDeviations()
+{
+    QFETCH(QList<int>, offsets);
+    QFETCH(int, heldMs);
+    QFETCH(QList<double>, deviations);
+    QFETCH(int, total);
+    Rig rig;
+    rig.drill.mnuStart_Click();
+    QVERIFY(rig.drill.isPlaying());
+    const qint64 first = rig.clock.monotonic + RhythmDrill::LeadMs * Ms;
+    const QList<int> left{5, 4, 3, 2}, right{1, 2, 3, 4};
+    for (int i = 0; i < 4; ++i) {
+        const qint64 due = first + i * 500 * Ms;
+        rig.clock.monotonic = due - 100 * Ms;
+        rig.pace.fire();
+        QCOMPARE(rig.drill.labels().text(Label::Label1), QString::number(left[i]));
+        rig.clock.monotonic = due;
+        rig.drill.keyUp({Hand::Right, right[i], due, QStringLiteral("keyboard"), 0, -1, due});
+        if (offsets[i] == Missed)
+            continue;
+        const qint64 pressed = due + offsets[i] * Ms;
+        rig.clock.monotonic = std::max(rig.clock.monotonic, pressed + heldMs * Ms);
+        rig.drill.keyUp({Hand::Left, left[i], pressed + heldMs * Ms, QStringLiteral("keyboard"), 0,
+                         -1, pressed});
+    }
+    rig.clock.monotonic = first + 3000 * Ms;
+    rig.pace.fire();
+    QVERIFY(!rig.drill.isPlaying());
+
+    QList<double> seen;
+    for (const PracticeEvent &e : rig.events.events) {
+        if (e.type == PracticeEvent::Type::Strike && e.hand == Hand::Left) {
+            QVERIFY(e.deviationMs && !e.reactionMs);
+            seen << std::round(*e.deviationMs);
+        }
+    }
+    QCOMPARE(seen, deviations);
+    QCOMPARE(int(rig.drill.TotalScore()), total);
+    QVERIFY(rig.drill.summaryWritten());
+    // The whole record, as the other windows write theirs.
+    QCOMPARE(rig.file.bytes(), "12-07 14:03:59\r\nAna\r\nRhythm Hanon1 120 bpm\r\n" +
+                                   QByteArray::number(total) + "  points\r\n\r\n");
+}
+
+QTEST_GUILESS_MAIN(TestRhythmDrill)
+#include "tst_rhythmdrill.moc"
