@@ -118,6 +118,8 @@ void WeaknessModel::addHistory(const HistoryData &data)
             list.resize(std::size_t(t.task) + 1);
         list[std::size_t(t.task)] = t.expected;
     }
+    // Strikes played in time carry no reaction time, which observe() passes over: they were
+    // judged by their timing, not by how quickly the finger answered.
     for (const HistoryData::Strike &s : data.strikes) {
         if (s.memorize || s.anticipated || !isHand(s.hand))
             continue;

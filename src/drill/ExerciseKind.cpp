@@ -7,12 +7,13 @@ struct KindRow {
     ExerciseKind kind;
     const char16_t *id;
     bool followsSequences;
+    bool playedInTime = false;
 };
 
 constexpr KindRow Rows[] = {
     {ExerciseKind::Random, u"random", false},     {ExerciseKind::Sequential, u"sequential", true},
     {ExerciseKind::Memory, u"memory", true},      {ExerciseKind::Preschool, u"preschool", false},
-    {ExerciseKind::Adaptive, u"adaptive", false}, {ExerciseKind::Rhythm, u"rhythm", true},
+    {ExerciseKind::Adaptive, u"adaptive", false}, {ExerciseKind::Rhythm, u"rhythm", true, true},
 };
 static_assert(std::size(Rows) == std::size_t(ExerciseKind::Count), "one row for every kind");
 
@@ -60,6 +61,12 @@ std::optional<ExerciseKind> fromId(QStringView id)
 bool followsSequences(ExerciseKind kind)
 {
     return row(kind).followsSequences;
+}
+
+bool playedInTime(const QString &id)
+{
+    const std::optional<ExerciseKind> kind = fromId(id);
+    return kind && row(*kind).playedInTime;
 }
 
 } // namespace ExerciseKinds

@@ -20,5 +20,8 @@ std::optional<ExerciseKind> fromId(QStringView id);
 // Whether the fingers follow a set sequence (an exercise table), so that the time from one
 // finger to the next says something about the pair.
 bool followsSequences(ExerciseKind kind);
+// Whether the kind of this id is played in time with a grid: its strikes have no reaction
+// time, and a right finger may still be judged wrong (out of time).
+bool playedInTime(const QString &id);
 
 } // namespace ExerciseKinds

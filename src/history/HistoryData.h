@@ -19,7 +19,7 @@ struct HistoryData {
         qint64 id = 0;
         QString uid; // the same on every computer the exercise was copied to
         QString player;
-        QString kind; // "random", "sequential", "memory", "preschool", "adaptive"
+        QString kind; // an exercise kind's id ("random", "rhythm" ...)
         QDateTime started;
         QString status; // "finished", "abandoned", "imported"
         int leftScore = 0;

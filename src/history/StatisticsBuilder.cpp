@@ -54,6 +54,10 @@ void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const Ses
                 reactions[h][task.expected - 1].push_back(*task.reactionMs);
         }
     }
+    // Played in time, a right finger may be judged wrong for its timing: only a wrong
+    // finger counts as one here.
+    const bool inTime =
+        !exercise.sessions.isEmpty() && ExerciseKinds::playedInTime(exercise.sessions.first().kind);
     for (const HistoryData::Strike &s : exercise.strikes) {
         // Touch belongs to the finger that struck, whatever the task asked.
         if (s.velocity && isHand(s.hand) && s.struck >= 1 && s.struck <= 5)
@@ -62,7 +66,7 @@ void StatisticsBuilder::State::addFingers(const HistoryData &exercise, const Ses
             continue;
         Result::Finger &finger = hands[s.hand].fingers[s.expected - 1];
         ++finger.strikes;
-        if (!s.correct)
+        if (inTime ? s.struck != s.expected : !s.correct)
             ++finger.wrong;
         if (s.struck >= 1 && s.struck <= 5)
             ++hands[s.hand].confusion[s.expected - 1][s.struck - 1];

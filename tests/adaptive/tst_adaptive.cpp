@@ -94,6 +94,7 @@ private slots:
     void endMessageSaysWhatImproved_data();
     void endMessageSaysWhatImproved();
     void keptWeaknessEqualsAWholeReading();
+    void practiceInTimeLeavesWeaknessAlone();
 };
 
 void TestAdaptive::weakFingersComeMoreButAllKeepComing_data()
@@ -418,6 +419,36 @@ void TestAdaptive::keptWeaknessEqualsAWholeReading()
     QVERIFY(store.importCsv(csv).ok);
     QVERIFY(!kept());
     QCOMPARE(playerWeakness(store, QStringLiteral("Mira"), later).save(), whole(later));
+}
+
+// Strikes played in time have no reaction time, and one with the right finger may still be
+// judged wrong for its timing: neither the weaknesses nor a finger's wrong strikes move.
+void TestAdaptive::practiceInTimeLeavesWeaknessAlone()
+{
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(store.record(practice(1, now.addDays(-1), 1)));
+    const HistoryData before = store.load({}, now);
+    QList<PracticeEvent> rhythm = practice(2, now.addSecs(-60), 2);
+    rhythm.first().kind = QStringLiteral("rhythm");
+    for (PracticeEvent &e : rhythm) {
+        if (e.type != PracticeEvent::Type::Strike)
+            continue;
+        e.reactionMs.reset();
+        e.struck = e.expected;
+        e.right = false; // the right finger, out of time
+        e.deviationMs = 120;
+    }
+    QVERIFY(store.record(rhythm));
+    const HistoryData after = store.load({}, now);
+    QCOMPARE(after.sessions.size(), 2);
+    QCOMPARE(WeaknessModel::fromHistory(after).save(), WeaknessModel::fromHistory(before).save());
+    const StatisticsResult was = Statistics::compute(before), is = Statistics::compute(after);
+    for (Hand h : BothHands) {
+        for (int f = 0; f < 5; ++f)
+            QCOMPARE(is.hand(h).fingers[f].wrong, was.hand(h).fingers[f].wrong);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAdaptive)
