@@ -295,7 +295,7 @@ void DrillCore::beginExercise()
     report(event);
 }
 
-void DrillCore::setTask(Hand h, const QString &task, bool memorize)
+void DrillCore::setTask(Hand h, const QString &task, bool memorize, std::optional<qint64> dueNs)
 {
     handState(h).task = task;
     m_labels.setText(taskLabel(h), task);
@@ -318,6 +318,7 @@ void DrillCore::setTask(Hand h, const QString &task, bool memorize)
     event.task = shown.number;
     event.expected = shown.expected;
     event.memorize = memorize;
+    event.dueNs = dueNs;
     report(event);
 }
 

@@ -162,7 +162,8 @@ protected:
     void beginExercise();
     // The hand's new task: its label shows it and the event stream hears of it. A task to
     // memorize is shown but not played for points.
-    void setTask(Hand h, const QString &task, bool memorize = false);
+    void setTask(Hand h, const QString &task, bool memorize = false,
+                 std::optional<qint64> dueNs = std::nullopt);
     // The end of a hand: its end look and the end sound; once both hands have ended, the
     // summary, written once per exercise.
     void endHand(Hand h);

@@ -41,6 +41,8 @@ QJsonObject PracticeEvent::toJson() const
         o.insert(QStringLiteral("task"), task);
         o.insert(QStringLiteral("expected"), expected);
         o.insert(QStringLiteral("memorize"), memorize);
+        if (dueNs)
+            o.insert(QStringLiteral("due_ms"), double(*dueNs) / 1e6);
         break;
     case Type::Strike:
         o.insert(QStringLiteral("hand"), handName);

@@ -15,7 +15,7 @@
 struct PracticeEvent {
     enum class Type {
         ExerciseStarted,   // kind, parameters, player, wallClock
-        TaskShown,         // hand, task, expected, memorize
+        TaskShown,         // hand, task, expected, memorize, dueNs
         Strike,            // hand, task, struck, expected, right, anticipated, reactionMs,
                            // ticks, points, memorize, device, code, velocity, deviationMs
         HandEnded,         // hand, score, tasks
@@ -51,6 +51,8 @@ struct PracticeEvent {
     // A strike played in time: how far from its note's time on the grid (ms, negative
     // early). It has no reaction time.
     std::optional<double> deviationMs;
+    // A note played in time (TaskShown): when it is due on the grid.
+    std::optional<qint64> dueNs;
 
     int score = 0;
     int tasks = 0;

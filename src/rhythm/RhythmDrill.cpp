@@ -141,7 +141,7 @@ void RhythmDrill::refresh()
         const QList<RhythmGrid::Note> &notes = m_grid->notes(h);
         int &shown = m_shown[handIndex(h)];
         while (shown < notes.size() && notes[shown].timeNs - m_judge->matchWindowNs(h) <= now) {
-            setTask(h, QString::number(notes[shown].finger));
+            setTask(h, QString::number(notes[shown].finger), false, notes[shown].timeNs);
             ++shown;
         }
     }
