@@ -10,6 +10,10 @@
 //   moravel_bench make-history FILE [strikes]   a school's synthetic history
 //   moravel_bench midi [samples]   MIDI note-on (as it reaches the program) to the new task
 //                                  painted; needs a running JACK server
+//   moravel_bench clicks COUNT@BPM...   the metronome's click track on the default output,
+//                                  the sections one after another; prints every click's
+//                                  planned time and when it left as the track knows it
+//                                  (CLICK lines) for click_timing.py
 #include "Fakes.h"
 #include "adaptive/FingerChooser.h"
 #include "adaptive/PlayerWeakness.h"
@@ -29,6 +33,7 @@
 #include "input/InputPreferences.h"
 #include "input/MidiSource.h"
 #include "platform/AppendLogFile.h"
+#include "platform/PortAudioClickTrack.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
 #include "platform/QtTicker.h"
@@ -49,6 +54,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <RtMidi.h>
@@ -777,6 +783,84 @@ int runMidi(int samples)
     return met ? 0 : 1;
 }
 
+// The click track as the Rhythm window drives it: started (once a drill, off the key path:
+// PortAudio asks ALSA and JACK for their devices), then clicks scheduled about two
+// seconds ahead as the exercise goes (every fourth an accent), from a thread other than the
+// audio one. The first click comes 3 s after the start, since a PulseAudio null sink holds a
+// new stream back for up to two seconds. Every click is printed once it has sounded:
+// CLICK <index> <bpm> <planned ns> <left ns, or - when dropped>.
+int runClicks(const QStringList &sections)
+{
+    struct Click {
+        qint64 plannedNs;
+        int bpm;
+    };
+    SystemClock clock;
+    PortAudioClickTrack track;
+    const qint64 before = clock.monotonicNs();
+    const bool started = track.start();
+    const double startMs = double(clock.monotonicNs() - before) / 1e6;
+    row(QStringLiteral("click track start(): the sound system asked, the stream opened"),
+        started ? QStringLiteral("%1 ms").arg(startMs, 0, 'f', 1) : QStringLiteral("no output"),
+        QStringLiteral("< 250 ms"), started && startMs < 250);
+    if (!started)
+        return 1;
+    std::vector<Click> clicks;
+    qint64 at = clock.monotonicNs() + 3'000'000'000;
+    for (const QString &section : sections) {
+        const int count = section.section(QLatin1Char('@'), 0, 0).toInt();
+        const int bpm = section.section(QLatin1Char('@'), 1, 1).toInt();
+        for (int i = 0; i < count && bpm > 0; ++i) {
+            clicks.push_back({at, bpm});
+            at += 60'000'000'000LL / bpm;
+        }
+    }
+    std::size_t scheduled = 0;
+    std::size_t reported = 0;
+    double latencyMs = 0;
+    while (reported < clicks.size()) {
+        QThread::msleep(200);
+        const qint64 now = clock.monotonicNs();
+        for (; scheduled < clicks.size() && clicks[scheduled].plannedNs < now + 2'000'000'000;
+             ++scheduled)
+            track.schedule(clicks[scheduled].plannedNs, scheduled % 4 == 0);
+        latencyMs = double(track.outputLatencyNs()) / 1e6;
+        for (; reported < scheduled && clicks[reported].plannedNs < now - 500'000'000; ++reported) {
+            const std::optional<ClickTrack::Placed> placed =
+                track.placed(clicks[reported].plannedNs);
+            std::printf("CLICK\t%zu\t%d\t%lld\t%s\n", reported, clicks[reported].bpm,
+                        static_cast<long long>(clicks[reported].plannedNs),
+                        placed ? qPrintable(QString::number(placed->leftNs)) : "-");
+        }
+    }
+    std::fflush(stdout);
+    row(QStringLiteral("click track latency: PortAudio's own (Pa_GetStreamInfo) / the output's "
+                       "buffer times at the end; rate %1 Hz")
+            .arg(track.sampleRate(), 0, 'f', 0),
+        QStringLiteral("%1 / %2 ms")
+            .arg(track.reportedLatencySeconds() * 1000, 0, 'f', 1)
+            .arg(latencyMs, 0, 'f', 1),
+        QStringLiteral("(for information)"), true);
+    row(QStringLiteral("click track: clicks dropped; the stream's clock begun anew"),
+        QStringLiteral("%1 of %2; %3 times")
+            .arg(track.droppedCount())
+            .arg(clicks.size())
+            .arg(track.clockRestarts()),
+        QStringLiteral("0 dropped"), track.droppedCount() == 0);
+    const double ppm = (track.framesPerSecond() / track.sampleRate() - 1) * 1e6;
+    row(QStringLiteral("click track: the output's rate against the monotonic clock, as followed"),
+        QStringLiteral("%1 Hz (%2 ppm)")
+            .arg(track.framesPerSecond(), 0, 'f', 2)
+            .arg(ppm, 0, 'f', 0),
+        QStringLiteral("(for information)"), true);
+    const qint64 beforeStop = clock.monotonicNs();
+    track.stop();
+    const double stopMs = double(clock.monotonicNs() - beforeStop) / 1e6;
+    row(QStringLiteral("click track stop()"), QStringLiteral("%1 ms").arg(stopMs, 0, 'f', 1),
+        QStringLiteral("< 100 ms"), stopMs < 100);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -796,6 +880,12 @@ int main(int argc, char *argv[])
         return runAdaptive(QString::fromLocal8Bit(argv[2]));
     if (mode == QLatin1String("midi"))
         return runMidi(argc > 2 ? std::atoi(argv[2]) : 300);
+    if (mode == QLatin1String("clicks") && argc > 2) {
+        QStringList sections;
+        for (int i = 2; i < argc; ++i)
+            sections << QString::fromLocal8Bit(argv[i]);
+        return runClicks(sections);
+    }
     if (mode == QLatin1String("make-history") && argc > 2) {
         makeHistory(QString::fromLocal8Bit(argv[2]), argc > 3 ? std::atoi(argv[3]) : 100000);
         return 0;
@@ -803,6 +893,6 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "usage: moravel_bench keys [samples] | ticks [n400] [n1000] |"
                          " recording [samples] | statistics HISTORY | adaptive HISTORY | "
                          "make-history FILE [strikes] |"
-                         " midi [samples]\n");
+                         " midi [samples] | clicks COUNT@BPM...\n");
     return 2;
 }

@@ -164,9 +164,17 @@ print("ROW\tgrowth from task 200 to task 1000\t%+.1f MB\tnone\t%s"
       % (e - w, "yes" if e - w < 1.0 else "NO"))
 PY
 
-# Timer precision last, with the program closed: both periods at once in one process.
 kill "$APP_PID" 2>/dev/null || true
 APP_PID=""
+
+# The metronome's clicks against their schedule, with the program closed: the script plays
+# them through the real click track into a null sink of its own and records its monitor.
+CLICK_SECONDS=${BENCH_CLICK_SECONDS:-300}
+say "metronome clicks: 200 at 120 bpm, 200 at 200 bpm, $CLICK_SECONDS s in all"
+python3 "$ROOT/bench/click_timing.py" "$BIN/moravel_bench" "$CLICK_SECONDS" 2>/dev/null \
+  | grep '^ROW' >>"$OUT" || true
+
+# Timer precision last, with the program closed: both periods at once in one process.
 say "hand timers: 400 ms and 1000 ms, 100 ticks each, at the same time (100 s)"
 QT_QPA_PLATFORM=offscreen "$BIN/moravel_bench" ticks 100 100 2>/dev/null | grep '^ROW' >>"$OUT" || true
 
