@@ -11,6 +11,7 @@
 #include "history/HistoryStore.h"
 #include "input/InputPreferences.h"
 #include "input/MidiSource.h"
+#include "platform/PortAudioClickTrack.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
 #include "platform/QtSyncSound.h"
@@ -213,6 +214,8 @@ struct Platform {
     ToolRegistry registry;
     PracticeObservers events;
     std::unique_ptr<EventTrace> trace;
+    // The metronome's output, opened when a rhythm exercise starts.
+    PortAudioClickTrack clicks;
 
     Platform(const QCommandLineParser &parser, const Options &options)
     {
@@ -318,6 +321,7 @@ AppContext buildContext(PracticeSettings &settings, const ProgramFolder &folder,
                 QSettings stored = userSettings();
                 preferences.comfort.save(stored);
             },
+        .clicks = &platform.clicks,
     };
 }
 
@@ -447,6 +451,7 @@ int main(int argc, char *argv[])
     forms.show(frmLog::name());
 
     RtMidiPorts::setVerbose(parser.isSet(options.verbose));
+    PortAudioClickTrack::setVerbose(parser.isSet(options.verbose));
     Midi midi(preferences.input, forms);
     midi.startSoon(platform.clock, forms, context);
     tellHistoryNotice(history.store, forms);

@@ -78,6 +78,10 @@ void RhythmDrill::mnuStart_Click()
         if (trainer != m_trainers.end())
             m_playingBpm = trainer->second.bpm();
     }
+    // The output opens now: it has the start sound's length to settle before the first
+    // click.
+    if (m_clicks && !m_clicks->isRunning())
+        m_clicks->start();
     beginExercise();
     for (Hand h : BothHands) {
         handState(h).task.clear();
@@ -111,7 +115,7 @@ void RhythmDrill::begin()
     m_grid = std::make_unique<RhythmGrid>(plan);
     m_judge = std::make_unique<RhythmJudge>(*m_grid);
     m_shown = {};
-    if (m_clicks && (m_clicks->isRunning() || m_clicks->start())) {
+    if (m_clicks && m_clicks->isRunning()) {
         m_clicks->clear();
         for (const RhythmGrid::Click &click : m_grid->clicks()) {
             if (!click.silent)
@@ -155,6 +159,8 @@ void RhythmDrill::refresh()
     }
     if (m_judge->finished()) {
         stopPlaying();
+        if (m_clicks)
+            m_clicks->stop();
         trainTempo();
         endBothHands();
     }
