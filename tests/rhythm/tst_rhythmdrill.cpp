@@ -5,6 +5,7 @@
 // the tempo.
 #include "../support/DrillFakes.h"
 #include "../support/ExerciseDbWriter.h"
+#include "../support/FakeClickTrack.h"
 #include "rhythm/RhythmDrill.h"
 
 #include <QTemporaryDir>
@@ -20,7 +21,8 @@ constexpr int Missed = 9999; // a note nobody strikes
 struct Rig : DrillFakes {
     QTemporaryDir dir;
     FakeTicker pace;
-    RhythmDrill drill{ports(), nullptr, pace};
+    FakeClickTrack clicks;
+    RhythmDrill drill{ports(), &clicks, pace};
 
     Rig()
     {
@@ -47,6 +49,7 @@ class TestRhythmDrill : public QObject {
 private slots:
     void strikesKeepTheirDeviations_data();
     void strikesKeepTheirDeviations();
+    void clicksGoOutAheadExceptInSilentBars();
 };
 
 void TestRhythmDrill::strikesKeepTheirDeviations_data()
@@ -111,6 +114,31 @@ void TestRhythmDrill::strikesKeepTheirDeviations()
     // The whole record, as the other windows write theirs.
     QCOMPARE(rig.file.bytes(), "12-07 14:03:59\r\nAna\r\nRhythm Hanon1 120 bpm\r\n" +
                                    QByteArray::number(total) + "  points\r\n\r\n");
+}
+
+void TestRhythmDrill::clicksGoOutAheadExceptInSilentBars()
+{
+    Rig rig;
+    RhythmDrill::Options options = rig.drill.options();
+    options.countIn = true;
+    options.lengthIn = RhythmGrid::Length::Bars;
+    options.length = 4;
+    options.silentEvery = 2; // the second and fourth bars without the click
+    rig.drill.setOptions(options);
+    rig.drill.mnuStart_Click();
+    // Opened before the start sound, every click handed over at once when it has ended.
+    QCOMPARE(rig.clicks.starts, 1);
+    const qint64 first = rig.clock.monotonic + RhythmDrill::LeadMs * Ms + 4 * 500 * Ms;
+    QList<qint64> expected;
+    for (int beat = -4; beat < 16; ++beat) {
+        if (beat / 4 % 2 == 0 || beat < 0)
+            expected << first + beat * 500 * Ms;
+    }
+    QCOMPARE(rig.clicks.scheduledTimes(), expected);
+    // The end of the grid closes the output.
+    rig.clock.monotonic = first + 9000 * Ms;
+    rig.pace.fire();
+    QVERIFY(!rig.clicks.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestRhythmDrill)
