@@ -19,10 +19,13 @@ cleanup() {
     for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$APP_PID" 2>/dev/null || true
   fi
-  # The display is gone before the next test starts one of its own.
+  # The display is gone before the next test starts one of its own, and so are the
+  # keymap compilers it started: they inherit its listening sockets, and one still running
+  # would keep its display's name taken for the next server.
   if [ -n "$XVFB_PID" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
+    kill -- "-$XVFB_PID" 2>/dev/null || kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true
+    for _ in $(seq 100); do kill -0 -- "-$XVFB_PID" 2>/dev/null || break; sleep 0.05; done
   fi
   if [ -n "$PULSE_STARTED" ]; then pulseaudio --kill 2>/dev/null || true; fi
   if [ -z "${KEEP_E2E:-}" ]; then rm -rf "$WORK"; else echo "kept $WORK" >&2; fi
@@ -42,20 +45,50 @@ done
 
 # A virtual display of the test's own. Xvfb picks a free display number itself and says
 # which (-displayfd): two suites running at once (a build's own run beside CI's) could
-# otherwise both take a number that looked free, and the one whose server lost would talk
-# to the other's display until that test ended and took it away.
+# otherwise both take a number that looked free. A server also listens under the display's
+# name in the abstract socket namespace, which a chroot (make fresh-check) shares with the
+# host and which a process that outlived its server may still hold: clients try that name
+# first, so a server that could not take it would see its clients go to another server. Such
+# a server is kept until the next one has started (so that one picks another number), then
+# stopped. Each server leads a process group of its own, for cleanup to end it whole.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    if grep -qx '[0-9][0-9]*' "$WORK/display" 2>/dev/null; then
-      export DISPLAY=":$(cat "$WORK/display")"
-      xdpyinfo >/dev/null 2>&1 && return 0
+  local refused=() n
+  for _ in $(seq 10); do
+    rm -f "$WORK/display"
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    n=""
+    for _ in $(seq 100); do
+      if grep -qx '[0-9][0-9]*' "$WORK/display" 2>/dev/null; then n=$(cat "$WORK/display"); break; fi
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ -n "$n" ] || continue
+    if owns_abstract_socket "$XVFB_PID" "$n"; then
+      for pid in "${refused[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+      export DISPLAY=":$n"
+      for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
     fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
+    refused+=("$XVFB_PID")
   done
+  for pid in "${refused[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
   fail "no virtual display could be started"
+}
+
+# Whether the process listens on the display's abstract socket (/proc/net/unix names it
+# with a leading @; the process's file descriptors name the socket's inode).
+owns_abstract_socket() {
+  /usr/bin/python3 - "$1" "$2" <<'PY'
+import os, sys
+pid, display = sys.argv[1], sys.argv[2]
+name = '@/tmp/.X11-unix/X' + display
+inodes = {line.split()[6] for line in open('/proc/net/unix').read().splitlines()[1:]
+          if line.split()[-1] == name}
+fds = '/proc/%s/fd' % pid
+held = {os.readlink(os.path.join(fds, fd))[8:-1] for fd in os.listdir(fds)
+        if os.readlink(os.path.join(fds, fd)).startswith('socket:[')}
+sys.exit(0 if inodes & held else 1)
+PY
 }
 
 # A null sink so the real sound path runs; without PulseAudio the program beeps instead.
