@@ -28,7 +28,7 @@ say "key release to new task painted, $KEY_SAMPLES keys per window"
 
 say "MIDI note-on to new task painted, through a JACK server on its dummy backend"
 (
-  export JACK_DEFAULT_SERVER="moravel-bench-$$" JACK_NO_AUDIO_RESERVATION=1
+  jack_server_name
   jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
   jack=$!
   sleep 1

@@ -130,11 +130,28 @@ use_language() {
   export LANG=$1
 }
 
+# A JACK server name of the test's own, so that its ports are its own too, held until the
+# test and everything it started have ended (its lock is inherited). The names come from a
+# small pool and are used again: JACK's registry keeps at most eight servers, and it frees
+# the entry of a server that died without saying so only when a server of the same name
+# starts.
+jack_server_name() {
+  local slot
+  for slot in 0 1 2 3 4 5; do
+    exec {JACK_NAME_LOCK}>"${TMPDIR:-/tmp}/moravel-jack-$slot.lock"
+    if flock -n "$JACK_NAME_LOCK"; then
+      export JACK_DEFAULT_SERVER="moravel-jack-$slot" JACK_NO_AUDIO_RESERVATION=1
+      return 0
+    fi
+    exec {JACK_NAME_LOCK}>&-
+  done
+  fail "every JACK server name of the tests is taken"
+}
+
 # A JACK server of the test's own on the dummy backend, stopped with the test.
 start_jack() {
   command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"
-  # A server name of the test's own, so its ports are its own too.
-  export JACK_DEFAULT_SERVER="moravel-e2e-$$-$RANDOM" JACK_NO_AUDIO_RESERVATION=1
+  jack_server_name
   jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$WORK/jackd.out" 2>&1 &
   JACK_PID=$!
   trap 'kill $JACK_PID 2>/dev/null || true; cleanup' EXIT

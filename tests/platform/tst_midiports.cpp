@@ -17,6 +17,8 @@
 
 #include <atomic>
 #include <optional>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -101,8 +103,22 @@ private:
 
 void TestMidiPorts::initTestCase()
 {
-    // A server name of this run's own, so a JACK server of the machine plays no part.
-    m_server = "moravel-test-" + QByteArray::number(QCoreApplication::applicationPid());
+    // A server name of this run's own, so a JACK server of the machine plays no part. The
+    // names come from the pool the end-to-end tests draw from, and are used again: JACK
+    // keeps at most eight servers in its registry, and frees the entry of one killed only
+    // when a server of the same name starts. Its lock is held until the test ends.
+    for (int slot = 0; slot < 6 && m_server.isEmpty(); ++slot) {
+        const QByteArray lock =
+            qgetenv("TMPDIR").isEmpty() ? QByteArray("/tmp") : qgetenv("TMPDIR");
+        const int fd = ::open((lock + "/moravel-jack-" + QByteArray::number(slot) + ".lock")
+                                  .constData(),
+                              O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            m_server = "moravel-jack-" + QByteArray::number(slot);
+        else if (fd >= 0)
+            ::close(fd);
+    }
+    QVERIFY2(!m_server.isEmpty(), "every JACK server name of the tests is taken");
     qputenv("JACK_DEFAULT_SERVER", m_server);
     qputenv("JACK_NO_AUDIO_RESERVATION", "1");
 }
