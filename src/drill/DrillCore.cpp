@@ -144,6 +144,8 @@ void DrillCore::reportVerdict(const FingerStrike &strike, const Verdict &verdict
     event.right = verdict.right;
     event.points = verdict.points;
     event.deviationMs = verdict.deviationMs;
+    event.dueNs = verdict.dueNs;
+    event.silent = verdict.silent;
     event.device = strike.device;
     event.code = strike.code;
     event.velocity = strike.velocity;
@@ -295,7 +297,7 @@ void DrillCore::beginExercise()
     report(event);
 }
 
-void DrillCore::setTask(Hand h, const QString &task, bool memorize, std::optional<qint64> dueNs)
+void DrillCore::setTask(Hand h, const QString &task, bool memorize, std::optional<GridNote> onGrid)
 {
     handState(h).task = task;
     m_labels.setText(taskLabel(h), task);
@@ -318,7 +320,10 @@ void DrillCore::setTask(Hand h, const QString &task, bool memorize, std::optiona
     event.task = shown.number;
     event.expected = shown.expected;
     event.memorize = memorize;
-    event.dueNs = dueNs;
+    if (onGrid) {
+        event.dueNs = onGrid->dueNs;
+        event.silent = onGrid->silent;
+    }
     report(event);
 }
 
@@ -363,6 +368,7 @@ void DrillCore::handEnded(Hand h)
         event.leftScore = m_hands[0].score;
         event.rightScore = m_hands[1].score;
         event.totalScore = m_total;
+        guarded([&] { event.parameters = outcome(); });
         report(event);
     }
     emit changed();

@@ -124,6 +124,9 @@ protected:
     // What the exercise is, for the event stream: its kind and its parameters.
     virtual ExerciseKind kind() const = 0;
     virtual QVariantMap parameters() const = 0;
+    // What came of a finished exercise beyond its scores, for the event stream; none by
+    // default.
+    virtual QVariantMap outcome() const { return {}; }
     // Whether the hand takes strikes now (a drill without a task source waits for Start).
     virtual bool acceptsStrikes(Hand) const { return true; }
     // A strike of the running exercise as it was measured, after it was scored.
@@ -137,6 +140,8 @@ protected:
         qint16 points = 0;
         double deviationMs = 0; // from the note's time on the grid, negative early
         qint64 atNs = 0;        // the strike's own time, as the drill judged it
+        qint64 dueNs = 0;       // the note's time on the grid
+        bool silent = false;    // the note's bar had no click
     };
     // A drill that judges strikes by a rule of its own answers here, and the strike is
     // reported and scored by that verdict instead of by the task shown now; nothing (the
@@ -160,10 +165,15 @@ protected:
     // A new exercise begins: one still running is abandoned, the scores and counts start
     // from 0 and both hands from the beginning.
     void beginExercise();
+    // A note of a drill played in time: when it is due, and whether its bar has no click.
+    struct GridNote {
+        qint64 dueNs = 0;
+        bool silent = false;
+    };
     // The hand's new task: its label shows it and the event stream hears of it. A task to
     // memorize is shown but not played for points.
     void setTask(Hand h, const QString &task, bool memorize = false,
-                 std::optional<qint64> dueNs = std::nullopt);
+                 std::optional<GridNote> onGrid = std::nullopt);
     // The end of a hand: its end look and the end sound; once both hands have ended, the
     // summary, written once per exercise.
     void endHand(Hand h);

@@ -41,8 +41,10 @@ QJsonObject PracticeEvent::toJson() const
         o.insert(QStringLiteral("task"), task);
         o.insert(QStringLiteral("expected"), expected);
         o.insert(QStringLiteral("memorize"), memorize);
-        if (dueNs)
+        if (dueNs) {
             o.insert(QStringLiteral("due_ms"), double(*dueNs) / 1e6);
+            o.insert(QStringLiteral("silent"), silent);
+        }
         break;
     case Type::Strike:
         o.insert(QStringLiteral("hand"), handName);
@@ -62,6 +64,10 @@ QJsonObject PracticeEvent::toJson() const
             o.insert(QStringLiteral("velocity"), velocity);
         if (deviationMs)
             o.insert(QStringLiteral("deviation_ms"), *deviationMs);
+        if (dueNs) {
+            o.insert(QStringLiteral("due_ms"), double(*dueNs) / 1e6);
+            o.insert(QStringLiteral("silent"), silent);
+        }
         break;
     case Type::HandEnded:
         o.insert(QStringLiteral("hand"), handName);
@@ -72,6 +78,8 @@ QJsonObject PracticeEvent::toJson() const
         o.insert(QStringLiteral("left_score"), leftScore);
         o.insert(QStringLiteral("right_score"), rightScore);
         o.insert(QStringLiteral("total_score"), totalScore);
+        if (!parameters.isEmpty())
+            o.insert(QStringLiteral("outcome"), QJsonObject::fromVariantMap(parameters));
         break;
     case Type::ExerciseAbandoned:
         o.insert(QStringLiteral("reason"), reason);

@@ -15,11 +15,12 @@
 struct PracticeEvent {
     enum class Type {
         ExerciseStarted,   // kind, parameters, player, wallClock
-        TaskShown,         // hand, task, expected, memorize, dueNs
+        TaskShown,         // hand, task, expected, memorize, dueNs, silent
         Strike,            // hand, task, struck, expected, right, anticipated, reactionMs,
-                           // ticks, points, memorize, device, code, velocity, deviationMs
+                           // ticks, points, memorize, device, code, velocity, deviationMs,
+                           // dueNs, silent
         HandEnded,         // hand, score, tasks
-        ExerciseFinished,  // leftScore, rightScore, totalScore
+        ExerciseFinished,  // leftScore, rightScore, totalScore, parameters (the outcome)
         ExerciseAbandoned, // reason
     };
     Type type = Type::ExerciseStarted;
@@ -51,8 +52,10 @@ struct PracticeEvent {
     // A strike played in time: how far from its note's time on the grid (ms, negative
     // early). It has no reaction time.
     std::optional<double> deviationMs;
-    // A note played in time (TaskShown): when it is due on the grid.
+    // A note played in time (TaskShown, and the Strike that answered it): when it is due
+    // on the grid, and whether its bar's click was silent.
     std::optional<qint64> dueNs;
+    bool silent = false;
 
     int score = 0;
     int tasks = 0;

@@ -24,6 +24,24 @@ const QStringList &addedColumns()
     return names;
 }
 
+const QStringList &timedColumns()
+{
+    static const QStringList names = {QStringLiteral("grid_ms"),
+                                      QStringLiteral("deviation_ms"),
+                                      QStringLiteral("silent"),
+                                      QStringLiteral("figure"),
+                                      QStringLiteral("bpm"),
+                                      QStringLiteral("notes_per_beat_left"),
+                                      QStringLiteral("notes_per_beat_right"),
+                                      QStringLiteral("length"),
+                                      QStringLiteral("length_in"),
+                                      QStringLiteral("count_in"),
+                                      QStringLiteral("silent_every"),
+                                      QStringLiteral("tempo_trainer"),
+                                      QStringLiteral("clean")};
+    return names;
+}
+
 QStringList header(int format)
 {
     switch (format) {
@@ -31,6 +49,8 @@ QStringList header(int format)
         return columns();
     case 2:
         return columns() + addedColumns();
+    case 3:
+        return columns() + addedColumns() + timedColumns();
     default:
         return {};
     }

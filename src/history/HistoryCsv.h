@@ -12,13 +12,21 @@ class QIODevice;
 namespace HistoryCsv {
 
 // The format is known by its header. Format 1 has one row per strike with the columns of
-// `columns()`. Format 2 (what the program writes) keeps them, with the same meaning, and
-// adds `addedColumns()`: record ("strike", or "task" for a task no strike answered, whose
-// strike columns are empty), memorize (0/1), at_ms (the strike's time from the exercise's
-// start) and shown_ms (when its task was shown). Both are read.
-inline constexpr int LatestFormat = 2;
+// `columns()`. Format 2 keeps them, with the same meaning, and adds `addedColumns()`:
+// record ("strike", or "task" for a task no strike answered, whose strike columns are
+// empty), memorize (0/1), at_ms (the strike's time from the exercise's start) and shown_ms
+// (when its task was shown). Format 3 (what the program writes) adds `timedColumns()`: of
+// a note played in time, grid_ms (when it was due, from the exercise's start),
+// deviation_ms (how far from it the strike came, negative early) and silent (0/1: its bar
+// had no click), blank for other notes; and of a rhythm exercise, on each of its rows, its
+// figure, tempo (bpm), notes per beat of each hand, length and what it counts ("bars" or
+// "passes"), count-in, silent bars (every how many; 0 for none), tempo trainer (0/1) and
+// whether it was clean (0/1, blank when not known), blank for other exercises. All three
+// are read.
+inline constexpr int LatestFormat = 3;
 const QStringList &columns();
 const QStringList &addedColumns();
+const QStringList &timedColumns();
 // The header of a format, or empty when there is no such format.
 QStringList header(int format);
 // The format whose header this is, or 0.

@@ -15,6 +15,20 @@
 // file holds: the program writes only Left and Right, and readers pass over any other
 // (isHand).
 struct HistoryData {
+    // How a rhythm exercise was played: its figure, tempo and options, and whether it was
+    // clean (unknown for one not finished).
+    struct Rhythm {
+        QString figure;
+        int bpm = 0;
+        int notesPerBeatLeft = 1;
+        int notesPerBeatRight = 1;
+        int length = 0;
+        QString lengthIn; // "bars" or "passes"
+        bool countIn = false;
+        int silentEvery = 0; // 0: no silent bars
+        bool tempoTrainer = false;
+        std::optional<bool> clean;
+    };
     struct Session {
         qint64 id = 0;
         QString uid; // the same on every computer the exercise was copied to
@@ -25,6 +39,7 @@ struct HistoryData {
         int leftScore = 0;
         int rightScore = 0;
         int totalScore = 0;
+        std::optional<Rhythm> rhythm; // a rhythm exercise's own
     };
     struct Task {
         qint64 session = 0;
@@ -33,6 +48,8 @@ struct HistoryData {
         int expected = 0; // 0 when the task asked for no finger
         bool memorize = false;
         double shownMs = 0;
+        std::optional<double> gridMs; // a note played in time: when it was due
+        bool silent = false;          // its bar had no click
     };
     struct Strike {
         qint64 session = 0;
@@ -46,6 +63,11 @@ struct HistoryData {
         std::optional<double> atMs;
         bool memorize = false;
         std::optional<int> velocity; // how hard a MIDI key was struck, 1..127
+        // A strike played in time: when its note was due, how far from it the strike came
+        // (negative early), and whether the note's bar had no click.
+        std::optional<double> gridMs;
+        std::optional<double> deviationMs;
+        bool silent = false;
     };
 
     QList<Session> sessions; // in the order they started

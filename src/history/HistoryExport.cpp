@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The practice history as CSV: the export a teacher collects (format 2, one row per strike
+// The practice history as CSV: the export a teacher collects (format 3, one row per strike
 // and per task no strike answered).
 #include "history/HistoryStore.h"
 
@@ -28,13 +28,18 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
     // Exercise by exercise: its strikes in the order they came, then the tasks that no
     // strike answered (they tell when the other hand was busy). The rows are made as bytes
     // straight from SQLite's columns: a school's million strikes take seconds, not tens.
-    SqliteStatement sessions(db(), "SELECT id, uid, player, kind, started FROM sessions"
-                                   " WHERE ?1 = '' OR player = ?1"
-                                   " ORDER BY started_epoch_ms, id");
-    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms FROM tasks"
-                                " WHERE session = ? ORDER BY hand, task");
+    SqliteStatement sessions(db(), "SELECT x.id, x.uid, x.player, x.kind, x.started, r.figure,"
+                                   " r.bpm, r.notes_per_beat_left, r.notes_per_beat_right,"
+                                   " r.length, r.length_in, r.count_in, r.silent_every,"
+                                   " r.tempo_trainer, r.clean FROM sessions x"
+                                   " LEFT JOIN rhythm_sessions r ON r.session = x.id"
+                                   " WHERE ?1 = '' OR x.player = ?1"
+                                   " ORDER BY x.started_epoch_ms, x.id");
+    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms, grid_ms,"
+                                " silent FROM tasks WHERE session = ? ORDER BY hand, task");
     SqliteStatement strikes(db(), "SELECT hand, task, expected, struck, correct, anticipated,"
-                                  " reaction_ms, points, device, velocity, memorize, at_ms"
+                                  " reaction_ms, points, device, velocity, memorize, at_ms,"
+                                  " grid_ms, deviation_ms, silent"
                                   " FROM strikes WHERE session = ? ORDER BY id");
     sessions.bind(0, player.toUtf8());
     QByteArray buffer = HistoryCsv::record(header);
@@ -63,7 +68,7 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
     };
     struct Task {
         bool present = false, answered = false;
-        QByteArray expected, memorize, shownMs;
+        QByteArray expected, memorize, shownMs, timed;
     };
     std::array<std::vector<Task>, 2> shown; // of the current exercise, by hand and number
     bool ok = true;
@@ -82,6 +87,17 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
             textField(HistoryCsv::neutralised(QString::fromUtf8(sessions.text(2)))) + ',' +
             textField(QString::fromUtf8(sessions.text(3))) + ',' +
             textField(QString::fromUtf8(sessions.text(4))) + ',';
+        // A rhythm exercise's own columns, the same on each of its rows.
+        QByteArray rhythm = ",,,,,,,,,";
+        if (!sessions.isNull(5)) {
+            rhythm = textField(HistoryCsv::neutralised(QString::fromUtf8(sessions.text(5))));
+            for (int c = 6; c <= 14; ++c) {
+                rhythm += ',';
+                rhythm +=
+                    c == 10 ? textField(QString::fromUtf8(sessions.text(c))) : copy(sessions, c);
+            }
+        }
+        rhythm += "\r\n";
         for (std::vector<Task> &hand : shown)
             hand.clear();
         tasks.reset();
@@ -93,8 +109,12 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
             std::vector<Task> &hand = shown[std::size_t(h)];
             if (hand.size() <= std::size_t(number))
                 hand.resize(std::size_t(number) + 1);
-            hand[std::size_t(number)] = {true, false, copy(tasks, 2), copy(tasks, 3),
-                                         copy(tasks, 4, true)};
+            // A task row has no deviation; silent only where the note has a grid time.
+            const QByteArray timed = tasks.isNull(5)
+                                         ? QByteArray(",,,")
+                                         : copy(tasks, 5, true) + ",," + copy(tasks, 6) + ',';
+            hand[std::size_t(number)] = {
+                true, false, copy(tasks, 2), copy(tasks, 3), copy(tasks, 4, true), timed};
         }
         strikes.reset();
         strikes.bind(0, id);
@@ -133,7 +153,18 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
             buffer += ',';
             if (task)
                 buffer += task->shownMs;
-            buffer += "\r\n";
+            buffer += ',';
+            if (!strikes.isNull(12)) {
+                put(strikes, 12, true);
+                buffer += ',';
+                put(strikes, 13, true);
+                buffer += ',';
+                put(strikes, 14);
+                buffer += ',';
+            } else {
+                buffer += ",,,";
+            }
+            buffer += rhythm;
             flush(1 << 20);
         }
         if (!any)
@@ -152,7 +183,9 @@ bool HistoryStore::exportCsv(QIODevice &out, const QString &player, QString *err
                 buffer += task.memorize;
                 buffer += ",,";
                 buffer += task.shownMs;
-                buffer += "\r\n";
+                buffer += ',';
+                buffer += task.timed;
+                buffer += rhythm;
             }
         }
         flush(1 << 20);

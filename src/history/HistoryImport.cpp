@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The practice history from CSV: the import of an exported history (formats 1 and 2), checked
+// The practice history from CSV: the import of an exported history (formats 1 to 3), checked
 // whole before it is written.
 #include "drill/ExerciseKind.h"
 #include "history/HistoryStore.h"
@@ -66,7 +66,8 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
         Hand hand = Hand::Left;
         int task = 0, expected = 0;
         bool memorize = false;
-        std::optional<double> reaction, atMs, shownMs;
+        std::optional<double> reaction, atMs, shownMs, gridMs, deviationMs;
+        bool silent = false;
     };
     struct Session {
         QString player, kind, started;
@@ -119,11 +120,16 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
                                       " VALUES (?, ?, ?, '{}', ?, ?, 'imported')");
     SqliteStatement strike(database, "INSERT INTO strikes (session, hand, task, expected, struck,"
                                      " correct, anticipated, reaction_ms, points, device,"
-                                     " velocity, memorize, at_ms)"
-                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                                     " velocity, memorize, at_ms, grid_ms, deviation_ms, silent)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     // A task answered by several strikes comes with each of them: the first one counts.
     SqliteStatement shown(database, "INSERT OR IGNORE INTO tasks (session, hand, task, expected,"
-                                    " memorize, shown_ms) VALUES (?, ?, ?, ?, ?, ?)");
+                                    " memorize, shown_ms, grid_ms, silent)"
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    SqliteStatement rhythm(database, "INSERT OR IGNORE INTO rhythm_sessions (session, figure, bpm,"
+                                     " notes_per_beat_left, notes_per_beat_right, length,"
+                                     " length_in, count_in, silent_every, tempo_trainer, clean)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     const auto bindOptional = [](SqliteStatement &q, int index, const auto &value) {
         if (value)
             q.bind(index, *value);
@@ -133,7 +139,7 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
 
     // Commits what this transaction added and, unless it was the last, begins the next.
     const auto commitChunk = [&](bool more = true) {
-        for (SqliteStatement *q : {&known, &session, &strike, &shown})
+        for (SqliteStatement *q : {&known, &session, &strike, &shown, &rhythm})
             q->reset();
         // Exercises added may come before what a summary covers.
         if (result.sessions > committedSessions &&
@@ -262,6 +268,25 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
             check(ExerciseKinds::fromId(kind).has_value(), "exercise");
             const QDateTime when = QDateTime::fromString(started, Qt::ISODateWithMs);
             check(when.isValid(), "started");
+            // How a rhythm exercise was played: all its columns, or none for another kind.
+            std::optional<int> bpm, notesLeft, notesRight, length, countIn, silentEvery,
+                tempoTrainer, clean;
+            const bool played = format >= 3 && !fields[21].isEmpty();
+            if (played) {
+                check(kind == QLatin1String("rhythm"), "figure");
+                check(integer(22, 1, 1000, false, bpm), "bpm");
+                check(integer(23, 1, 16, false, notesLeft), "notes_per_beat_left");
+                check(integer(24, 1, 16, false, notesRight), "notes_per_beat_right");
+                check(integer(25, 0, 1000000, false, length), "length");
+                check(fields[26] == "bars" || fields[26] == "passes", "length_in");
+                check(integer(27, 0, 1, false, countIn), "count_in");
+                check(integer(28, 0, 1000, false, silentEvery), "silent_every");
+                check(integer(29, 0, 1, false, tempoTrainer), "tempo_trainer");
+                check(integer(30, 0, 1, true, clean), "clean");
+            } else if (format >= 3) {
+                for (int c = 22; c <= 30; ++c)
+                    check(fields[c].isEmpty(), qPrintable(header[c]));
+            }
             if (!good)
                 return result;
             auto it = sessions.find(uid);
@@ -289,6 +314,26 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
                     }
                     added.id = session.lastInsertId();
                     ++result.sessions;
+                    if (played) {
+                        rhythm.reset();
+                        rhythm.bind(0, added.id);
+                        rhythm.bind(1,
+                                    HistoryCsv::restored(QString::fromUtf8(fields[21])).toUtf8());
+                        rhythm.bind(2, qint64(*bpm));
+                        rhythm.bind(3, qint64(*notesLeft));
+                        rhythm.bind(4, qint64(*notesRight));
+                        rhythm.bind(5, qint64(*length));
+                        rhythm.bind(6, fields[26]);
+                        rhythm.bind(7, qint64(*countIn));
+                        rhythm.bind(8, qint64(*silentEvery));
+                        rhythm.bind(9, qint64(*tempoTrainer));
+                        bindOptional(rhythm, 10,
+                                     clean ? std::optional<qint64>(*clean) : std::nullopt);
+                        if (!rhythm.run()) {
+                            result.error = rhythm.error();
+                            return result;
+                        }
+                    }
                 }
                 if (!known.error().isEmpty()) {
                     result.error = known.error();
@@ -314,6 +359,16 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
             check(integer(15, 0, 1, false, memorize), "memorize");
             check(milliseconds(16, true, row.atMs), "at_ms");
             check(milliseconds(17, true, row.shownMs), "shown_ms");
+        }
+        std::optional<int> silent;
+        if (format >= 3) {
+            check(milliseconds(18, true, row.gridMs), "grid_ms");
+            check(milliseconds(19, true, row.deviationMs), "deviation_ms");
+            // Only a note with a time on the grid was heard with or without its click.
+            check(integer(20, 0, 1, !row.gridMs, silent), "silent");
+            check(row.gridMs || fields[20].isEmpty(), "silent");
+            check(!row.taskOnly || fields[19].isEmpty(), "deviation_ms");
+            row.silent = silent.value_or(0) != 0;
         }
         if (row.taskOnly) {
             // A task row has nothing of a strike.
@@ -353,6 +408,8 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
             bindFinger(shown, 3);
             shown.bind(4, qint64(row.memorize ? 1 : 0));
             shown.bind(5, *row.shownMs);
+            bindOptional(shown, 6, row.gridMs);
+            shown.bind(7, qint64(row.silent ? 1 : 0));
             if (!shown.run()) {
                 result.error = shown.error();
                 return result;
@@ -388,6 +445,9 @@ HistoryStore::Imported HistoryStore::importPass(QIODevice &in, bool write, Exist
             strike.bindNull(10);
         strike.bind(11, qint64(row.memorize ? 1 : 0));
         bindOptional(strike, 12, row.atMs);
+        bindOptional(strike, 13, row.gridMs);
+        bindOptional(strike, 14, row.deviationMs);
+        strike.bind(15, qint64(row.silent ? 1 : 0));
         if (!strike.run()) {
             result.error = strike.error();
             return result;

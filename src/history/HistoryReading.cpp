@@ -253,7 +253,11 @@ QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &f
     QSqlQuery sessions(db());
     sessions.setForwardOnly(true);
     sessions.prepare(QStringLiteral("SELECT x.id, x.uid, x.player, x.kind, x.started, x.status,"
-                                    " x.left_score, x.right_score, x.total_score FROM sessions x"
+                                    " x.left_score, x.right_score, x.total_score, r.figure,"
+                                    " r.bpm, r.notes_per_beat_left, r.notes_per_beat_right,"
+                                    " r.length, r.length_in, r.count_in, r.silent_every,"
+                                    " r.tempo_trainer, r.clean FROM sessions x"
+                                    " LEFT JOIN rhythm_sessions r ON r.session = x.id"
                                     " WHERE %1 ORDER BY x.started_epoch_ms %2, x.id %2 %3")
                          .arg(where, lastOnly ? QStringLiteral("DESC") : QString(),
                               lastOnly ? QStringLiteral("LIMIT 1") : QString()));
@@ -287,6 +291,21 @@ QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &f
         s.leftScore = sessions.value(6).toInt();
         s.rightScore = sessions.value(7).toInt();
         s.totalScore = sessions.value(8).toInt();
+        if (!sessions.isNull(9)) {
+            HistoryData::Rhythm r;
+            r.figure = sessions.value(9).toString();
+            r.bpm = sessions.value(10).toInt();
+            r.notesPerBeatLeft = sessions.value(11).toInt();
+            r.notesPerBeatRight = sessions.value(12).toInt();
+            r.length = sessions.value(13).toInt();
+            r.lengthIn = sessions.value(14).toString();
+            r.countIn = sessions.value(15).toBool();
+            r.silentEvery = sessions.value(16).toInt();
+            r.tempoTrainer = sessions.value(17).toBool();
+            if (!sessions.isNull(18))
+                r.clean = sessions.value(18).toBool();
+            s.rhythm = r;
+        }
         list << s;
     }
     if (sessions.lastError().isValid())
@@ -310,11 +329,12 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
                                 "SELECT id FROM strikes WHERE session = ? ORDER BY id LIMIT 1");
     SqliteStatement lastStrike(db(),
                                "SELECT id FROM strikes WHERE session = ? ORDER BY id DESC LIMIT 1");
-    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms FROM tasks"
-                                " WHERE rowid BETWEEN ? AND ? AND +session = ?"
+    SqliteStatement tasks(db(), "SELECT hand, task, expected, memorize, shown_ms, grid_ms,"
+                                " silent FROM tasks WHERE rowid BETWEEN ? AND ? AND +session = ?"
                                 " ORDER BY hand, task");
     SqliteStatement strikes(db(), "SELECT hand, task, expected, struck, correct, anticipated,"
-                                  " reaction_ms, at_ms, memorize, velocity FROM strikes"
+                                  " reaction_ms, at_ms, memorize, velocity, grid_ms,"
+                                  " deviation_ms, silent FROM strikes"
                                   " WHERE id BETWEEN ? AND ? AND +session = ? ORDER BY id");
     // The first and last row of the exercise through `first` and `last` (one statement
     // giving both when `last` is null), bound into `rows` with the exercise.
@@ -352,6 +372,9 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
             t.expected = int(tasks.integer(2));
             t.memorize = tasks.integer(3) != 0;
             t.shownMs = tasks.real(4);
+            if (!tasks.isNull(5))
+                t.gridMs = tasks.real(5);
+            t.silent = tasks.integer(6) != 0;
             exercise.tasks << t;
         }
         range(firstStrike, &lastStrike, session.id, strikes);
@@ -371,6 +394,11 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
             s.memorize = strikes.integer(8) != 0;
             if (!strikes.isNull(9))
                 s.velocity = int(strikes.integer(9));
+            if (!strikes.isNull(10))
+                s.gridMs = strikes.real(10);
+            if (!strikes.isNull(11))
+                s.deviationMs = strikes.real(11);
+            s.silent = strikes.integer(12) != 0;
             exercise.strikes << s;
         }
         for (const SqliteStatement *q : {&taskRange, &firstStrike, &lastStrike, &tasks, &strikes}) {
@@ -381,6 +409,20 @@ void HistoryStore::readExercises(const QList<HistoryData::Session> &sessions,
         }
         each(exercise);
     }
+}
+
+std::optional<int> HistoryStore::bestCleanBpm(const QString &player, const QString &figure) const
+{
+    if (!m_open)
+        return std::nullopt;
+    SqliteStatement best(db(), "SELECT max(r.bpm) FROM rhythm_sessions r"
+                               " JOIN sessions x ON x.id = r.session"
+                               " WHERE r.figure = ? AND x.player = ? AND r.clean = 1");
+    best.bind(0, figure.toUtf8());
+    best.bind(1, player.toUtf8());
+    if (!best.next() || best.isNull(0))
+        return std::nullopt;
+    return int(best.integer(0));
 }
 
 QStringList HistoryStore::players() const

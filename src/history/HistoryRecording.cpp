@@ -40,6 +40,13 @@ QVariant fingerOrNull(int finger)
     return finger >= 1 && finger <= 5 ? QVariant(finger) : QVariant(QMetaType(QMetaType::Int));
 }
 
+// A note's time on the grid from the exercise's start, for an event played in time.
+QVariant gridMs(const PracticeEvent &e, qint64 startNs)
+{
+    return e.dueNs ? QVariant(double(*e.dueNs - startNs) / 1e6)
+                   : QVariant(QMetaType(QMetaType::Double));
+}
+
 } // namespace
 
 bool HistoryStore::record(const QList<PracticeEvent> &events)
@@ -60,18 +67,24 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
     // taken back leaves nothing behind, and its sessions get their uids when it is written
     // again.
     QHash<quint64, Exercise> exercises = m_exercises;
-    QSqlQuery session(database), task(database), strike(database), update(database);
+    QSqlQuery session(database), task(database), strike(database), update(database),
+        rhythm(database);
     session.prepare(QStringLiteral(
         "INSERT INTO sessions (uid, player, kind, parameters, started, started_epoch_ms, status)"
         " VALUES (?, ?, ?, ?, ?, ?, 'abandoned')"));
     task.prepare(QStringLiteral("INSERT OR REPLACE INTO tasks (session, hand, task, expected,"
-                                " memorize, shown_ms) VALUES"
-                                " ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?)"));
+                                " memorize, shown_ms, grid_ms, silent) VALUES"
+                                " ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?, ?, ?)"));
     strike.prepare(QStringLiteral(
         "INSERT INTO strikes (session, hand, task, expected, struck, correct, anticipated,"
-        " reaction_ms, ticks, points, at_ms, memorize, device, code, velocity)"
+        " reaction_ms, ticks, points, at_ms, memorize, device, code, velocity, grid_ms,"
+        " deviation_ms, silent)"
         " VALUES ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-        " ?, ?)"));
+        " ?, ?, ?, ?, ?)"));
+    rhythm.prepare(QStringLiteral(
+        "INSERT INTO rhythm_sessions (session, figure, bpm, notes_per_beat_left,"
+        " notes_per_beat_right, length, length_in, count_in, silent_every, tempo_trainer)"
+        " VALUES ((SELECT id FROM sessions WHERE uid = ?), ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     // SQLite's own code and the system's error, taken as the statement fails (QtSql keeps
     // no code for a failed COMMIT, and later calls change both).
     sqlite3 *handle = sqliteHandle(database);
@@ -102,6 +115,19 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
             session.addBindValue(started.started);
             session.addBindValue(e.wallClock.toMSecsSinceEpoch());
             ok = run(session);
+            if (const std::optional<HistoryData::Rhythm> played = rhythmOf(e); ok && played) {
+                rhythm.addBindValue(started.uid);
+                rhythm.addBindValue(played->figure);
+                rhythm.addBindValue(played->bpm);
+                rhythm.addBindValue(played->notesPerBeatLeft);
+                rhythm.addBindValue(played->notesPerBeatRight);
+                rhythm.addBindValue(played->length);
+                rhythm.addBindValue(played->lengthIn);
+                rhythm.addBindValue(played->countIn ? 1 : 0);
+                rhythm.addBindValue(played->silentEvery);
+                rhythm.addBindValue(played->tempoTrainer ? 1 : 0);
+                ok = run(rhythm);
+            }
             exercises.insert(e.exercise, started);
         } else if (const auto it = exercises.constFind(e.exercise); it != exercises.constEnd()) {
             const double atMs = double(e.timeNs - it->startNs) / 1e6;
@@ -114,6 +140,8 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
                 task.addBindValue(fingerOrNull(e.expected));
                 task.addBindValue(e.memorize ? 1 : 0);
                 task.addBindValue(atMs);
+                task.addBindValue(gridMs(e, it->startNs));
+                task.addBindValue(e.silent ? 1 : 0);
                 ok = run(task);
                 break;
             case T::Strike:
@@ -133,6 +161,9 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
                 strike.addBindValue(qint64(e.code));
                 strike.addBindValue(e.velocity >= 0 ? QVariant(e.velocity)
                                                     : QVariant(QMetaType(QMetaType::Int)));
+                strike.addBindValue(gridMs(e, it->startNs));
+                strike.addBindValue(optional(e.deviationMs));
+                strike.addBindValue(e.silent ? 1 : 0);
                 ok = run(strike);
                 break;
             case T::ExerciseFinished:
@@ -144,6 +175,15 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
                 update.addBindValue(e.totalScore);
                 update.addBindValue(it->uid);
                 ok = run(update);
+                if (ok && e.parameters.contains(QStringLiteral("clean"))) {
+                    update.prepare(QStringLiteral("UPDATE rhythm_sessions SET clean = ? WHERE"
+                                                  " session = (SELECT id FROM sessions"
+                                                  " WHERE uid = ?)"));
+                    update.addBindValue(e.parameters.value(QStringLiteral("clean")).toBool() ? 1
+                                                                                             : 0);
+                    update.addBindValue(it->uid);
+                    ok = run(update);
+                }
                 break;
             case T::ExerciseAbandoned:
                 update.prepare(QStringLiteral("UPDATE sessions SET status = 'abandoned', reason = ?"
@@ -160,7 +200,7 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
         if (!ok)
             break;
     }
-    for (QSqlQuery *query : {&session, &task, &strike, &update})
+    for (QSqlQuery *query : {&session, &task, &strike, &update, &rhythm})
         query->finish();
     if (ok && !database.commit()) {
         ok = false;
@@ -175,6 +215,25 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
     return true;
 }
 
+std::optional<HistoryData::Rhythm> HistoryStore::rhythmOf(const PracticeEvent &started)
+{
+    const QVariantMap &p = started.parameters;
+    if (started.kind != QLatin1String("rhythm") || !p.contains(QStringLiteral("figure")) ||
+        !p.contains(QStringLiteral("bpm")))
+        return std::nullopt;
+    HistoryData::Rhythm r;
+    r.figure = p.value(QStringLiteral("figure")).toString();
+    r.bpm = p.value(QStringLiteral("bpm")).toInt();
+    r.notesPerBeatLeft = p.value(QStringLiteral("notes_per_beat_left"), 1).toInt();
+    r.notesPerBeatRight = p.value(QStringLiteral("notes_per_beat_right"), 1).toInt();
+    r.length = p.value(QStringLiteral("length")).toInt();
+    r.lengthIn = p.value(QStringLiteral("length_in")).toString();
+    r.countIn = p.value(QStringLiteral("count_in")).toBool();
+    r.silentEvery = p.value(QStringLiteral("silent_every")).toInt();
+    r.tempoTrainer = p.value(QStringLiteral("tempo_trainer")).toBool();
+    return r;
+}
+
 bool HistoryStore::beginWriting(QSqlError *error) const
 {
     QSqlQuery begin(db());
@@ -187,8 +246,12 @@ bool HistoryStore::beginWriting(QSqlError *error) const
 
 HistoryStore::Exercise HistoryStore::begun(const PracticeEvent &started)
 {
-    return {QUuid::createUuid().toString(QUuid::WithoutBraces), started.player, started.kind,
-            isoWithOffset(started.wallClock), started.timeNs};
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+            started.player,
+            started.kind,
+            isoWithOffset(started.wallClock),
+            started.timeNs,
+            rhythmOf(started)};
 }
 
 bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &out) const
@@ -200,6 +263,29 @@ bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &
     QHash<quint64, Exercise> exercises = m_exercises;
     // When each task was shown, for the strikes that answer it.
     std::map<std::tuple<quint64, int, int>, double> shown;
+    // Whether each finished rhythm exercise was clean, said on each of its rows.
+    QHash<quint64, bool> clean;
+    for (const PracticeEvent &e : events) {
+        if (e.type == PracticeEvent::Type::ExerciseFinished &&
+            e.parameters.contains(QStringLiteral("clean")))
+            clean.insert(e.exercise, e.parameters.value(QStringLiteral("clean")).toBool());
+    }
+    const auto rhythmColumns = [&](quint64 exercise, const Exercise &begun) {
+        if (!begun.rhythm)
+            return QStringList(10, QString());
+        const HistoryData::Rhythm &r = *begun.rhythm;
+        const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+        return QStringList{HistoryCsv::neutralised(r.figure),
+                           QString::number(r.bpm),
+                           QString::number(r.notesPerBeatLeft),
+                           QString::number(r.notesPerBeatRight),
+                           QString::number(r.length),
+                           r.lengthIn,
+                           flag(r.countIn),
+                           QString::number(r.silentEvery),
+                           flag(r.tempoTrainer),
+                           clean.contains(exercise) ? flag(clean.value(exercise)) : QString()};
+    };
     QByteArray rows = HistoryCsv::record(HistoryCsv::header(HistoryCsv::LatestFormat));
     for (const PracticeEvent &e : events) {
         using T = PracticeEvent::Type;
@@ -224,6 +310,11 @@ bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &
             row << QString() << QString() << QString() << QString() << QString() << QString()
                 << QString() << QStringLiteral("task") << QString::number(e.memorize ? 1 : 0)
                 << QString() << number(atMs);
+            if (e.dueNs)
+                row << number(double(*e.dueNs - it->startNs) / 1e6) << QString()
+                    << QString::number(e.silent ? 1 : 0);
+            else
+                row << QString() << QString() << QString();
         } else {
             const auto when = shown.find(key);
             row << QString::number(e.struck) << QString::number(e.right ? 1 : 0)
@@ -234,7 +325,14 @@ bool HistoryStore::saveUnwritten(const QList<PracticeEvent> &events, QIODevice &
                 << (e.velocity >= 0 ? QString::number(e.velocity) : QString())
                 << QStringLiteral("strike") << QString::number(e.memorize ? 1 : 0) << number(atMs)
                 << (when != shown.end() ? number(when->second) : QString());
+            if (e.dueNs)
+                row << number(double(*e.dueNs - it->startNs) / 1e6)
+                    << (e.deviationMs ? number(*e.deviationMs) : QString())
+                    << QString::number(e.silent ? 1 : 0);
+            else
+                row << QString() << QString() << QString();
         }
+        row << rhythmColumns(e.exercise, *it);
         rows += HistoryCsv::record(row);
     }
     return out.write(rows) == rows.size();

@@ -58,6 +58,23 @@ const char *const SchemaV2[] = {
     "CREATE INDEX sessions_by_player ON sessions (player, started_epoch_ms)",
 };
 
+// The third: exercises played in time. Each note's time on the grid (from the exercise's
+// start), how far from it the strike came and whether its bar had no click; the rhythm
+// exercise's figure, tempo and options, and whether it was played clean.
+const char *const SchemaV3[] = {
+    "ALTER TABLE strikes ADD COLUMN grid_ms REAL",
+    "ALTER TABLE strikes ADD COLUMN deviation_ms REAL",
+    "ALTER TABLE strikes ADD COLUMN silent INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE tasks ADD COLUMN grid_ms REAL",
+    "ALTER TABLE tasks ADD COLUMN silent INTEGER NOT NULL DEFAULT 0",
+    "CREATE TABLE rhythm_sessions (session INTEGER PRIMARY KEY REFERENCES sessions(id),"
+    " figure TEXT NOT NULL, bpm INTEGER NOT NULL, notes_per_beat_left INTEGER NOT NULL,"
+    " notes_per_beat_right INTEGER NOT NULL, length INTEGER NOT NULL, length_in TEXT NOT NULL,"
+    " count_in INTEGER NOT NULL, silent_every INTEGER NOT NULL,"
+    " tempo_trainer INTEGER NOT NULL, clean INTEGER)",
+    "CREATE INDEX rhythm_by_figure ON rhythm_sessions (figure, bpm)",
+};
+
 // SQLITE_CORRUPT, SQLITE_NOTADB: the only failures that make a file one to set aside.
 bool isCorrupt(int code)
 {
@@ -395,6 +412,10 @@ bool HistoryStore::prepareSchema()
     }
     if (version < 2) {
         for (const char *sql : SchemaV2)
+            ok = ok && exec(QString::fromLatin1(sql));
+    }
+    if (version < 3) {
+        for (const char *sql : SchemaV3)
             ok = ok && exec(QString::fromLatin1(sql));
     }
     ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));

@@ -28,7 +28,7 @@ class QSqlError;
 // file of a newer schema, or one the player may not write, is shown and left untouched.
 class HistoryStore {
 public:
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     static constexpr const char *FileName = "history.sqlite";
     // How long a statement waits for another writer's transaction.
     static constexpr int BusyTimeoutMs = 5000;
@@ -88,6 +88,9 @@ public:
     bool saveUnwritten(const QList<PracticeEvent> &events, QIODevice &out) const;
 
     QStringList players() const;
+    // The fastest tempo at which the player played the rhythm figure clean; none before the
+    // first clean exercise.
+    std::optional<int> bestCleanBpm(const QString &player, const QString &figure) const;
     // The exercises, tasks and strikes the filter chooses, as of `now`.
     HistoryData load(const HistoryFilter &filter, const QDateTime &now) const;
     // The same length of time just before the filter's period (the week before the last
@@ -144,6 +147,7 @@ private:
     struct Exercise {
         QString uid, player, kind, started;
         qint64 startNs = 0;
+        std::optional<HistoryData::Rhythm> rhythm;
     };
     enum class Access { ReadWrite, ReadOnly, Immutable };
     enum class Check { Healthy, Damaged, Busy, Failed };
@@ -166,6 +170,8 @@ private:
     bool beginWriting(QSqlError *error) const;
     // A new exercise's session, with a uid of its own.
     static Exercise begun(const PracticeEvent &started);
+    // How a rhythm exercise is played, from its start's parameters; none for another kind.
+    static std::optional<HistoryData::Rhythm> rhythmOf(const PracticeEvent &started);
     // SQLite's busy handler: waits in small steps, so that another writer's pause between
     // two transactions is enough to get in.
     static int waitWhileBusy(void *store, int attempts);

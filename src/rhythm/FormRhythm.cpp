@@ -3,6 +3,7 @@
 
 #include "frame/AppContext.h"
 #include "frame/Palette.h"
+#include "history/HistoryStore.h"
 #include "ports/HandNames.h"
 #include "ports/Ticker.h"
 #include "rhythm/RhythmDrill.h"
@@ -102,16 +103,33 @@ void FormRhythm::renderRhythm()
         label(h == Hand::Left ? lblLeftTiming : lblRightTiming)
             ->setText(drill.isPlaying() ? QString() : timingLine(h));
     }
-    // A dot for each beat of the bar, the one now filled; the count-in's are rings.
+    // A dot for each beat of the bar, the one now filled; the count-in's are rings. Between
+    // exercises: the tempo of the next, and the fastest the player has played it clean.
     const int beat = drill.beat();
     QString dots;
-    if (beat >= 0) {
+    if (!drill.isPlaying()) {
+        dots = tr("%1 bpm").arg(drill.nextBpm());
+        if (const std::optional<int> best = bestCleanBpm())
+            dots += QStringLiteral(" \u00b7 ") + tr("best clean: %1").arg(*best);
+    } else if (beat >= 0) {
         for (int b = 0; b < 4; ++b)
             dots += (b == beat ? QChar(0x25CF) : QChar(0x25CB)) + QStringLiteral(" ");
         if (drill.countingIn())
             dots = tr("count in: %1").arg(dots.trimmed());
     }
     label(lblBeat)->setText(dots.trimmed());
+}
+
+std::optional<int> FormRhythm::bestCleanBpm() const
+{
+    std::optional<int> best = m_logic->bestCleanBpm();
+    if (HistoryStore *history = context().history) {
+        const std::optional<int> kept =
+            history->bestCleanBpm(context().settings.PlayerName, m_logic->figureName());
+        if (kept && (!best || *kept > *best))
+            best = kept;
+    }
+    return best;
 }
 
 QString FormRhythm::timingLine(Hand h) const

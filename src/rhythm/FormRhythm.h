@@ -45,6 +45,9 @@ private:
     // The next fingers, the beat and, after an exercise, each hand's timing.
     void renderRhythm();
     QString timingLine(Hand h) const;
+    // The fastest tempo the player has played the chosen figure clean: kept in the history,
+    // or played since the window opened.
+    std::optional<int> bestCleanBpm() const;
 
     std::unique_ptr<Ticker> m_pace;
     std::unique_ptr<RhythmDrill> m_logic;

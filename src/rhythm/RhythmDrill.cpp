@@ -54,6 +54,9 @@ QString RhythmDrill::figureName() const
 
 void RhythmDrill::setOptions(const Options &options)
 {
+    // A tempo the player chose is where the trainer starts again.
+    if (options.bpm != m_options.bpm)
+        m_trainers.clear();
     m_options = options;
     m_options.bpm = std::clamp(options.bpm, RhythmGrid::SlowestBpm, RhythmGrid::FastestBpm);
     for (int &n : m_options.notesPerBeat)
@@ -72,12 +75,7 @@ void RhythmDrill::mnuStart_Click()
         return;
     }
     m_grid.reset();
-    m_playingBpm = m_options.bpm;
-    if (m_options.tempoTrainer) {
-        const auto trainer = m_trainers.find(m_playingFigure);
-        if (trainer != m_trainers.end())
-            m_playingBpm = trainer->second.bpm();
-    }
+    m_playingBpm = nextBpm();
     // The output opens now: it has the start sound's length to settle before the first
     // click.
     if (m_clicks && !m_clicks->isRunning())
@@ -145,7 +143,8 @@ void RhythmDrill::refresh()
         const QList<RhythmGrid::Note> &notes = m_grid->notes(h);
         int &shown = m_shown[handIndex(h)];
         while (shown < notes.size() && notes[shown].timeNs - m_judge->matchWindowNs(h) <= now) {
-            setTask(h, QString::number(notes[shown].finger), false, notes[shown].timeNs);
+            setTask(h, QString::number(notes[shown].finger), false,
+                    GridNote{notes[shown].timeNs, notes[shown].silent});
             ++shown;
         }
     }
@@ -196,10 +195,20 @@ bool RhythmDrill::countingIn() const
     return m_playing && m_grid->barAt(nowNs()) < 0;
 }
 
+int RhythmDrill::nextBpm() const
+{
+    if (m_options.tempoTrainer) {
+        const auto trainer = m_trainers.find(m_figure);
+        if (trainer != m_trainers.end())
+            return trainer->second.bpm();
+    }
+    return m_options.bpm;
+}
+
 std::optional<int> RhythmDrill::bestCleanBpm() const
 {
-    const auto trainer = m_trainers.find(m_figure);
-    return trainer == m_trainers.end() ? std::nullopt : trainer->second.bestCleanBpm();
+    const auto best = m_bestClean.find(m_figure);
+    return best == m_bestClean.end() ? std::nullopt : std::optional<int>(best->second);
 }
 
 std::optional<DrillCore::Verdict> RhythmDrill::judgeStrike(const FingerStrike &strike, qint64 atNs)
@@ -217,18 +226,25 @@ std::optional<DrillCore::Verdict> RhythmDrill::judgeStrike(const FingerStrike &s
     verdict.right = judged.right;
     verdict.points = judged.points;
     verdict.deviationMs = judged.deviationMs;
+    verdict.dueNs = m_grid->notes(strike.hand)[judged.note].timeNs;
+    verdict.silent = m_grid->notes(strike.hand)[judged.note].silent;
     return verdict;
 }
 
 void RhythmDrill::trainTempo()
 {
+    const TimingFigures figures(*m_judge);
+    const TimingFigures::Group &both = figures.bothHands();
+    m_clean = TempoTrainer::isClean(both.rightShare.value_or(0), both.spreadMs);
+    if (m_clean) {
+        int &best = m_bestClean[m_playingFigure];
+        best = std::max(best, m_playingBpm);
+    }
     if (!m_options.tempoTrainer)
         return;
     auto trainer = m_trainers.find(m_playingFigure);
     if (trainer == m_trainers.end())
         trainer = m_trainers.emplace(m_playingFigure, TempoTrainer(m_grid->bpm())).first;
-    const TimingFigures figures(*m_judge);
-    const TimingFigures::Group &both = figures.bothHands();
     trainer->second.passDone(both.rightShare.value_or(0), both.spreadMs);
 }
 
@@ -245,6 +261,11 @@ QVariantMap RhythmDrill::parameters() const
             {QStringLiteral("count_in"), m_options.countIn},
             {QStringLiteral("silent_every"), m_options.silentEvery},
             {QStringLiteral("tempo_trainer"), m_options.tempoTrainer}};
+}
+
+QVariantMap RhythmDrill::outcome() const
+{
+    return {{QStringLiteral("clean"), m_clean}};
 }
 
 void RhythmDrill::writeSummary()

@@ -79,7 +79,10 @@ public:
     int playedBpm() const { return m_playingBpm; }
     // The running or last exercise's notes and strikes; null before the first Start.
     const RhythmJudge *judge() const { return m_judge.get(); }
-    // The best clean tempo the trainer has reached this run, for this figure.
+    // The tempo the next Start plays the chosen figure at: the trainer's, when it is on
+    // and has had the figure, else the chosen one.
+    int nextBpm() const;
+    // The fastest clean exercise of the chosen figure since the window opened.
     std::optional<int> bestCleanBpm() const;
 
     // One step of the pace timer: the display follows the grid, notes whose time has
@@ -89,6 +92,8 @@ public:
 protected:
     ExerciseKind kind() const override { return ExerciseKind::Rhythm; }
     QVariantMap parameters() const override;
+    // Whether the exercise was clean: the tempo trainer's rule for a rise.
+    QVariantMap outcome() const override;
     bool acceptsStrikes(Hand h) const override { return m_playing && m_grid->inPlay(h); }
     std::optional<Verdict> judgeStrike(const FingerStrike &strike, qint64 atNs) override;
     void afterStrike(Hand, bool) override {}
@@ -100,7 +105,7 @@ private:
     // After the start sound: the grid from now on, and its clicks.
     void begin();
     void stopPlaying();
-    // What the trainer makes of the exercise that has just ended.
+    // Whether the exercise that has just ended was clean, and what the trainer makes of it.
     void trainTempo();
 
     ClickTrack *m_clicks;
@@ -118,4 +123,7 @@ private:
     std::array<int, 2> m_shown{};
     // The trainer of each figure, made at its first Start with the trainer on.
     std::map<int, TempoTrainer> m_trainers;
+    bool m_clean = false;
+    // By figure: the fastest clean exercise.
+    std::map<int, int> m_bestClean;
 };

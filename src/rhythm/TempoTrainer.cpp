@@ -14,7 +14,7 @@ TempoTrainer::TempoTrainer(int startBpm, int stepBpm, double spreadBoundMs)
 TempoTrainer::Change TempoTrainer::passDone(double rightShare, std::optional<double> spreadMs)
 {
     const int was = m_bpm;
-    if (rightShare >= RiseShare && spreadMs && *spreadMs < m_spreadBound) {
+    if (isClean(rightShare, spreadMs, m_spreadBound)) {
         m_best = std::max(m_best.value_or(m_bpm), m_bpm);
         m_bpm = std::min(m_bpm + m_step, RhythmGrid::FastestBpm);
     } else if (rightShare < FallShare) {

@@ -21,6 +21,12 @@ public:
     explicit TempoTrainer(int startBpm, int stepBpm = DefaultStepBpm,
                           double spreadBoundMs = DefaultSpreadMs);
 
+    // Whether a pass with this share of right notes and this spread is clean.
+    static bool isClean(double rightShare, std::optional<double> spreadMs,
+                        double spreadBoundMs = DefaultSpreadMs)
+    {
+        return rightShare >= RiseShare && spreadMs && *spreadMs < spreadBoundMs;
+    }
     // A pass played at bpm(): its share of right notes (0..1) and its spread (ms).
     Change passDone(double rightShare, std::optional<double> spreadMs);
 

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include <csignal>
 #include <optional>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -181,6 +183,8 @@ class TestHistoryStore : public QObject {
     Q_OBJECT
 private slots:
     void migratesAVersionOneFile();
+    void migratesAVersionTwoFile();
+    void rhythmRoundTripsWithOlderExercises();
     void killedWriterKeepsWhatWasCommitted();
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
@@ -237,6 +241,125 @@ void TestHistoryStore::migratesAVersionOneFile()
         QCOMPARE(version.value(0).toInt(), HistoryStore::SchemaVersion);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("look"));
+}
+
+void TestHistoryStore::migratesAVersionTwoFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QFile sql(QStringLiteral(MORAVEL_SOURCE_DIR "/tests/history/data/history-v2.sql"));
+        QVERIFY(sql.open(QIODevice::ReadOnly));
+        for (const QByteArray &statement : sql.readAll().split(';')) {
+            QString text = QString::fromUtf8(statement);
+            // Comments run to the end of their line.
+            text.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+            if (!text.trimmed().isEmpty())
+                QVERIFY2(QSqlQuery(db).exec(text), qPrintable(text));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+    HistoryStore store(path);
+    QVERIFY(store.isWritable());
+    const HistoryData old = store.load({}, Started);
+    QCOMPARE(old.strikes.size(), 2);
+    QCOMPARE(old.tasks.size(), 3);
+    QCOMPARE(old.strikes[0].velocity.value_or(0), 72);
+    QVERIFY(!old.strikes[0].gridMs && !old.tasks[2].gridMs && !old.sessions[0].rhythm);
+    // The unanswered task keeps its row, and the file takes rhythm exercises now.
+    QVERIFY(exported(store).contains(",L,2,4,,,,,,,,task,0,,1700,,,,,,,,,,,,,\r\n"));
+    QVERIFY(store.record(rhythmExercise(7, QStringLiteral("Hanon3"), 96, true)));
+    QCOMPARE(store.bestCleanBpm(QStringLiteral("Mira"), QStringLiteral("Hanon3")), 96);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+    db.setDatabaseName(path);
+    QVERIFY(db.open());
+    QSqlQuery look(db);
+    QVERIFY(look.exec(QStringLiteral("PRAGMA user_version")) && look.next());
+    QCOMPARE(look.value(0).toInt(), 3);
+    look.finish();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("look"));
+}
+
+void TestHistoryStore::rhythmRoundTripsWithOlderExercises()
+{
+    QTemporaryDir dir;
+    HistoryStore here(dir.filePath(QStringLiteral("a.sqlite")));
+    QList<PracticeEvent> events = classHistory();
+    // A figure named like a formula comes back as it was.
+    for (const auto &[number, figure, bpm, clean] :
+         {std::tuple{900, "Hanon3", 96, true}, std::tuple{901, "Hanon3", 104, false},
+          std::tuple{902, "Hanon3", 88, true}, std::tuple{903, "=Figure", 60, true}})
+        events << rhythmExercise(quint64(number), QLatin1String(figure), bpm, clean);
+    QVERIFY(here.record(events));
+    const QByteArray csv = exported(here);
+    HistoryStore there(dir.filePath(QStringLiteral("b.sqlite")));
+    QBuffer in;
+    in.setData(csv);
+    in.open(QIODevice::ReadOnly);
+    const HistoryStore::Imported imported = there.importCsv(in);
+    QVERIFY2(imported.ok, qPrintable(imported.error));
+    QCOMPARE(exported(there), csv);
+    QCOMPARE(there.bestCleanBpm(QStringLiteral("Mira"), QStringLiteral("Hanon3")), 96);
+    QCOMPARE(there.bestCleanBpm(QStringLiteral("Mira"), QStringLiteral("=Figure")), 60);
+    QCOMPARE(there.bestCleanBpm(QStringLiteral("Bob"), QStringLiteral("Hanon3")), std::nullopt);
+
+    HistoryFilter rhythmOnly;
+    rhythmOnly.kind = QStringLiteral("rhythm");
+    const HistoryData back = there.load(rhythmOnly, Started.addDays(30));
+    QCOMPARE(back.sessions.size(), 4);
+    const HistoryData::Rhythm &first = *back.sessions[0].rhythm;
+    QCOMPARE(first.figure, QStringLiteral("Hanon3"));
+    QCOMPARE(first.bpm, 96);
+    QCOMPARE(first.notesPerBeatLeft, 2);
+    QCOMPARE(first.notesPerBeatRight, 3);
+    QCOMPARE(first.lengthIn, QStringLiteral("passes"));
+    QVERIFY(first.countIn && first.tempoTrainer && first.silentEvery == 4 && *first.clean);
+    QCOMPARE(back.sessions[1].rhythm->clean, false);
+    // Every strike keeps its note's time and its deviation; the fourth finger came late.
+    int late = 0, silent = 0;
+    for (const HistoryData::Strike &strike : back.strikes) {
+        QVERIFY(strike.gridMs && strike.deviationMs && !strike.reactionMs);
+        QVERIFY(qAbs(*strike.atMs - *strike.gridMs - *strike.deviationMs) < 1e-6);
+        late += *strike.deviationMs == 30;
+        silent += strike.silent;
+    }
+    QCOMPARE(late, 4 * (3 + 5)); // the fourth finger: 3 of 16 notes left, 5 of 24 right
+    QCOMPARE(silent, 4 * 8);
+    // The missed note is a task of its own, with its time on the grid.
+    const auto missed = std::find_if(back.tasks.begin(), back.tasks.end(), [](const auto &t) {
+        return t.hand == Hand::Right && t.task == 5;
+    });
+    QVERIFY(missed != back.tasks.end() && missed->gridMs);
+
+    // An export of the format before carries no timing, and is read as it was.
+    QByteArray older;
+    const qsizetype added = HistoryCsv::timedColumns().size();
+    for (QByteArray line : csv.split('\n')) {
+        if (line.isEmpty() || line.contains(",rhythm,"))
+            continue;
+        line.chop(1); // the CR
+        QList<QByteArray> fields = line.split(',');
+        fields.resize(fields.size() - added);
+        older += fields.join(',') + "\r\n";
+    }
+    QVERIFY(older.startsWith(HistoryCsv::record(HistoryCsv::header(2))));
+    HistoryStore third(dir.filePath(QStringLiteral("c.sqlite")));
+    QBuffer olderIn;
+    olderIn.setData(older);
+    olderIn.open(QIODevice::ReadOnly);
+    QVERIFY(third.importCsv(olderIn).ok);
+    QByteArray withoutRhythm;
+    for (const QByteArray &line : csv.split('\n')) {
+        if (!line.contains(",rhythm,") && !line.isEmpty())
+            withoutRhythm += line + '\n';
+    }
+    QCOMPARE(exported(third), withoutRhythm);
 }
 
 void TestHistoryStore::killedWriterKeepsWhatWasCommitted()
@@ -717,6 +840,32 @@ void TestHistoryStore::malformedImportChangesNothing_data()
         longFile += QByteArray("x") + QByteArray::number(n / 1000) +
                     ",Ana,random,2026-12-08T17:30:00.000+01:00,L," +
                     QByteArray::number(n % 1000 + 1) + ",3,3,1,0,400,5,keyboard,\r\n";
+    // The format that times notes: its columns belong together.
+    const QByteArray timed = HistoryCsv::record(HistoryCsv::header(3));
+    const QByteArray rhythmRow = "r1,Ana,rhythm,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,,5,"
+                                 "keyboard,,strike,0,2000,2000,";
+    const QByteArray played = ",2,2,4,passes,1,0,0,1\r\n";
+    QTest::newRow("timed, good then a bad deviation")
+        << timed + rhythmRow + "2000,0,0,Hanon3,96" + played + rhythmRow + "2000,late,0,Hanon3,96" +
+               played
+        << "line 3: deviation_ms \"late\" is not valid";
+    QTest::newRow("a figure on an exercise not played in time")
+        << timed +
+               "s1,Ana,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,400,5,keyboard,,strike,0,"
+               "900,500,,,,Hanon3,96" +
+               played
+        << "line 2: figure \"Hanon3\" is not valid";
+    QTest::newRow("silent without a time on the grid")
+        << timed +
+               "s1,Ana,random,2026-12-08T17:30:00.000+01:00,L,1,3,3,1,0,400,5,keyboard,,strike,0,"
+               "900,500,,,1,,,,,,,,,,\r\n"
+        << "line 2: silent \"1\" is not valid";
+    QTest::newRow("a deviation on a note nobody struck")
+        << timed +
+               "r1,Ana,rhythm,2026-12-08T17:30:00.000+01:00,L,1,3,,,,,,,,task,0,,2000,2000,5,0,"
+               "Hanon3,96" +
+               played
+        << "line 2: deviation_ms \"5\" is not valid";
     QTest::newRow("a bad row after many exercises")
         << longFile + "s2,Ana,random,2026-12-08T17:30:00.000+01:00,X,1,3,3,1,0,400,5,keyboard,\r\n"
         << QStringLiteral("line %1: hand \"X\" is not valid").arg(rows + 2);
@@ -729,7 +878,9 @@ void TestHistoryStore::malformedImportChangesNothing()
     QTemporaryDir dir;
     HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
     QBuffer in;
-    in.setData(HistoryCsv::record(HistoryCsv::columns()) + body);
+    // A body that does not begin with a header is of the first format.
+    in.setData(body.startsWith("session,") ? body
+                                           : HistoryCsv::record(HistoryCsv::columns()) + body);
     in.open(QIODevice::ReadOnly);
     const HistoryStore::Imported imported = store.importCsv(in);
     QVERIFY(!imported.ok);

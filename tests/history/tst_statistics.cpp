@@ -34,7 +34,8 @@ struct Maker {
     void strike(qint64 session, int hand, int task, int expected, int struck, double reaction,
                 double at)
     {
-        data.tasks << HistoryData::Task{session, Hand(hand), task, expected, false, at - reaction};
+        data.tasks << HistoryData::Task{session, Hand(hand),    task,         expected,
+                                        false,   at - reaction, std::nullopt, false};
         HistoryData::Strike s;
         s.session = session;
         s.hand = Hand(hand);
