@@ -16,8 +16,8 @@
 #include <RtMidi.h>
 
 #include <atomic>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -110,9 +110,9 @@ void TestMidiPorts::initTestCase()
     for (int slot = 0; slot < 6 && m_server.isEmpty(); ++slot) {
         const QByteArray lock =
             qgetenv("TMPDIR").isEmpty() ? QByteArray("/tmp") : qgetenv("TMPDIR");
-        const int fd = ::open((lock + "/moravel-jack-" + QByteArray::number(slot) + ".lock")
-                                  .constData(),
-                              O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        const int fd =
+            ::open((lock + "/moravel-jack-" + QByteArray::number(slot) + ".lock").constData(),
+                   O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
         if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             m_server = "moravel-jack-" + QByteArray::number(slot);
         else if (fd >= 0)
