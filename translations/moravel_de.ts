@@ -157,6 +157,14 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>%1 % of the notes right</source>
         <translation>%1 % der Noten richtig</translation>
     </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 bpm</translation>
+    </message>
+    <message>
+        <source>best clean: %1</source>
+        <translation>bestes sauberes: %1</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1100,6 +1108,26 @@ Die Computertastatur spielt wie immer.</translation>
         <source>%1: %2 % faster with both hands than alone</source>
         <translation>%1: mit beiden Händen %2 % schneller als allein</translation>
     </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>im Mittel %1 ms zu früh</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>im Mittel %1 ms zu spät</translation>
+    </message>
+    <message>
+        <source>; steadiest at %1 bpm</source>
+        <translation>; am gleichmäßigsten bei %1 bpm</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms early</source>
+        <translation>Ohne Klick eilst du %1 ms voraus</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms late</source>
+        <translation>Ohne Klick schleppst du %1 ms nach</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -1326,6 +1354,66 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>Rhythm</source>
         <translation>Rhythmus</translation>
+    </message>
+    <message>
+        <source>Variation of the intervals (%)</source>
+        <translation>Schwankung der Abstände (%)</translation>
+    </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 bpm</translation>
+    </message>
+    <message>
+        <source>Rhythm exercises show here how far from the beat each finger plays, how even the notes are, and the fastest tempo of each figure played clean.</source>
+        <translation>Rhythmus-Übungen zeigen hier, wie weit vom Schlag jeder Finger spielt, wie gleichmäßig die Noten kommen und das schnellste Tempo, in dem jede Figur sauber gespielt wurde.</translation>
+    </message>
+    <message>
+        <source>%1 off the beat</source>
+        <translation>%1 Abweichung</translation>
+    </message>
+    <message>
+        <source>%1 spread</source>
+        <translation>%1 Streuung</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 richtig</translation>
+    </message>
+    <message>
+        <source>%1 silent bars</source>
+        <translation>%1 stumme Takte</translation>
+    </message>
+    <message>
+        <source>How far from the beat the finger&apos;s notes came on average, with the click: negative early, positive late</source>
+        <translation>Wie weit vom Schlag die Noten des Fingers im Mittel kamen, mit Klick: negativ zu früh, positiv zu spät</translation>
+    </message>
+    <message>
+        <source>The standard deviation of the finger&apos;s timing: the smaller, the steadier</source>
+        <translation>Die Standardabweichung des Timings des Fingers: je kleiner, desto gleichmäßiger</translation>
+    </message>
+    <message>
+        <source>How far from the beat the notes came on average in bars without the click</source>
+        <translation>Wie weit vom Schlag die Noten in Takten ohne Klick im Mittel kamen</translation>
+    </message>
+    <message>
+        <source>Evenness: how much the intervals between notes vary</source>
+        <translation>Gleichmäßigkeit: wie stark die Abstände zwischen den Noten schwanken</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Best clean tempo</source>
+        <translation>Bestes sauberes Tempo</translation>
+    </message>
+    <message>
+        <source>T&amp;iming</source>
+        <translation>&amp;Timing</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,14 @@ Los demás ejercicios siguen funcionando.</translation>
         <source>%1 % of the notes right</source>
         <translation>%1 % de las notas correctas</translation>
     </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 ppm</translation>
+    </message>
+    <message>
+        <source>best clean: %1</source>
+        <translation>mejor limpio: %1</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1100,6 +1108,26 @@ El teclado del ordenador funciona como siempre.</translation>
         <source>%1: %2 % faster with both hands than alone</source>
         <translation>%1: un %2 % más rápida con las dos manos que sola</translation>
     </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>de media %1 ms antes</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>de media %1 ms tarde</translation>
+    </message>
+    <message>
+        <source>; steadiest at %1 bpm</source>
+        <translation>; más estable a %1 ppm</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms early</source>
+        <translation>Sin el clic te adelantas %1 ms</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms late</source>
+        <translation>Sin el clic te retrasas %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -1326,6 +1354,66 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>Rhythm</source>
         <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Variation of the intervals (%)</source>
+        <translation>Variación de los intervalos (%)</translation>
+    </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 ppm</translation>
+    </message>
+    <message>
+        <source>Rhythm exercises show here how far from the beat each finger plays, how even the notes are, and the fastest tempo of each figure played clean.</source>
+        <translation>Los ejercicios de ritmo muestran aquí a qué distancia del pulso toca cada dedo, lo regulares que son las notas y el tempo más rápido en que cada figura se tocó limpia.</translation>
+    </message>
+    <message>
+        <source>%1 off the beat</source>
+        <translation>%1: desvío</translation>
+    </message>
+    <message>
+        <source>%1 spread</source>
+        <translation>%1: dispersión</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1: aciertos</translation>
+    </message>
+    <message>
+        <source>%1 silent bars</source>
+        <translation>%1: compases mudos</translation>
+    </message>
+    <message>
+        <source>How far from the beat the finger&apos;s notes came on average, with the click: negative early, positive late</source>
+        <translation>A qué distancia del pulso llegaron de media las notas del dedo, con el clic: negativo antes, positivo tarde</translation>
+    </message>
+    <message>
+        <source>The standard deviation of the finger&apos;s timing: the smaller, the steadier</source>
+        <translation>La desviación típica del tiempo del dedo: cuanto menor, más estable</translation>
+    </message>
+    <message>
+        <source>How far from the beat the notes came on average in bars without the click</source>
+        <translation>A qué distancia del pulso llegaron de media las notas en compases sin clic</translation>
+    </message>
+    <message>
+        <source>Evenness: how much the intervals between notes vary</source>
+        <translation>Regularidad: cuánto varían los intervalos entre notas</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Best clean tempo</source>
+        <translation>Mejor tempo limpio</translation>
+    </message>
+    <message>
+        <source>T&amp;iming</source>
+        <translation>T&amp;iempo</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,14 @@ Les autres exercices fonctionnent toujours.</translation>
         <source>%1 % of the notes right</source>
         <translation>%1 % des notes justes</translation>
     </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 bpm</translation>
+    </message>
+    <message>
+        <source>best clean: %1</source>
+        <translation>meilleur propre : %1</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1100,6 +1108,26 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <source>%1: %2 ms slower per week</source>
         <translation>%1 : %2 ms plus lente par semaine</translation>
     </message>
+    <message>
+        <source>%1 ms early on average</source>
+        <translation>en moyenne %1 ms en avance</translation>
+    </message>
+    <message>
+        <source>%1 ms late on average</source>
+        <translation>en moyenne %1 ms en retard</translation>
+    </message>
+    <message>
+        <source>; steadiest at %1 bpm</source>
+        <translation>; le plus régulier à %1 bpm</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms early</source>
+        <translation>Sans le clic, vous avancez de %1 ms</translation>
+    </message>
+    <message>
+        <source>Without the click you drift %1 ms late</source>
+        <translation>Sans le clic, vous retardez de %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
@@ -1326,6 +1354,66 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>Rhythm</source>
         <translation>Rythme</translation>
+    </message>
+    <message>
+        <source>Variation of the intervals (%)</source>
+        <translation>Variation des intervalles (%)</translation>
+    </message>
+    <message>
+        <source>%1 bpm</source>
+        <translation>%1 bpm</translation>
+    </message>
+    <message>
+        <source>Rhythm exercises show here how far from the beat each finger plays, how even the notes are, and the fastest tempo of each figure played clean.</source>
+        <translation>Les exercices de rythme montrent ici à quelle distance du temps chaque doigt joue, la régularité des notes et le tempo le plus rapide auquel chaque figure a été jouée proprement.</translation>
+    </message>
+    <message>
+        <source>%1 off the beat</source>
+        <translation>%1 : écart</translation>
+    </message>
+    <message>
+        <source>%1 spread</source>
+        <translation>%1 : dispersion</translation>
+    </message>
+    <message>
+        <source>%1 right</source>
+        <translation>%1 : justes</translation>
+    </message>
+    <message>
+        <source>%1 silent bars</source>
+        <translation>%1 : mesures muettes</translation>
+    </message>
+    <message>
+        <source>How far from the beat the finger&apos;s notes came on average, with the click: negative early, positive late</source>
+        <translation>À quelle distance du temps les notes du doigt sont venues en moyenne, avec le clic : négatif en avance, positif en retard</translation>
+    </message>
+    <message>
+        <source>The standard deviation of the finger&apos;s timing: the smaller, the steadier</source>
+        <translation>L&apos;écart type du placement du doigt : plus il est petit, plus il est régulier</translation>
+    </message>
+    <message>
+        <source>How far from the beat the notes came on average in bars without the click</source>
+        <translation>À quelle distance du temps les notes sont venues en moyenne dans les mesures sans clic</translation>
+    </message>
+    <message>
+        <source>Evenness: how much the intervals between notes vary</source>
+        <translation>Régularité : combien les intervalles entre les notes varient</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Best clean tempo</source>
+        <translation>Meilleur tempo propre</translation>
+    </message>
+    <message>
+        <source>T&amp;iming</source>
+        <translation>P&amp;lacement</translation>
     </message>
 </context>
 <context>

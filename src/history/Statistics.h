@@ -86,6 +86,45 @@ struct StatisticsResult {
         bool twoHandCostFromOneHand = false;
     };
 
+    // Notes played in time (the rhythm exercise): how far from their time on the grid the
+    // strikes came, in ms, negative early. A figure needs MinSamples notes behind it.
+    struct Timing {
+        int notes = 0; // notes struck, in every bar
+        int right = 0;
+        // With the click: rushing (negative) or dragging, and the standard deviation.
+        std::optional<double> meanMs;
+        std::optional<double> spreadMs;
+        // In bars whose click was silent, shown apart.
+        int silentNotes = 0;
+        std::optional<double> silentMeanMs;
+        // The tempo at which the spread with the click was least, when two or more were
+        // played.
+        std::optional<int> steadiestBpm;
+        std::optional<double> rightShare() const
+        {
+            return notes ? std::optional<double>(double(right) / notes) : std::nullopt;
+        }
+    };
+    // How even the intervals between a hand's consecutive notes were: their coefficient of
+    // variation against the grid's, in percent (0 perfectly even), for one exercise or day.
+    struct EvennessPoint {
+        QDateTime when;
+        double percent = 0;
+    };
+    struct HandTiming {
+        std::array<Timing, 5> fingers; // index 0 = thumb
+        Timing all;
+        std::optional<double> evenness;
+        QList<EvennessPoint> evennessOverTime;
+    };
+    // A figure played in time: the fastest tempo of a clean exercise, and how often it was
+    // played.
+    struct Tempo {
+        QString figure;
+        std::optional<int> bestCleanBpm;
+        int exercises = 0;
+    };
+
     bool empty = true;
     int exercises = 0;
     int strikes = 0; // as the finger tables count them, notes being memorized left out
@@ -94,6 +133,13 @@ struct StatisticsResult {
     HandFigures &hand(Hand h) { return hands[handIndex(h)]; }
     // 100: the hands strike together no more often than chance; 0: always together.
     std::optional<double> coupling;
+    // Of the exercises played in time; empty timing when there were none.
+    std::array<HandTiming, 2> timing;
+    const HandTiming &timingOf(Hand h) const { return timing[handIndex(h)]; }
+    QList<Tempo> tempi; // by figure name
+    int timedNotes = 0;
+    // Of all notes played in time, both hands: with the click and in silent bars.
+    Timing timedAll;
     // The findings in plain words, most important first.
     QStringList findings;
 };

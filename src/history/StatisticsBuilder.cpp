@@ -36,7 +36,14 @@ struct StatisticsBuilder::State {
     // Reactions with the other hand busy or idle, and in exercises of two hands or one.
     PerHand<std::vector<double>> busy, idle, solo, together;
     CouplingSum coupling;
+    TimingSum timing;
 
+    // The progress point an exercise belongs to: itself, or its day.
+    QDateTime pointOf(const HistoryData::Session &session) const
+    {
+        return byDay ? QDateTime(session.started.date(), QTime(12, 0), session.started.timeZone())
+                     : session.started;
+    }
     void addFingers(const HistoryData &exercise, const SessionView &view);
     void addTransitions(const QString &kind, const SessionView &view);
     void addProgress(const HistoryData::Session &session, const SessionView &view);
@@ -95,9 +102,7 @@ void StatisticsBuilder::State::addProgress(const HistoryData::Session &session,
                                            const SessionView &view)
 {
     // Points in the order of the exercises; a day's exercises share one point.
-    const QDateTime when =
-        byDay ? QDateTime(session.started.date(), QTime(12, 0), session.started.timeZone())
-              : session.started;
+    const QDateTime when = pointOf(session);
     if (point && point->when != when)
         closePoint();
     if (!point)
@@ -221,6 +226,7 @@ Result StatisticsBuilder::State::finish()
         }
     }
     result.coupling = coupling.value();
+    timing.finish(result);
     return result;
 }
 
@@ -244,6 +250,7 @@ void StatisticsBuilder::add(const HistoryData &exercise)
     d->addProgress(session, view);
     d->addTwoHandCost(view);
     d->coupling.add(view.strikeTimes[Hand::Left], view.strikeTimes[Hand::Right]);
+    d->timing.add(exercise, d->pointOf(session));
 }
 
 StatisticsResult StatisticsBuilder::finish(StatisticsBuilder *previous, const HistoryFilter &filter)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Statistics window's pages filled from a result: the fingers' chart and table, the
-// mistakes, the transitions, the progress chart and the hands together.
+// mistakes, the transitions, the progress chart, the timing and the hands together.
 #include "history/StatisticsWindow.h"
 
 #include "frame/Palette.h"
@@ -281,5 +281,81 @@ void StatisticsWindow::showTogether(const StatisticsResult &result)
         figure->setToolTip(result.hand(h).twoHandCostFromOneHand
                                ? tr("Against this hand's one-hand exercises")
                                : tr("Against tasks while the other hand was idle"));
+    }
+}
+
+void StatisticsWindow::showTiming(const StatisticsResult &result)
+{
+    const bool any = result.timedNotes > 0;
+    m_noTiming->setVisible(!any);
+    // A deviation with its sign: +12 ms late, -8 ms early.
+    const auto signedMs = [](const std::optional<double> &value) {
+        return value
+                   ? tr("%1 ms").arg(QStringLiteral("%1%2")
+                                         .arg(qRound(*value) > 0 ? QStringLiteral("+") : QString())
+                                         .arg(qRound(*value)))
+                   : QStringLiteral("-");
+    };
+    for (Hand h : BothHands) {
+        const int at = 4 * int(handIndex(h));
+        const StatisticsResult::HandTiming &hand = result.timingOf(h);
+        for (int f = 0; f <= 5; ++f) {
+            const StatisticsResult::Timing &t = f < 5 ? hand.fingers[f] : hand.all;
+            const std::optional<double> right = t.rightShare();
+            m_timing->setItem(f, at, cell(signedMs(t.meanMs)));
+            m_timing->setItem(f, at + 1, cell(ms(t.spreadMs)));
+            m_timing->setItem(f, at + 2,
+                              cell(right ? QStringLiteral("%1 %").arg(qRound(*right * 100))
+                                         : QStringLiteral("-")));
+            m_timing->setItem(f, at + 3, cell(signedMs(t.silentMeanMs)));
+        }
+    }
+
+    clear(m_evennessChart);
+    auto *x = new QDateTimeAxis;
+    x->setTitleText(result.hand(Hand::Left).progressByDay ? tr("Day") : tr("Exercise"));
+    auto *y = new QValueAxis;
+    y->setTitleText(tr("Variation of the intervals (%)"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    m_evennessChart->addAxis(x, Qt::AlignBottom);
+    m_evennessChart->addAxis(y, Qt::AlignLeft);
+    qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
+    double top = 0;
+    for (Hand h : BothHands) {
+        auto *series = new QLineSeries;
+        series->setName(HandNames::hand(h));
+        series->setPen(
+            QPen(Palette::accent(h), 2.5, h == Hand::Left ? Qt::SolidLine : Qt::DashLine));
+        series->setPointsVisible(true);
+        for (const StatisticsResult::EvennessPoint &p : result.timingOf(h).evennessOverTime) {
+            const qint64 when = p.when.toMSecsSinceEpoch();
+            first = std::min(first, when);
+            last = std::max(last, when);
+            top = std::max(top, p.percent);
+            series->append(double(when), p.percent);
+        }
+        m_evennessChart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    if (first <= last) {
+        const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
+        x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                    QDateTime::fromMSecsSinceEpoch(last + margin));
+        const TimeTicks ticks = timeTicks(last - first + 2 * margin);
+        x->setFormat(ticks.format);
+        x->setTickCount(ticks.count);
+    }
+    y->setRange(0, std::max(10.0, top * 1.1));
+    y->applyNiceNumbers();
+
+    m_tempi->setRowCount(int(result.tempi.size()));
+    for (int r = 0; r < result.tempi.size(); ++r) {
+        const StatisticsResult::Tempo &tempo = result.tempi[r];
+        m_tempi->setItem(r, 0, cell(tempo.figure));
+        m_tempi->setItem(r, 1, cell(QString::number(tempo.exercises)));
+        m_tempi->setItem(
+            r, 2,
+            cell(tempo.bestCleanBpm ? tr("%1 bpm").arg(*tempo.bestCleanBpm) : QStringLiteral("-")));
     }
 }

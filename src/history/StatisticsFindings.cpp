@@ -54,12 +54,66 @@ QString takenForPhrase(int finger)
         .arg(HandNames::finger(finger + 1));
 }
 
+// Notes played in time: how many a figure needs behind it to be a finding, and how far off
+// the grid on average a finger must be to be called early or late.
+constexpr int MinTimedNotes = 10;
+constexpr double OffTimeMs = 10;
+
+// "28 ms late on average" and the like.
+QString offTime(double meanMs)
+{
+    return (meanMs < 0 ? QCoreApplication::translate("Statistics", "%1 ms early on average")
+                       : QCoreApplication::translate("Statistics", "%1 ms late on average"))
+        .arg(qRound(std::abs(meanMs)));
+}
+
+// The timing of each hand's finger furthest off the grid, and what the silent bars did.
+QStringList timingFindings(const Result &result)
+{
+    QStringList findings;
+    for (Hand h : BothHands) {
+        const Result::HandTiming &hand = result.timingOf(h);
+        int furthest = -1;
+        for (int f = 0; f < 5; ++f) {
+            const Result::Timing &t = hand.fingers[f];
+            if (t.notes - t.silentNotes >= MinTimedNotes && t.meanMs &&
+                std::abs(*t.meanMs) >= OffTimeMs &&
+                (furthest < 0 || std::abs(*t.meanMs) > std::abs(*hand.fingers[furthest].meanMs)))
+                furthest = f;
+        }
+        if (furthest < 0)
+            continue;
+        const Result::Timing &t = hand.fingers[furthest];
+        QString text =
+            HandNames::handFinger(h, furthest + 1) + QStringLiteral(": ") + offTime(*t.meanMs);
+        if (t.steadiestBpm)
+            text += QCoreApplication::translate("Statistics", "; steadiest at %1 bpm")
+                        .arg(*t.steadiestBpm);
+        findings << text;
+    }
+    const Result::Timing &all = result.timedAll;
+    if (all.silentMeanMs && all.silentNotes >= MinTimedNotes && all.meanMs) {
+        const double drift = *all.silentMeanMs - *all.meanMs;
+        if (std::abs(drift) >= OffTimeMs)
+            findings << (drift < 0 ? QCoreApplication::translate(
+                                         "Statistics", "Without the click you drift %1 ms early")
+                                   : QCoreApplication::translate(
+                                         "Statistics", "Without the click you drift %1 ms late"))
+                            .arg(qRound(std::abs(drift)));
+    }
+    return findings;
+}
+
 } // namespace
 
 namespace StatisticsParts {
 
 void addFindings(Result &result, const Result &before, const HistoryFilter *filter)
 {
+    // Of rhythm exercises alone, the timing comes first; among others, after the rest.
+    const QStringList timing = timingFindings(result);
+    if (filter && filter->kind == QLatin1String("rhythm"))
+        result.findings << timing;
     for (Hand h : BothHands) {
         const Result::HandFigures &hand = result.hand(h);
         int slowest = -1;
@@ -172,6 +226,8 @@ void addFindings(Result &result, const Result &before, const HistoryFilter *filt
                                    .arg(qRound(std::abs(*trend)));
         }
     }
+    if (!filter || filter->kind != QLatin1String("rhythm"))
+        result.findings << timing;
 }
 
 } // namespace StatisticsParts
@@ -235,6 +291,48 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
                                   : QString());
         if (hand.trendMsPerWeek)
             lines << QStringLiteral("  trend: %1 ms per week").arg(qRound(*hand.trendMsPerWeek));
+        const StatisticsResult::HandTiming &timing = result.timingOf(h);
+        if (timing.all.notes == 0)
+            continue;
+        const auto ms = [](const std::optional<double> &value, bool sign) {
+            return value ? QStringLiteral("%1%2 ms")
+                               .arg(sign && *value >= 0.5 ? QStringLiteral("+") : QString())
+                               .arg(qRound(*value))
+                         : QStringLiteral("-");
+        };
+        lines << QStringLiteral("  in time         off grid    spread     right    notes");
+        for (int f = 0; f <= 5; ++f) {
+            const StatisticsResult::Timing &t = f < 5 ? timing.fingers[f] : timing.all;
+            if (t.notes == 0)
+                continue;
+            lines << QStringLiteral("  %1 %2 %3 %4 %5")
+                         .arg(f < 5
+                                  ? QStringLiteral("%1 %2").arg(f + 1).arg(HandNames::finger(f + 1))
+                                  : QStringLiteral("all"),
+                              -15)
+                         .arg(ms(t.meanMs, true), 8)
+                         .arg(ms(t.spreadMs, false), 9)
+                         .arg(percent(t.rightShare().value_or(0)) + QStringLiteral(" %"), 9)
+                         .arg(t.notes, 8);
+        }
+        if (timing.evenness)
+            lines << QStringLiteral("  evenness of the intervals: %1 % off the grid's")
+                         .arg(qRound(*timing.evenness));
+        if (timing.all.silentMeanMs)
+            lines << QStringLiteral("  in silent bars: %1 (%2 notes)")
+                         .arg(ms(timing.all.silentMeanMs, true))
+                         .arg(timing.all.silentNotes);
+    }
+    if (!result.tempi.isEmpty()) {
+        lines << QString() << QStringLiteral("Figures played in time");
+        for (const StatisticsResult::Tempo &tempo : result.tempi)
+            lines << QStringLiteral("  %1: %2 %3, best clean tempo %4")
+                         .arg(tempo.figure)
+                         .arg(tempo.exercises)
+                         .arg(tempo.exercises == 1 ? QStringLiteral("exercise")
+                                                   : QStringLiteral("exercises"))
+                         .arg(tempo.bestCleanBpm ? QStringLiteral("%1 bpm").arg(*tempo.bestCleanBpm)
+                                                 : QStringLiteral("-"));
     }
     if (result.coupling)
         lines << QString()

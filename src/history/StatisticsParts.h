@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -100,6 +101,30 @@ struct CouplingSum {
     // One exercise's strike times of the left and the right hand (ms).
     void add(QList<double> l, QList<double> r);
     std::optional<double> value() const;
+};
+
+// The timing of the exercises played in time, summed over exercises.
+struct TimingSum {
+    // Deviations of notes in bars with the click and in silent bars.
+    struct Notes {
+        std::vector<double> clicked, silent;
+        int right = 0;
+        std::map<int, std::vector<double>> byBpm;
+    };
+    PerHand<std::array<Notes, 5>> fingers;
+    PerHand<Notes> hands;
+    Notes both;
+    // The intervals between consecutive notes against the grid's, of the whole and of the
+    // progress point being gathered.
+    PerHand<std::vector<double>> ratios, pointRatios;
+    PerHand<QList<Result::EvennessPoint>> points;
+    std::optional<QDateTime> pointWhen;
+    std::map<QString, Result::Tempo> tempi;
+
+    // One exercise; `when` is its progress point (the exercise, or its day).
+    void add(const HistoryData &exercise, const QDateTime &when);
+    void closePoint();
+    void finish(Result &result);
 };
 
 // The trend of a hand's progress: a straight line through its points (median against

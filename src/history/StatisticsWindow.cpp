@@ -235,6 +235,49 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_progressChart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     m_tabs->addTab(chartView(m_progressChart, m_tabs), tr("P&rogress"));
 
+    // Timing: notes played in time, how far from the grid each finger comes.
+    auto *timing = new QWidget(m_tabs);
+    auto *timingLayout = new QVBoxLayout(timing);
+    m_noTiming = explanation(tr("Rhythm exercises show here how far from the beat each "
+                                "finger plays, how even the notes are, and the fastest "
+                                "tempo of each figure played clean."),
+                             timing);
+    timingLayout->addWidget(m_noTiming);
+    m_timing = table(QStringLiteral("tblTiming"), 6, 8, timing);
+    QStringList timingHeaders;
+    for (Hand h : BothHands)
+        timingHeaders << tr("%1 off the beat").arg(HandNames::side(h))
+                      << tr("%1 spread").arg(HandNames::side(h))
+                      << tr("%1 right").arg(HandNames::side(h))
+                      << tr("%1 silent bars").arg(HandNames::side(h));
+    m_timing->setHorizontalHeaderLabels(timingHeaders);
+    m_timing->horizontalHeaderItem(0)->setToolTip(
+        tr("How far from the beat the finger's notes came on average, with the click: "
+           "negative early, positive late"));
+    m_timing->horizontalHeaderItem(1)->setToolTip(
+        tr("The standard deviation of the finger's timing: the smaller, the steadier"));
+    m_timing->horizontalHeaderItem(3)->setToolTip(
+        tr("How far from the beat the notes came on average in bars without the click"));
+    for (int c = 0; c < 4; ++c)
+        m_timing->horizontalHeaderItem(4 + c)->setToolTip(
+            m_timing->horizontalHeaderItem(c)->toolTip());
+    m_timing->setVerticalHeaderLabels(rows + QStringList{tr("All")});
+    m_timing->verticalHeader()->setDefaultSectionSize(row);
+    m_timing->setMaximumHeight(m_timing->horizontalHeader()->sizeHint().height() + 6 * row +
+                               2 * m_timing->frameWidth());
+    timingLayout->addWidget(m_timing);
+    m_evennessChart = new QChart;
+    m_evennessChart->setTitle(tr("Evenness: how much the intervals between notes vary"));
+    m_evennessChart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    timingLayout->addWidget(chartView(m_evennessChart, timing), 1);
+    m_tempi = table(QStringLiteral("tblTempi"), 0, 3, timing);
+    m_tempi->setHorizontalHeaderLabels({tr("Figure"), tr("Exercises"), tr("Best clean tempo")});
+    m_tempi->verticalHeader()->hide();
+    m_tempi->setMaximumHeight(m_timing->maximumHeight());
+    timingLayout->addWidget(m_tempi);
+    m_tabs->addTab(timing, tr("T&iming"));
+    nameAfterCaption(m_timing, tr("T&iming"));
+
     // Hands together: how independent the two hands are.
     auto *together = new QWidget(m_tabs);
     auto *togetherLayout = new QGridLayout(together);
@@ -399,4 +442,5 @@ void StatisticsWindow::display(const StatisticsResult &result)
     showTransitions(result);
     showProgress(result);
     showTogether(result);
+    showTiming(result);
 }

@@ -19,7 +19,8 @@ class QTableWidget;
 
 // User > Statistics: what the practice history says, for a player, a period and a kind of
 // exercise. The findings in plain words at the top; under them the fingers' reaction
-// times and mistakes, the transitions, the progress and the hands' independence. The
+// times and mistakes, the transitions, the progress, the timing of notes played in time
+// and the hands' independence. The
 // window only shows: the figures come from the compute function it is given.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
@@ -60,6 +61,7 @@ private:
     void showTransitions(const StatisticsResult &result);
     void showProgress(const StatisticsResult &result);
     void showTogether(const StatisticsResult &result);
+    void showTiming(const StatisticsResult &result);
     // "1 thumb" .. "5 little": the heading of a finger's row or column.
     static QString fingerHeader(int finger);
 
@@ -86,4 +88,8 @@ private:
     QChart *m_progressChart = nullptr;
     QLabel *m_coupling = nullptr;
     QLabel *m_cost[2] = {nullptr, nullptr};
+    QLabel *m_noTiming = nullptr;
+    QTableWidget *m_timing = nullptr;
+    QChart *m_evennessChart = nullptr;
+    QTableWidget *m_tempi = nullptr;
 };

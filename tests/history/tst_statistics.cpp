@@ -4,10 +4,15 @@
 // independent strikes from simultaneous ones, and a stored hand number that is neither
 // hand counts for none. The figures a teacher reads are pinned exactly: the quartiles,
 // the trend per week, the edge of the coupling's window and its words.
+#include "ExerciseEvents.h"
 #include "adaptive/WeaknessModel.h"
+#include "history/HistoryStore.h"
 #include "history/Statistics.h"
 
+#include <QMap>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -77,6 +82,8 @@ private slots:
     void togetherWindowEndsAt50Ms();
     void couplingInWords_data();
     void couplingInWords();
+    void timingOfNotesPlayedInTime_data();
+    void timingOfNotesPlayedInTime();
 };
 
 void TestStatistics::slowedFingerIsNamedSlowest_data()
@@ -492,6 +499,95 @@ void TestStatistics::couplingInWords()
     }
     const StatisticsResult r = Statistics::compute(m.data);
     QCOMPARE(r.findings.filter(QStringLiteral("(coupling ")), QStringList{finding});
+}
+
+void TestStatistics::timingOfNotesPlayedInTime_data()
+{
+    // The findings with their figure as #, and the figures, which may be off by the
+    // jitter's share.
+    QTest::addColumn<double>("lateMs");
+    QTest::addColumn<double>("silentDriftMs");
+    QTest::addColumn<QStringList>("findings");
+    QTest::addColumn<QList<int>>("figures");
+    QTest::newRow("fourth finger late")
+        << 30.0 << 0.0
+        << QStringList{QStringLiteral(
+                           "Left ring finger: # ms late on average; steadiest at 88 bpm"),
+                       QStringLiteral(
+                           "Right ring finger: # ms late on average; steadiest at 88 bpm")}
+        << QList<int>{30, 30};
+    QTest::newRow("fourth finger early")
+        << -25.0 << 0.0
+        << QStringList{QStringLiteral(
+                           "Left ring finger: # ms early on average; steadiest at 88 bpm"),
+                       QStringLiteral(
+                           "Right ring finger: # ms early on average; steadiest at 88 bpm")}
+        << QList<int>{25, 25};
+    QTest::newRow("in time") << 0.0 << 0.0 << QStringList{} << QList<int>{};
+    QTest::newRow("dragging without the click")
+        << 0.0 << 35.0 << QStringList{QStringLiteral("Without the click you drift # ms late")}
+        << QList<int>{35};
+    QTest::newRow("rushing without the click")
+        << 0.0 << -20.0 << QStringList{QStringLiteral("Without the click you drift # ms early")}
+        << QList<int>{20};
+}
+
+void TestStatistics::timingOfNotesPlayedInTime()
+{
+    QFETCH(double, lateMs);
+    QFETCH(double, silentDriftMs);
+    QFETCH(QStringList, findings);
+    QFETCH(QList<int>, figures);
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    // The faster exercises are played less evenly: their spread is the greater.
+    for (const auto &[number, bpm, jitter] : {std::tuple{1, 88, 0.0}, std::tuple{2, 120, 8.0},
+                                              std::tuple{3, 88, 0.0}, std::tuple{4, 120, 8.0}}) {
+        QList<PracticeEvent> events =
+            rhythmExercise(quint64(number), QStringLiteral("Hanon3"), bpm, bpm == 88, lateMs);
+        // Each finger's jitter goes either way in turn; silent bars only where they drift.
+        QMap<int, int> turns;
+        for (PracticeEvent &e : events) {
+            e.silent = e.silent && silentDriftMs != 0;
+            if (e.type != PracticeEvent::Type::Strike)
+                continue;
+            const int turn = turns[e.expected + 10 * int(e.hand)]++;
+            const double moved = (e.silent ? silentDriftMs : 0) + (turn % 2 ? jitter : -jitter);
+            *e.deviationMs += moved;
+            e.timeNs += qint64(moved * 1e6);
+        }
+        QVERIFY(store.record(events));
+    }
+    const StatisticsResult result = store.statistics({}, Started.addDays(1));
+    QStringList timing;
+    QList<int> numbers;
+    static const QRegularExpression number(QStringLiteral("(\\d+) ms"));
+    for (QString finding : result.findings) {
+        if (!finding.contains(QLatin1String(" on average")) &&
+            !finding.contains(QLatin1String("drift")))
+            continue;
+        numbers << number.match(finding).captured(1).toInt();
+        timing << finding.replace(number, QStringLiteral("# ms"));
+    }
+    QCOMPARE(timing, findings);
+    for (qsizetype i = 0; i < numbers.size(); ++i)
+        QVERIFY2(qAbs(numbers[i] - figures[i]) <= 2, qPrintable(QString::number(numbers[i])));
+    for (Hand h : BothHands) {
+        const StatisticsResult::HandTiming &hand = result.timingOf(h);
+        // Notes played in time have no reaction time: no reaction median comes of them.
+        for (const StatisticsResult::Finger &finger : result.hand(h).fingers)
+            QVERIFY(!finger.median && finger.strikes > 0);
+        if (silentDriftMs == 0)
+            QVERIFY(qAbs(*hand.fingers[3].meanMs - lateMs) < 3);
+        QVERIFY(hand.evenness && *hand.evenness < 20);
+        QCOMPARE(hand.evennessOverTime.size(), 4);
+    }
+    QCOMPARE(result.tempi.size(), 1);
+    QCOMPARE(result.tempi[0].bestCleanBpm, 88);
+    QCOMPARE(result.tempi[0].exercises, 4);
+    const QString report = Statistics::report(result, {});
+    QVERIFY2(report.contains(QStringLiteral("  Hanon3: 4 exercises, best clean tempo 88 bpm")),
+             qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)
