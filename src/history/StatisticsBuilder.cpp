@@ -249,7 +249,9 @@ void StatisticsBuilder::add(const HistoryData &exercise)
     d->addTransitions(session.kind, view);
     d->addProgress(session, view);
     d->addTwoHandCost(view);
-    d->coupling.add(view.strikeTimes[Hand::Left], view.strikeTimes[Hand::Right]);
+    // Hands that play to one beat strike together by design: that is no coupling.
+    if (!ExerciseKinds::playedInTime(session.kind))
+        d->coupling.add(view.strikeTimes[Hand::Left], view.strikeTimes[Hand::Right]);
     d->timing.add(exercise, d->pointOf(session));
 }
 

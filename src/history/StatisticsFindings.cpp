@@ -54,9 +54,10 @@ QString takenForPhrase(int finger)
         .arg(HandNames::finger(finger + 1));
 }
 
-// Notes played in time: how many a figure needs behind it to be a finding, and how far off
-// the grid on average a finger must be to be called early or late.
-constexpr int MinTimedNotes = 10;
+// Notes played in time: how many a figure needs behind it to be a finding (a pass of a
+// figure gives each finger one to three), and how far off the grid on average a finger must
+// be to be called early or late.
+constexpr int MinTimedNotes = 8;
 constexpr double OffTimeMs = 10;
 
 // "28 ms late on average" and the like.

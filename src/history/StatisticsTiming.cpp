@@ -111,9 +111,8 @@ void TimingSum::add(const HistoryData &exercise, const QDateTime &when)
 void TimingSum::closePoint()
 {
     for (Hand h : BothHands) {
-        if (const auto spread = int(pointRatios[h].size()) >= MinSamples
-                                    ? deviation(pointRatios[h])
-                                    : std::nullopt;
+        if (const auto spread =
+                int(pointRatios[h].size()) >= MinSamples ? deviation(pointRatios[h]) : std::nullopt;
             spread && pointWhen)
             points[h] << Result::EvennessPoint{*pointWhen, *spread * 100};
         pointRatios[h].clear();
