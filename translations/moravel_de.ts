@@ -1356,7 +1356,7 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>Rhythmus</translation>
     </message>
     <message>
-        <source>Variation of the intervals (%)</source>
+        <source>Variation (%)</source>
         <translation>Schwankung der Abstände (%)</translation>
     </message>
     <message>
@@ -1368,7 +1368,7 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>Rhythmus-Übungen zeigen hier, wie weit vom Schlag jeder Finger spielt, wie gleichmäßig die Noten kommen und das schnellste Tempo, in dem jede Figur sauber gespielt wurde.</translation>
     </message>
     <message>
-        <source>%1 off the beat</source>
+        <source>%1 offset</source>
         <translation>%1 Abweichung</translation>
     </message>
     <message>
@@ -1376,7 +1376,7 @@ Die Computertastatur spielt wie immer.</translation>
         <translation>%1 Streuung</translation>
     </message>
     <message>
-        <source>%1 right</source>
+        <source>%1 in time</source>
         <translation>%1 richtig</translation>
     </message>
     <message>

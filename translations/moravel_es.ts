@@ -1356,7 +1356,7 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>Ritmo</translation>
     </message>
     <message>
-        <source>Variation of the intervals (%)</source>
+        <source>Variation (%)</source>
         <translation>Variación de los intervalos (%)</translation>
     </message>
     <message>
@@ -1368,7 +1368,7 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>Los ejercicios de ritmo muestran aquí a qué distancia del pulso toca cada dedo, lo regulares que son las notas y el tempo más rápido en que cada figura se tocó limpia.</translation>
     </message>
     <message>
-        <source>%1 off the beat</source>
+        <source>%1 offset</source>
         <translation>%1: desvío</translation>
     </message>
     <message>
@@ -1376,7 +1376,7 @@ El teclado del ordenador funciona como siempre.</translation>
         <translation>%1: dispersión</translation>
     </message>
     <message>
-        <source>%1 right</source>
+        <source>%1 in time</source>
         <translation>%1: aciertos</translation>
     </message>
     <message>

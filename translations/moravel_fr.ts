@@ -1356,7 +1356,7 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <translation>Rythme</translation>
     </message>
     <message>
-        <source>Variation of the intervals (%)</source>
+        <source>Variation (%)</source>
         <translation>Variation des intervalles (%)</translation>
     </message>
     <message>
@@ -1368,7 +1368,7 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <translation>Les exercices de rythme montrent ici à quelle distance du temps chaque doigt joue, la régularité des notes et le tempo le plus rapide auquel chaque figure a été jouée proprement.</translation>
     </message>
     <message>
-        <source>%1 off the beat</source>
+        <source>%1 offset</source>
         <translation>%1 : écart</translation>
     </message>
     <message>
@@ -1376,7 +1376,7 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
         <translation>%1 : dispersion</translation>
     </message>
     <message>
-        <source>%1 right</source>
+        <source>%1 in time</source>
         <translation>%1 : justes</translation>
     </message>
     <message>

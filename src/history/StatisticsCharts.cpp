@@ -315,7 +315,7 @@ void StatisticsWindow::showTiming(const StatisticsResult &result)
     auto *x = new QDateTimeAxis;
     x->setTitleText(result.hand(Hand::Left).progressByDay ? tr("Day") : tr("Exercise"));
     auto *y = new QValueAxis;
-    y->setTitleText(tr("Variation of the intervals (%)"));
+    y->setTitleText(tr("Variation (%)"));
     y->setLabelFormat(QStringLiteral("%d"));
     m_evennessChart->addAxis(x, Qt::AlignBottom);
     m_evennessChart->addAxis(y, Qt::AlignLeft);

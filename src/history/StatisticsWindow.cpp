@@ -246,9 +246,9 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_timing = table(QStringLiteral("tblTiming"), 6, 8, timing);
     QStringList timingHeaders;
     for (Hand h : BothHands)
-        timingHeaders << tr("%1 off the beat").arg(HandNames::side(h))
+        timingHeaders << tr("%1 offset").arg(HandNames::side(h))
                       << tr("%1 spread").arg(HandNames::side(h))
-                      << tr("%1 right").arg(HandNames::side(h))
+                      << tr("%1 in time").arg(HandNames::side(h))
                       << tr("%1 silent bars").arg(HandNames::side(h));
     m_timing->setHorizontalHeaderLabels(timingHeaders);
     m_timing->horizontalHeaderItem(0)->setToolTip(
@@ -273,7 +273,9 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
     m_tempi = table(QStringLiteral("tblTempi"), 0, 3, timing);
     m_tempi->setHorizontalHeaderLabels({tr("Figure"), tr("Exercises"), tr("Best clean tempo")});
     m_tempi->verticalHeader()->hide();
-    m_tempi->setMaximumHeight(m_timing->maximumHeight());
+    m_tempi->verticalHeader()->setDefaultSectionSize(row);
+    m_tempi->setMaximumHeight(m_tempi->horizontalHeader()->sizeHint().height() + 4 * row +
+                              2 * m_tempi->frameWidth());
     timingLayout->addWidget(m_tempi);
     m_tabs->addTab(timing, tr("T&iming"));
     nameAfterCaption(m_timing, tr("T&iming"));

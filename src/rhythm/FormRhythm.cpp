@@ -30,7 +30,7 @@ FormRhythm::FormRhythm(Forms &forms, QWidget *parent)
              Palette::Ink);
     addLabel(lblRightNext, 18, true, QRect(646, 346, 110, 48), Qt::AlignLeft | Qt::AlignVCenter,
              Palette::Ink);
-    addLabel(lblBeat, 22, true, QRect(230, 64, 300, 36), Qt::AlignCenter, accent);
+    addLabel(lblBeat, 22, true, QRect(80, 64, 600, 36), Qt::AlignCenter, accent);
     for (const auto &[timing, x] : {std::pair{lblLeftTiming, 20}, std::pair{lblRightTiming, 400}}) {
         QLabel *line =
             addLabel(timing, 11, true, QRect(x, 236, 340, 56), Qt::AlignCenter, Palette::Ink);
