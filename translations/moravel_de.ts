@@ -165,6 +165,26 @@ Die anderen Übungen funktionieren weiterhin.</translation>
         <source>best clean: %1</source>
         <translation>bestes sauberes: %1</translation>
     </message>
+    <message>
+        <source>without the click %1 ms early</source>
+        <translation>ohne Klick %1 ms zu früh</translation>
+    </message>
+    <message>
+        <source>without the click %1 ms late</source>
+        <translation>ohne Klick %1 ms zu spät</translation>
+    </message>
+    <message>
+        <source>without the click on the beat</source>
+        <translation>ohne Klick auf dem Schlag</translation>
+    </message>
+    <message>
+        <source>touch varies %1 %</source>
+        <translation>Anschlag schwankt %1 %</translation>
+    </message>
+    <message>
+        <source>pulled to the other hand %1 of 100</source>
+        <translation>zur anderen Hand gezogen: %1 von 100</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1414,6 +1434,14 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>T&amp;iming</source>
         <translation>&amp;Timing</translation>
+    </message>
+    <message>
+        <source>%1 touch varies</source>
+        <translation>%1 Anschlag schwankt</translation>
+    </message>
+    <message>
+        <source>How much the MIDI velocities of the finger&apos;s notes vary: the smaller, the more even the touch</source>
+        <translation>Wie stark die MIDI-Anschlagstärken der Noten des Fingers schwanken: je kleiner, desto gleichmäßiger der Anschlag</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,26 @@ Los demás ejercicios siguen funcionando.</translation>
         <source>best clean: %1</source>
         <translation>mejor limpio: %1</translation>
     </message>
+    <message>
+        <source>without the click %1 ms early</source>
+        <translation>sin el clic %1 ms antes</translation>
+    </message>
+    <message>
+        <source>without the click %1 ms late</source>
+        <translation>sin el clic %1 ms tarde</translation>
+    </message>
+    <message>
+        <source>without the click on the beat</source>
+        <translation>sin el clic a tiempo</translation>
+    </message>
+    <message>
+        <source>touch varies %1 %</source>
+        <translation>el toque varía un %1 %</translation>
+    </message>
+    <message>
+        <source>pulled to the other hand %1 of 100</source>
+        <translation>atraída por la otra mano: %1 de 100</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1414,6 +1434,14 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>T&amp;iming</source>
         <translation>T&amp;iempo</translation>
+    </message>
+    <message>
+        <source>%1 touch varies</source>
+        <translation>%1: variación del toque</translation>
+    </message>
+    <message>
+        <source>How much the MIDI velocities of the finger&apos;s notes vary: the smaller, the more even the touch</source>
+        <translation>Cuánto varían las velocidades MIDI de las notas del dedo: cuanto menor, más regular el toque</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,26 @@ Les autres exercices fonctionnent toujours.</translation>
         <source>best clean: %1</source>
         <translation>meilleur propre : %1</translation>
     </message>
+    <message>
+        <source>without the click %1 ms early</source>
+        <translation>sans le clic %1 ms en avance</translation>
+    </message>
+    <message>
+        <source>without the click %1 ms late</source>
+        <translation>sans le clic %1 ms en retard</translation>
+    </message>
+    <message>
+        <source>without the click on the beat</source>
+        <translation>sans le clic sur le temps</translation>
+    </message>
+    <message>
+        <source>touch varies %1 %</source>
+        <translation>le toucher varie de %1 %</translation>
+    </message>
+    <message>
+        <source>pulled to the other hand %1 of 100</source>
+        <translation>attirée par l&apos;autre main : %1 sur 100</translation>
+    </message>
 </context>
 <context>
     <name>HandNames</name>
@@ -1414,6 +1434,14 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>T&amp;iming</source>
         <translation>P&amp;lacement</translation>
+    </message>
+    <message>
+        <source>%1 touch varies</source>
+        <translation>%1 : variation du toucher</translation>
+    </message>
+    <message>
+        <source>How much the MIDI velocities of the finger&apos;s notes vary: the smaller, the more even the touch</source>
+        <translation>Combien les vélocités MIDI des notes du doigt varient : plus c&apos;est petit, plus le toucher est régulier</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,9 @@ struct StatisticsResult {
         // The tempo at which the spread with the click was least, when two or more were
         // played.
         std::optional<int> steadiestBpm;
+        // On a MIDI keyboard: how much the velocities vary (coefficient of variation, in
+        // percent; 0 perfectly even).
+        std::optional<double> touchVariation;
         std::optional<double> rightShare() const
         {
             return notes ? std::optional<double>(double(right) / notes) : std::nullopt;

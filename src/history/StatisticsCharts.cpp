@@ -296,6 +296,7 @@ void StatisticsWindow::showTiming(const StatisticsResult &result)
                                          .arg(qRound(*value)))
                    : QStringLiteral("-");
     };
+    bool touched = false;
     for (Hand h : BothHands) {
         const int at = 4 * int(handIndex(h));
         const StatisticsResult::HandTiming &hand = result.timingOf(h);
@@ -308,8 +309,15 @@ void StatisticsWindow::showTiming(const StatisticsResult &result)
                               cell(right ? QStringLiteral("%1 %").arg(qRound(*right * 100))
                                          : QStringLiteral("-")));
             m_timing->setItem(f, at + 3, cell(signedMs(t.silentMeanMs)));
+            m_timing->setItem(f, 8 + int(handIndex(h)),
+                              cell(t.touchVariation
+                                       ? QStringLiteral("%1 %").arg(qRound(*t.touchVariation))
+                                       : QStringLiteral("-")));
+            touched = touched || t.touchVariation;
         }
     }
+    for (int c : {8, 9})
+        m_timing->setColumnHidden(c, !touched);
 
     clear(m_evennessChart);
     auto *x = new QDateTimeAxis;

@@ -301,20 +301,27 @@ QString report(const StatisticsResult &result, const HistoryFilter &filter)
                                .arg(qRound(*value))
                          : QStringLiteral("-");
         };
-        lines << QStringLiteral("  in time         off grid    spread     right    notes");
+        const bool touched =
+            std::any_of(timing.fingers.begin(), timing.fingers.end(),
+                        [](const auto &t) { return t.touchVariation.has_value(); });
+        lines << QStringLiteral("  in time         off grid    spread     right    notes") +
+                     (touched ? QStringLiteral("  touch varies") : QString());
         for (int f = 0; f <= 5; ++f) {
             const StatisticsResult::Timing &t = f < 5 ? timing.fingers[f] : timing.all;
             if (t.notes == 0)
                 continue;
             lines << QStringLiteral("  %1 %2 %3 %4 %5")
-                         .arg(f < 5
-                                  ? QStringLiteral("%1 %2").arg(f + 1).arg(HandNames::finger(f + 1))
-                                  : QStringLiteral("all"),
-                              -15)
-                         .arg(ms(t.meanMs, true), 8)
-                         .arg(ms(t.spreadMs, false), 9)
-                         .arg(percent(t.rightShare().value_or(0)) + QStringLiteral(" %"), 9)
-                         .arg(t.notes, 8);
+                             .arg(f < 5 ? QStringLiteral("%1 %2").arg(f + 1).arg(
+                                              HandNames::finger(f + 1))
+                                        : QStringLiteral("all"),
+                                  -15)
+                             .arg(ms(t.meanMs, true), 8)
+                             .arg(ms(t.spreadMs, false), 9)
+                             .arg(percent(t.rightShare().value_or(0)) + QStringLiteral(" %"), 9)
+                             .arg(t.notes, 8) +
+                         (t.touchVariation
+                              ? QStringLiteral("%1 %").arg(qRound(*t.touchVariation), 13)
+                              : QString());
         }
         if (timing.evenness)
             lines << QStringLiteral("  evenness of the intervals: %1 % off the grid's")

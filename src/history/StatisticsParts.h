@@ -107,7 +107,7 @@ struct CouplingSum {
 struct TimingSum {
     // Deviations of notes in bars with the click and in silent bars.
     struct Notes {
-        std::vector<double> clicked, silent;
+        std::vector<double> clicked, silent, velocities;
         int right = 0;
         std::map<int, std::vector<double>> byBpm;
     };

@@ -37,6 +37,8 @@ Result::Timing timingOf(const TimingSum::Notes &notes)
         t.meanMs = mean(notes.clicked);
         t.spreadMs = deviation(notes.clicked);
     }
+    if (int(notes.velocities.size()) >= MinSamples && mean(notes.velocities) > 0)
+        t.touchVariation = *deviation(notes.velocities) / mean(notes.velocities) * 100;
     t.silentNotes = int(notes.silent.size());
     if (int(notes.silent.size()) >= MinSamples)
         t.silentMeanMs = mean(notes.silent);
@@ -88,6 +90,8 @@ void TimingSum::add(const HistoryData &exercise, const QDateTime &when)
         const auto note = [&](Notes &notes) {
             (s.silent ? notes.silent : notes.clicked).push_back(*s.deviationMs);
             notes.right += s.correct;
+            if (s.velocity)
+                notes.velocities.push_back(*s.velocity);
             if (bpm > 0 && !s.silent)
                 notes.byBpm[bpm].push_back(*s.deviationMs);
         };

@@ -243,13 +243,16 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
                                 "tempo of each figure played clean."),
                              timing);
     timingLayout->addWidget(m_noTiming);
-    m_timing = table(QStringLiteral("tblTiming"), 6, 8, timing);
+    m_timing = table(QStringLiteral("tblTiming"), 6, 10, timing);
     QStringList timingHeaders;
     for (Hand h : BothHands)
         timingHeaders << tr("%1 offset").arg(HandNames::side(h))
                       << tr("%1 spread").arg(HandNames::side(h))
                       << tr("%1 in time").arg(HandNames::side(h))
                       << tr("%1 silent bars").arg(HandNames::side(h));
+    // The touch of a MIDI keyboard last, shown only where there is one.
+    for (Hand h : BothHands)
+        timingHeaders << tr("%1 touch varies").arg(HandNames::side(h));
     m_timing->setHorizontalHeaderLabels(timingHeaders);
     m_timing->horizontalHeaderItem(0)->setToolTip(
         tr("How far from the beat the finger's notes came on average, with the click: "
@@ -258,9 +261,13 @@ StatisticsWindow::StatisticsWindow(Compute compute, QWidget *parent)
         tr("The standard deviation of the finger's timing: the smaller, the steadier"));
     m_timing->horizontalHeaderItem(3)->setToolTip(
         tr("How far from the beat the notes came on average in bars without the click"));
+    m_timing->horizontalHeaderItem(8)->setToolTip(
+        tr("How much the MIDI velocities of the finger's notes vary: the smaller, the more "
+           "even the touch"));
     for (int c = 0; c < 4; ++c)
         m_timing->horizontalHeaderItem(4 + c)->setToolTip(
             m_timing->horizontalHeaderItem(c)->toolTip());
+    m_timing->horizontalHeaderItem(9)->setToolTip(m_timing->horizontalHeaderItem(8)->toolTip());
     m_timing->setVerticalHeaderLabels(rows + QStringList{tr("All")});
     m_timing->verticalHeader()->setDefaultSectionSize(row);
     m_timing->setMaximumHeight(m_timing->horizontalHeader()->sizeHint().height() + 6 * row +

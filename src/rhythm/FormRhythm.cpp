@@ -6,6 +6,7 @@
 #include "history/HistoryStore.h"
 #include "ports/HandNames.h"
 #include "ports/Ticker.h"
+#include "rhythm/PolyrhythmPull.h"
 #include "rhythm/RhythmDrill.h"
 #include "rhythm/RhythmOptionsDialog.h"
 #include "rhythm/TimingFigures.h"
@@ -33,9 +34,11 @@ FormRhythm::FormRhythm(Forms &forms, QWidget *parent)
     addLabel(lblBeat, 22, true, QRect(80, 64, 600, 36), Qt::AlignCenter, accent);
     for (const auto &[timing, x] : {std::pair{lblLeftTiming, 20}, std::pair{lblRightTiming, 400}}) {
         QLabel *line =
-            addLabel(timing, 11, true, QRect(x, 236, 340, 56), Qt::AlignCenter, Palette::Ink);
+            addLabel(timing, 11, true, QRect(x, 232, 340, 76), Qt::AlignCenter, Palette::Ink);
         line->setWordWrap(true);
     }
+    addLabel(lblLeftGrid, 16, true, QRect(20, 292, 340, 30), Qt::AlignCenter, accent);
+    addLabel(lblRightGrid, 16, true, QRect(400, 292, 340, 30), Qt::AlignCenter, accent);
     // The points still to win count down in the other windows (the drill hides them);
     // here a note scores by how near its time it came.
     for (Label plus : {Label::Label6, Label::Label10})
@@ -102,6 +105,12 @@ void FormRhythm::renderRhythm()
         label(h == Hand::Left ? lblLeftNext : lblRightNext)->setText(next.join(u' '));
         label(h == Hand::Left ? lblLeftTiming : lblRightTiming)
             ->setText(drill.isPlaying() ? QString() : timingLine(h));
+        QString grid;
+        if (const std::optional<RhythmDrill::BeatPlace> at = drill.beatPlace(h)) {
+            for (int n = 0; n < at->notesPerBeat; ++n)
+                grid += (n == at->place ? QChar(0x25CF) : QChar(0x25CB)) + QStringLiteral(" ");
+        }
+        label(h == Hand::Left ? lblLeftGrid : lblRightGrid)->setText(grid.trimmed());
     }
     // A dot for each beat of the bar, the one now filled; the count-in's are rings. Between
     // exercises: the tempo of the next, and the fastest the player has played it clean.
@@ -151,6 +160,28 @@ QString FormRhythm::timingLine(Hand h) const
             line += QStringLiteral(", ") + tr("spread %1 ms").arg(std::lround(*all.spreadMs));
     }
     const QString right = tr("%1 % of the notes right").arg(std::lround(*all.rightShare * 100));
-    return HandNames::hand(h) + QStringLiteral(": ") +
-           (line.isEmpty() ? right : line + u'\n' + right);
+    // What else there is to say: the silent bars, the touch, the other hand's pull.
+    QStringList more;
+    const TimingFigures::Group &silent = figures.hand(h).silent;
+    if (silent.meanDeviationMs) {
+        const int mean = int(std::lround(*silent.meanDeviationMs));
+        more << (mean < 0   ? tr("without the click %1 ms early").arg(-mean)
+                 : mean > 0 ? tr("without the click %1 ms late").arg(mean)
+                            : tr("without the click on the beat"));
+    }
+    if (all.velocityVariation)
+        more << tr("touch varies %1 %").arg(std::lround(*all.velocityVariation * 100));
+    const RhythmGrid &grid = judge->grid();
+    const Hand other = h == Hand::Left ? Hand::Right : Hand::Left;
+    if (grid.inPlay(other) && grid.noteIntervalNs(h) != grid.noteIntervalNs(other)) {
+        PolyrhythmPull pull(grid, h);
+        pull.add(judge->strikeTimes(h));
+        if (const std::optional<double> value = pull.value())
+            more << tr("pulled to the other hand %1 of 100").arg(std::lround(*value));
+    }
+    QString text =
+        HandNames::hand(h) + QStringLiteral(": ") + (line.isEmpty() ? right : line + u'\n' + right);
+    if (!more.isEmpty())
+        text += u'\n' + more.join(QStringLiteral(", "));
+    return text;
 }

@@ -13,9 +13,11 @@ class frmChoosePractice;
 
 // The rhythm window: each hand plays a figure of the exercise database in time with the
 // metronome. The hand's task display shows the finger to play now, the next ones stand
-// smaller beside it, and a row of dots follows the beats of the bar. At the end each hand's
-// timing is said in a line: how early or late it played on average, how steady, how many
-// notes were right. Its dialogs open modally, as in the random drill.
+// smaller beside it, a row of dots follows the beats of the bar and, under each hand, its
+// notes of the beat. At the end each hand's timing is said in a few lines: how early or
+// late it played on average, how steady, how many notes were right, and where there is
+// something to say, how it did without the click, how even its touch was and how far the
+// other hand's grid pulled it. Its dialogs open modally, as in the random drill.
 class FormRhythm : public ExerciseWindow {
     Q_OBJECT
 public:
@@ -28,6 +30,10 @@ public:
     static constexpr Label lblBeat{"lblBeat", ""};
     static constexpr Label lblLeftTiming{"lblLeftTiming", ""};
     static constexpr Label lblRightTiming{"lblRightTiming", ""};
+    // Each hand's notes of the beat, the one to play now filled: two grids side by side
+    // when the hands play different numbers of notes a beat.
+    static constexpr Label lblLeftGrid{"lblLeftGrid", ""};
+    static constexpr Label lblRightGrid{"lblRightGrid", ""};
 
     explicit FormRhythm(Forms &forms, QWidget *parent = nullptr);
     ~FormRhythm() override;

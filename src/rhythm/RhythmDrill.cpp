@@ -190,6 +190,17 @@ int RhythmDrill::beat() const
     return next == clicks.begin() ? -1 : std::prev(next)->beat;
 }
 
+std::optional<RhythmDrill::BeatPlace> RhythmDrill::beatPlace(Hand h) const
+{
+    if (!m_playing || !m_grid->inPlay(h))
+        return std::nullopt;
+    const QList<int> now = m_judge->ahead(h, nowNs(), 1);
+    if (now.isEmpty())
+        return std::nullopt;
+    const int perBeat = std::max(1, m_grid->settings().hands[handIndex(h)].notesPerBeat);
+    return BeatPlace{now.first() % perBeat, perBeat};
+}
+
 bool RhythmDrill::countingIn() const
 {
     return m_playing && m_grid->barAt(nowNs()) < 0;

@@ -75,6 +75,13 @@ public:
     // runs.
     int beat() const;
     bool countingIn() const;
+    // Where the hand's note to play now falls in its beat: its place from 0, and the hand's
+    // notes a beat; nothing when the hand has no note to play.
+    struct BeatPlace {
+        int place = 0;
+        int notesPerBeat = 1;
+    };
+    std::optional<BeatPlace> beatPlace(Hand h) const;
     // The tempo the running or last exercise is played at.
     int playedBpm() const { return m_playingBpm; }
     // The running or last exercise's notes and strikes; null before the first Start.

@@ -84,6 +84,7 @@ private slots:
     void couplingInWords();
     void timingOfNotesPlayedInTime_data();
     void timingOfNotesPlayedInTime();
+    void touchOfNotesPlayedInTime();
 };
 
 void TestStatistics::slowedFingerIsNamedSlowest_data()
@@ -588,6 +589,30 @@ void TestStatistics::timingOfNotesPlayedInTime()
     const QString report = Statistics::report(result, {});
     QVERIFY2(report.contains(QStringLiteral("  Hanon3: 4 exercises, best clean tempo 88 bpm")),
              qPrintable(report));
+}
+
+void TestStatistics::touchOfNotesPlayedInTime()
+{
+    // The right hand plays a MIDI keyboard: the ring finger's notes alternate between 60
+    // and 80, the others are all struck at 70; the left hand's keyboard has no touch.
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QList<PracticeEvent> events = rhythmExercise(1, QStringLiteral("Hanon3"), 88, true, 0);
+    int turn = 0;
+    for (PracticeEvent &e : events) {
+        if (e.type == PracticeEvent::Type::Strike && e.hand == Hand::Right) {
+            e.device = QStringLiteral("midi");
+            e.velocity = e.expected == 4 ? (turn++ % 2 ? 80 : 60) : 70;
+        }
+    }
+    QVERIFY(store.record(events));
+    const StatisticsResult result = store.statistics({}, Started.addDays(1));
+    const auto &right = result.timingOf(Hand::Right).fingers;
+    // Five notes: 60 80 60 80 60, mean 68, standard deviation 10.95.
+    QCOMPARE(qRound(*right[3].touchVariation * 10), 161);
+    QCOMPARE(*right[0].touchVariation, 0.0);
+    QVERIFY(!result.timingOf(Hand::Left).fingers[3].touchVariation);
+    QVERIFY(Statistics::report(result, {}).contains(QLatin1String("  touch varies")));
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)

@@ -50,6 +50,8 @@ private slots:
     void strikesKeepTheirDeviations_data();
     void strikesKeepTheirDeviations();
     void clicksGoOutAheadExceptInSilentBars();
+    void twoAgainstThreeShowsEachGridAndTellsIfClean_data();
+    void twoAgainstThreeShowsEachGridAndTellsIfClean();
 };
 
 void TestRhythmDrill::strikesKeepTheirDeviations_data()
@@ -139,6 +141,60 @@ void TestRhythmDrill::clicksGoOutAheadExceptInSilentBars()
     rig.clock.monotonic = first + 9000 * Ms;
     rig.pace.fire();
     QVERIFY(!rig.clicks.isRunning());
+}
+
+void TestRhythmDrill::twoAgainstThreeShowsEachGridAndTellsIfClean_data()
+{
+    QTest::addColumn<bool>("played");
+    QTest::newRow("every note on its time") << true;
+    QTest::newRow("nothing played") << false;
+}
+
+void TestRhythmDrill::twoAgainstThreeShowsEachGridAndTellsIfClean()
+{
+    QFETCH(bool, played);
+    Rig rig;
+    RhythmDrill::Options options = rig.drill.options();
+    options.notesPerBeat = {2, 3};
+    rig.drill.setOptions(options);
+    rig.drill.mnuStart_Click();
+    const qint64 first = rig.clock.monotonic + RhythmDrill::LeadMs * Ms;
+    // Each hand's place in the beat follows its own grid: 250 ms a note left, 166.7 right.
+    const QList<std::pair<qint64, std::pair<int, int>>> places = {
+        {0, {0, 0}}, {200, {1, 1}}, {300, {1, 2}}, {400, {0, 2}}};
+    for (const auto &[atMs, place] : places) {
+        rig.clock.monotonic = first + atMs * Ms;
+        rig.pace.fire();
+        QCOMPARE(rig.drill.beatPlace(Hand::Left)->place, place.first);
+        QCOMPARE(rig.drill.beatPlace(Hand::Left)->notesPerBeat, 2);
+        QCOMPARE(rig.drill.beatPlace(Hand::Right)->place, place.second);
+        QCOMPARE(rig.drill.beatPlace(Hand::Right)->notesPerBeat, 3);
+    }
+    // Played from a new Start, each note struck at its time as the clock comes to it.
+    rig.drill.mnuStart_Click();
+    QList<std::pair<qint64, FingerStrike>> strikes;
+    for (Hand h : BothHands) {
+        for (const RhythmGrid::Note &note : rig.drill.judge()->grid().notes(h))
+            strikes.append(
+                {note.timeNs,
+                 {h, note.finger, note.timeNs, QStringLiteral("keyboard"), 0, -1, note.timeNs}});
+    }
+    std::sort(strikes.begin(), strikes.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[at, strike] : strikes) {
+        if (!played)
+            break;
+        rig.clock.monotonic = at;
+        rig.pace.fire();
+        rig.drill.keyUp(strike);
+    }
+    rig.clock.monotonic += 10000 * Ms;
+    rig.pace.fire();
+    QVERIFY(!rig.drill.isPlaying() && !rig.drill.beatPlace(Hand::Left));
+    const PracticeEvent &end = rig.events.events.last();
+    QCOMPARE(end.type, PracticeEvent::Type::ExerciseFinished);
+    QCOMPARE(end.parameters.value(QStringLiteral("clean")).toBool(), played);
+    QCOMPARE(rig.drill.bestCleanBpm(), played ? std::optional<int>(120) : std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestRhythmDrill)
