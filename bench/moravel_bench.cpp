@@ -3,6 +3,8 @@
 // with the real windows, drills and timers. Prints one tab-separated row per figure:
 // ROW <figure> <value> <target> <met>.
 //   moravel_bench keys [samples]   key release to the new task painted, per window
+//   moravel_bench rhythmkeys [samples]   the same in the Rhythm window, each key pressed
+//                                  at its note's time, under the metronome
 //   moravel_bench ticks [n400] [n1000]   hand timer ticks against the ideal schedule
 //   moravel_bench recording [samples]   the history recorder's cost on the key path
 //   moravel_bench statistics HISTORY   the Statistics window's figures, stalls and memory
@@ -42,6 +44,8 @@
 #include "platform/SystemRandom.h"
 #include "platform/ToolRegistry.h"
 #include "ports/SyncSound.h"
+#include "rhythm/FormRhythm.h"
+#include "rhythm/RhythmDrill.h"
 #include "settings/ResultsLog.h"
 
 #include <QApplication>
@@ -374,6 +378,72 @@ int runKeys(int samples)
             ++failures;
     }
     return failures ? 1 : 0;
+}
+
+// The Rhythm window under its metronome (the real click track, when there is a sound output):
+// each finger key is pressed at its note's time on the grid, hands in turn, and timed from
+// its release to the repaint in which the new finger and score were painted.
+int runRhythmKeys(int samples)
+{
+    Rig rig;
+    PortAudioClickTrack track;
+    rig.context.clicks = &track;
+    auto *window = qobject_cast<FormRhythm *>(rig.forms.show(QStringLiteral("FormRhythm")));
+    if (!window) {
+        row(QStringLiteral("key release to next note painted, FormRhythm"),
+            QStringLiteral("window not built"), QStringLiteral("< 1 / < 3 ms"), false);
+        return 1;
+    }
+    RhythmDrill &drill = *window->logic();
+    RhythmDrill::Options options = drill.options();
+    options.bpm = 120; // two notes a beat: one every 250 ms
+    options.notesPerBeat = {2, 2};
+    options.lengthIn = RhythmGrid::Length::Bars;
+    options.length = std::min(99, (samples + 20) / 16 + 2);
+    options.countIn = true;
+    drill.setOptions(options);
+    KeyProbe probe(window);
+    window->trigger(Command::mnuStart);
+    std::vector<double> times;
+    int missed = 0;
+    for (int i = 0; i < samples + 20 && drill.isPlaying(); ++i) {
+        const Hand hand = i % 2 ? Hand::Right : Hand::Left;
+        const RhythmJudge *judge = drill.judge();
+        const QList<int> next =
+            judge ? judge->ahead(hand, rig.clock.monotonicNs(), 1) : QList<int>{};
+        if (next.isEmpty()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            continue;
+        }
+        // To the note's time, the program's events handled meanwhile (the metronome, the
+        // display following the grid).
+        const qint64 due = judge->grid().notes(hand)[next.first()].timeNs;
+        while (rig.clock.monotonicNs() < due - 300'000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            QThread::usleep(200);
+        }
+        const double t = probe.sample(hand, false, 200);
+        if (i < 20)
+            continue;
+        if (t < 0)
+            ++missed;
+        else
+            times.push_back(t);
+    }
+    const double p50 = percentile(times, 50), p99 = percentile(times, 99);
+    const bool met = !times.empty() && p50 < 1.0 && p99 < 3.0;
+    row(QStringLiteral("key release to next note painted under the metronome, FormRhythm p50 / "
+                       "p99 (%1)")
+            .arg(track.isRunning() ? QStringLiteral("clicks sounding")
+                                   : QStringLiteral("no sound output")),
+        QStringLiteral("%1 / %2 ms (n=%3%4)")
+            .arg(p50, 0, 'f', 2)
+            .arg(p99, 0, 'f', 2)
+            .arg(times.size())
+            .arg(missed ? QStringLiteral(", %1 unchanged").arg(missed) : QString()),
+        QStringLiteral("< 1 / < 3 ms"), met);
+    window->hide();
+    return met ? 0 : 1;
 }
 
 // Passes the events on, or not: recording switched on and off from key to key.
@@ -868,6 +938,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     g_clock.start();
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("rhythmkeys"))
+        return runRhythmKeys(argc > 2 ? std::atoi(argv[2]) : 200);
     if (mode == QLatin1String("keys"))
         return runKeys(argc > 2 ? std::atoi(argv[2]) : 300);
     if (mode == QLatin1String("ticks"))
@@ -890,7 +962,8 @@ int main(int argc, char *argv[])
         makeHistory(QString::fromLocal8Bit(argv[2]), argc > 3 ? std::atoi(argv[3]) : 100000);
         return 0;
     }
-    std::fprintf(stderr, "usage: moravel_bench keys [samples] | ticks [n400] [n1000] |"
+    std::fprintf(stderr, "usage: moravel_bench keys [samples] | rhythmkeys [samples] |"
+                         " ticks [n400] [n1000] |"
                          " recording [samples] | statistics HISTORY | adaptive HISTORY | "
                          "make-history FILE [strikes] |"
                          " midi [samples] | clicks COUNT@BPM...\n");

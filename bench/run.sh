@@ -26,6 +26,9 @@ say() { echo "bench: $*" >&2; }
 say "key release to new task painted, $KEY_SAMPLES keys per window"
 "$BIN/moravel_bench" keys "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
 
+say "Rhythm window: key release to next note painted, each key at its note's time, clicks sounding"
+"$BIN/moravel_bench" rhythmkeys "$KEY_SAMPLES" 2>/dev/null | grep '^ROW' >>"$OUT" || true
+
 say "MIDI note-on to new task painted, through a JACK server on its dummy backend"
 (
   jack_server_name

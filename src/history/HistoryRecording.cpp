@@ -107,7 +107,8 @@ bool HistoryStore::record(const QList<PracticeEvent> &events)
         if (e.type == T::ExerciseStarted) {
             const Exercise started = begun(e);
             session.addBindValue(started.uid);
-            session.addBindValue(e.player);
+            // A player who gave no name is an empty one, never a missing one.
+            session.addBindValue(e.player.isNull() ? QStringLiteral("") : e.player);
             session.addBindValue(e.kind);
             session.addBindValue(
                 QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(e.parameters))

@@ -274,6 +274,8 @@ void TestHistoryStore::migratesAVersionTwoFile()
     QVERIFY(exported(store).contains(",L,2,4,,,,,,,,task,0,,1700,,,,,,,,,,,,,\r\n"));
     QVERIFY(store.record(rhythmExercise(7, QStringLiteral("Hanon3"), 96, true)));
     QCOMPARE(store.bestCleanBpm(QStringLiteral("Mira"), QStringLiteral("Hanon3")), 96);
+    // A player who never gave a name is recorded under an empty one, not refused.
+    QVERIFY(store.record(exercise(8, 2, QString())));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
     db.setDatabaseName(path);
     QVERIFY(db.open());
