@@ -170,6 +170,30 @@ PY
 kill "$APP_PID" 2>/dev/null || true
 APP_PID=""
 
+# Judging in time: a scripted player strikes Hanon1 as the window first offers it (80 bpm,
+# two notes a beat, four passes: 32 notes a hand), both hands, each note at a random offset
+# within 40 ms either way, through XTest.
+say "Rhythm window: judging accuracy, 32 notes a hand at known offsets (XTest)"
+APP_ARGS=(--trace-events "$WORK/rhythm.jsonl")
+start_app
+type_text "Bench"
+keys Return
+wait_window "Moravel"
+sleep 1
+keys alt+t h
+sleep 1
+wait_window "Moravel"
+keys Delete
+if python3 "$ROOT/tests/e2e/rhythm_player.py" "$WORK/rhythm.jsonl" 80 2 32 "$WORK/rhythm-plan" \
+    --spread 40 --seed 7; then
+  sleep 3
+  python3 "$ROOT/bench/judging_accuracy.py" "$WORK/rhythm-plan" "$WORK/rhythm.jsonl" XTest \
+    >>"$OUT" || true
+fi
+kill "$APP_PID" 2>/dev/null || true
+APP_PID=""
+APP_ARGS=()
+
 # The metronome's clicks against their schedule, with the program closed: the script plays
 # them through the real click track into a null sink of its own and records its monitor.
 CLICK_SECONDS=${BENCH_CLICK_SECONDS:-300}

@@ -17,52 +17,8 @@ sleep 1
 wait_window "Moravel"
 keys Delete
 
-/usr/bin/python3 - "$TRACE" <<'PY' || fail "the scripted player failed"
-import ctypes, json, sys, time
-x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
-xtst = ctypes.cdll.LoadLibrary('libXtst.so.6')
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XStringToKeysym.restype = ctypes.c_ulong
-display = ctypes.c_void_p(x11.XOpenDisplay(None))
-def code(name):
-    return x11.XKeysymToKeycode(display, x11.XStringToKeysym(name.encode()))
-keys = {('left', f): code(k) for f, k in zip((5, 4, 3, 2, 1), ('z', 'x', 'c', 'v', 'space'))}
-keys.update({('right', f): code(k) for f, k in
-             zip((1, 2, 3, 4, 5), ('Next', 'Num_Lock', 'KP_Divide', 'KP_Multiply', 'KP_Subtract'))})
-figure = {'left': [5, 4, 3, 2, 1, 2, 3, 4], 'right': [1, 2, 3, 4, 5, 4, 3, 2]}
-# The first note of each hand, as the drill announces it when its window opens.
-first = {}
-deadline = time.monotonic() + 20
-while len(first) < 2 and time.monotonic() < deadline:
-    try:
-        for line in open(sys.argv[1]):
-            e = json.loads(line)
-            if e['type'] == 'task_shown' and 'due_ms' in e and e['task'] == 1:
-                first[e['hand']] = e['due_ms'] / 1000.0
-    except FileNotFoundError:
-        pass
-    time.sleep(0.005)
-if len(first) < 2:
-    sys.exit('no first notes in the trace')
-interval = 60.0 / 80 / 2
-plan = []
-for hand in ('left', 'right'):
-    for i in range(32):
-        finger = figure[hand][i % 8]
-        late = 0.080 if (hand, finger) == ('left', 3) else 0.0
-        plan.append((first[hand] + i * interval + late, keys[(hand, finger)], True))
-        plan.append((first[hand] + i * interval + late + 0.08, keys[(hand, finger)], False))
-plan.sort()
-for at, keycode, down in plan:
-    while True:
-        left = at - time.monotonic()
-        if left <= 0:
-            break
-        time.sleep(left - 0.002 if left > 0.003 else 0)
-    xtst.XTestFakeKeyEvent(display, keycode, down, 0)
-    x11.XFlush(display)
-x11.XCloseDisplay(display)
-PY
+python3 "$(dirname "$0")/rhythm_player.py" "$TRACE" 80 2 32 "$WORK/plan" --late left:3:80 ||
+  fail "the scripted player failed"
 sleep 3
 
 python3 - "$TRACE" <<'PY' || fail "the strikes' timing is not what was played"
