@@ -35,6 +35,7 @@ CalibrationDialog::CalibrationDialog(ClickTrack *clicks, const Clock &clock,
             .arg(ClickCalibration::TapClicks),
         this);
     intro->setWordWrap(true);
+    intro->setMinimumWidth(440);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblCalibration"));
     m_status->setWordWrap(true);
@@ -62,10 +63,7 @@ CalibrationDialog::CalibrationDialog(ClickTrack *clicks, const Clock &clock,
     content()->addLayout(row);
     content()->addWidget(m_status);
     content()->addWidget(m_inUse);
-    resize(520, 0);
-
-    OKButton()->setEnabled(false);
-    m_start->setDefault(true);
+    offerOk(false);
     m_start->setFocus();
     showInUse();
     if (!m_clicks) {
@@ -84,6 +82,8 @@ CalibrationDialog::CalibrationDialog(ClickTrack *clicks, const Clock &clock,
     // The dialog sees key events before any of its controls: Space is a thumb, not a click
     // of the focused button.
     qApp->installEventFilter(this);
+    // As tall as the wrapped intro needs at this width.
+    adjustSize();
 }
 
 CalibrationDialog::~CalibrationDialog()
@@ -113,7 +113,7 @@ void CalibrationDialog::startButton_Click()
         m_clicks->schedule(m_plan[i], i == 0 || i == ClickCalibration::CountInClicks);
     m_taps.clear();
     m_proposalMs.reset();
-    OKButton()->setEnabled(false);
+    offerOk(false);
     m_running = true;
     m_start->setText(tr("&Start again"));
     m_pace->start();
@@ -124,7 +124,7 @@ void CalibrationDialog::resetButton_Click()
 {
     endRun();
     m_proposalMs = 0;
-    OKButton()->setEnabled(true);
+    offerOk(true);
     m_status->setText(tr("OK sets the offset back to 0 ms."));
 }
 
@@ -218,7 +218,7 @@ void CalibrationDialog::finish()
         return;
     }
     m_proposalMs = int(std::lround(*result.measuredMs));
-    OKButton()->setEnabled(true);
+    offerOk(true);
     m_status->setText(tr("Offset found: %1 ms, from %2 taps (%3 too far from a click). OK "
                          "keeps it.")
                           .arg(*m_proposalMs)
@@ -237,6 +237,17 @@ void CalibrationDialog::endRun()
     if (m_openedTrack)
         m_clicks->stop();
     m_openedTrack = false;
+}
+
+void CalibrationDialog::offerOk(bool offered)
+{
+    // Enter keeps an offset once there is one, and starts the taps until then.
+    OKButton()->setEnabled(offered);
+    OKButton()->setDefault(offered);
+    m_start->setDefault(!offered);
+    // The focused button takes Enter before the default one.
+    if (offered)
+        OKButton()->setFocus();
 }
 
 void CalibrationDialog::showNoOutput()

@@ -56,6 +56,7 @@ private:
     void finish();
     // The click track as it was before Start: the offset in use, and closed if it was.
     void endRun();
+    void offerOk(bool offered);
     void showNoOutput();
     void showInUse();
 
