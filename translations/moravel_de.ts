@@ -41,6 +41,65 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Calibrate the metronome</source>
+        <translation>Metronom einmessen</translation>
+    </message>
+    <message>
+        <source>Headphones and loudspeakers can sound later than the program sends the clicks. Press Start: %1 clicks count you in, then tap any finger key along with the next %2 clicks, just as you hear them. The median of how late your taps come is the offset; the clicks are then sent that much earlier.</source>
+        <translation>Kopfhörer und Lautsprecher können später klingen, als das Programm die Klicks abschickt. Drücke Start: %1 Klicks zählen dich ein, dann tippe mit einer beliebigen Fingertaste zu den nächsten %2 Klicks, genau wenn du sie hörst. Der Median davon, wie spät deine Tipper kommen, ist der Versatz; die Klicks werden dann um so viel früher abgeschickt.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to 0 ms</source>
+        <translation>Auf 0 ms zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Press Start when you are ready.</source>
+        <translation>Drücke Start, wenn du bereit bist.</translation>
+    </message>
+    <message>
+        <source>&amp;Start again</source>
+        <translation>&amp;Neu beginnen</translation>
+    </message>
+    <message>
+        <source>OK sets the offset back to 0 ms.</source>
+        <translation>OK setzt den Versatz auf 0 ms zurück.</translation>
+    </message>
+    <message>
+        <source>Listen...</source>
+        <translation>Hör zu...</translation>
+    </message>
+    <message>
+        <source>Listen: %1 of %2</source>
+        <translation>Hör zu: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Tap along: %1 of %2 (taps so far: %3)</source>
+        <translation>Tippe mit: %1 von %2 (Tipper bisher: %3)</translation>
+    </message>
+    <message>
+        <source>Only %1 taps came near a click; %2 are needed. The offset stays at %3 ms. Press Start to try again.</source>
+        <translation>Nur %1 Tipper kamen in die Nähe eines Klicks; %2 sind nötig. Der Versatz bleibt bei %3 ms. Drücke Start, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Offset found: %1 ms, from %2 taps (%3 too far from a click). OK keeps it.</source>
+        <translation>Gefundener Versatz: %1 ms, aus %2 Tippern (%3 zu weit von einem Klick). OK behält ihn.</translation>
+    </message>
+    <message>
+        <source>There is no sound output, so there are no clicks to tap along with.</source>
+        <translation>Es gibt keine Tonausgabe, also keine Klicks zum Mittippen.</translation>
+    </message>
+    <message>
+        <source>Offset in use: %1 ms</source>
+        <translation>Versatz in Gebrauch: %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -184,6 +243,10 @@ Die anderen Übungen funktionieren weiterhin.</translation>
     <message>
         <source>pulled to the other hand %1 of 100</source>
         <translation>zur anderen Hand gezogen: %1 von 100</translation>
+    </message>
+    <message>
+        <source>The metronome is calibrated between exercises: let this one end first.</source>
+        <translation>Das Metronom wird zwischen den Übungen eingemessen: Lass diese erst zu Ende gehen.</translation>
     </message>
 </context>
 <context>
@@ -818,6 +881,10 @@ Rechte Hand, Daumen bis kleiner Finger: %2</translation>
     <message>
         <source>&amp;Rhythm...</source>
         <translation>&amp;Rhythmus...</translation>
+    </message>
+    <message>
+        <source>Calibrate the &amp;metronome...</source>
+        <translation>&amp;Metronom einmessen...</translation>
     </message>
 </context>
 <context>

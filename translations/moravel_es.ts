@@ -41,6 +41,65 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Calibrate the metronome</source>
+        <translation>Calibrar el metrónomo</translation>
+    </message>
+    <message>
+        <source>Headphones and loudspeakers can sound later than the program sends the clicks. Press Start: %1 clicks count you in, then tap any finger key along with the next %2 clicks, just as you hear them. The median of how late your taps come is the offset; the clicks are then sent that much earlier.</source>
+        <translation>Los auriculares y los altavoces pueden sonar más tarde de lo que el programa envía los clics. Pulsa Iniciar: %1 clics te dan la entrada; luego toca cualquier tecla de dedo junto con los %2 clics siguientes, justo cuando los oyes. La mediana de lo tarde que llegan tus toques es el desfase; los clics se envían entonces ese tanto antes.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to 0 ms</source>
+        <translation>&amp;Restablecer a 0 ms</translation>
+    </message>
+    <message>
+        <source>Press Start when you are ready.</source>
+        <translation>Pulsa Iniciar cuando estés listo.</translation>
+    </message>
+    <message>
+        <source>&amp;Start again</source>
+        <translation>&amp;Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>OK sets the offset back to 0 ms.</source>
+        <translation>Aceptar devuelve el desfase a 0 ms.</translation>
+    </message>
+    <message>
+        <source>Listen...</source>
+        <translation>Escucha...</translation>
+    </message>
+    <message>
+        <source>Listen: %1 of %2</source>
+        <translation>Escucha: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Tap along: %1 of %2 (taps so far: %3)</source>
+        <translation>Toca a la vez: %1 de %2 (toques hasta ahora: %3)</translation>
+    </message>
+    <message>
+        <source>Only %1 taps came near a click; %2 are needed. The offset stays at %3 ms. Press Start to try again.</source>
+        <translation>Solo %1 toques llegaron cerca de un clic; hacen falta %2. El desfase se queda en %3 ms. Pulsa Iniciar para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Offset found: %1 ms, from %2 taps (%3 too far from a click). OK keeps it.</source>
+        <translation>Desfase encontrado: %1 ms, de %2 toques (%3 demasiado lejos de un clic). Aceptar lo guarda.</translation>
+    </message>
+    <message>
+        <source>There is no sound output, so there are no clicks to tap along with.</source>
+        <translation>No hay salida de sonido, así que no hay clics con los que tocar.</translation>
+    </message>
+    <message>
+        <source>Offset in use: %1 ms</source>
+        <translation>Desfase en uso: %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -184,6 +243,10 @@ Los demás ejercicios siguen funcionando.</translation>
     <message>
         <source>pulled to the other hand %1 of 100</source>
         <translation>atraída por la otra mano: %1 de 100</translation>
+    </message>
+    <message>
+        <source>The metronome is calibrated between exercises: let this one end first.</source>
+        <translation>El metrónomo se calibra entre ejercicios: deja que este termine primero.</translation>
     </message>
 </context>
 <context>
@@ -818,6 +881,10 @@ Mano derecha, del pulgar al meñique: %2</translation>
     <message>
         <source>&amp;Rhythm...</source>
         <translation>&amp;Ritmo...</translation>
+    </message>
+    <message>
+        <source>Calibrate the &amp;metronome...</source>
+        <translation>C&amp;alibrar el metrónomo...</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,65 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Calibrate the metronome</source>
+        <translation>Étalonner le métronome</translation>
+    </message>
+    <message>
+        <source>Headphones and loudspeakers can sound later than the program sends the clicks. Press Start: %1 clicks count you in, then tap any finger key along with the next %2 clicks, just as you hear them. The median of how late your taps come is the offset; the clicks are then sent that much earlier.</source>
+        <translation>Les casques et les haut-parleurs peuvent sonner plus tard que le moment où le programme envoie les clics. Appuie sur Démarrer : %1 clics te donnent le départ, puis tape une touche de doigt avec les %2 clics suivants, juste quand tu les entends. La médiane du retard de tes frappes est le décalage ; les clics sont alors envoyés d&apos;autant plus tôt.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to 0 ms</source>
+        <translation>&amp;Remettre à 0 ms</translation>
+    </message>
+    <message>
+        <source>Press Start when you are ready.</source>
+        <translation>Appuie sur Démarrer quand tu es prêt.</translation>
+    </message>
+    <message>
+        <source>&amp;Start again</source>
+        <translation>&amp;Démarrer à nouveau</translation>
+    </message>
+    <message>
+        <source>OK sets the offset back to 0 ms.</source>
+        <translation>OK remet le décalage à 0 ms.</translation>
+    </message>
+    <message>
+        <source>Listen...</source>
+        <translation>Écoute...</translation>
+    </message>
+    <message>
+        <source>Listen: %1 of %2</source>
+        <translation>Écoute : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Tap along: %1 of %2 (taps so far: %3)</source>
+        <translation>Tape avec : %1 sur %2 (frappes jusqu&apos;ici : %3)</translation>
+    </message>
+    <message>
+        <source>Only %1 taps came near a click; %2 are needed. The offset stays at %3 ms. Press Start to try again.</source>
+        <translation>Seulement %1 frappes sont arrivées près d&apos;un clic ; il en faut %2. Le décalage reste à %3 ms. Appuie sur Démarrer pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Offset found: %1 ms, from %2 taps (%3 too far from a click). OK keeps it.</source>
+        <translation>Décalage trouvé : %1 ms, sur %2 frappes (%3 trop loin d&apos;un clic). OK le garde.</translation>
+    </message>
+    <message>
+        <source>There is no sound output, so there are no clicks to tap along with.</source>
+        <translation>Il n&apos;y a pas de sortie son, donc pas de clics avec lesquels taper.</translation>
+    </message>
+    <message>
+        <source>Offset in use: %1 ms</source>
+        <translation>Décalage utilisé : %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -184,6 +243,10 @@ Les autres exercices fonctionnent toujours.</translation>
     <message>
         <source>pulled to the other hand %1 of 100</source>
         <translation>attirée par l&apos;autre main : %1 sur 100</translation>
+    </message>
+    <message>
+        <source>The metronome is calibrated between exercises: let this one end first.</source>
+        <translation>Le métronome s&apos;étalonne entre les exercices : laisse d&apos;abord celui-ci se terminer.</translation>
     </message>
 </context>
 <context>
@@ -818,6 +881,10 @@ Main droite, du pouce à l&apos;auriculaire : %2</translation>
     <message>
         <source>&amp;Rhythm...</source>
         <translation>&amp;Rythme...</translation>
+    </message>
+    <message>
+        <source>Calibrate the &amp;metronome...</source>
+        <translation>Étalonner le métro&amp;nome...</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,7 @@ int main(int argc, char *argv[])
     Platform platform(parser, options);
     ResultsLog log(logFiles.places(), platform.clock);
     preferences.comfort.attach(platform.startAndEndSound);
+    preferences.comfort.attach(platform.clicks);
     PracticeHistory history(historyPath(parser, options), platform.events);
 
     AppContext context =

@@ -6,11 +6,13 @@
 #include "history/HistoryStore.h"
 #include "ports/HandNames.h"
 #include "ports/Ticker.h"
+#include "rhythm/CalibrationDialog.h"
 #include "rhythm/PolyrhythmPull.h"
 #include "rhythm/RhythmDrill.h"
 #include "rhythm/RhythmOptionsDialog.h"
 #include "rhythm/TimingFigures.h"
 #include "sequential/frmChoosePractice.h"
+#include "settings/ComfortSettings.h"
 
 #include <QLabel>
 
@@ -48,6 +50,7 @@ FormRhythm::FormRhythm(Forms &forms, QWidget *parent)
     connect(m_logic.get(), &DrillCore::changed, this, &FormRhythm::renderRhythm);
     onCommand(Command::mnuChooseexe, [this] { mnuChooseexe_Click(); });
     onCommand(mnuRhythmOptions, [this] { mnuRhythmOptions_Click(); });
+    onCommand(mnuCalibrate, [this] { mnuCalibrate_Click(); });
     offerHandsChoice();
 }
 
@@ -58,6 +61,8 @@ QList<MenuItemSpec> FormRhythm::menuOptions()
     return {MenuLayout::item(Command::mnuChooseexe,
                              QT_TRANSLATE_NOOP("MenuLayout", "&Choose exercise")),
             MenuLayout::item(mnuRhythmOptions, QT_TRANSLATE_NOOP("MenuLayout", "&Rhythm...")),
+            MenuLayout::item(mnuCalibrate,
+                             QT_TRANSLATE_NOOP("MenuLayout", "Calibrate the &metronome...")),
             MenuLayout::separator(Command::crtaHands), MenuLayout::handsItem()};
 }
 
@@ -90,6 +95,28 @@ void FormRhythm::mnuRhythmOptions_Click()
         [this](const RhythmDrill::Options &options) {
             m_logic->setOptions(options);
             renderRhythm();
+        },
+        this));
+}
+
+void FormRhythm::mnuCalibrate_Click()
+{
+    // The exercise's clicks and the calibration's would share one output.
+    if (m_logic->isPlaying()) {
+        warn(tr("The metronome is calibrated between exercises: let this one end first."));
+        return;
+    }
+    ComfortSettings *comfort = context().comfort;
+    const std::function<void()> save = context().saveComfort;
+    openDialog(new CalibrationDialog(
+        context().clicks, context().clock, context().makeTicker(), keyLayout(),
+        comfort ? comfort->clickOffsetMs() : 0,
+        [comfort, save](int ms) {
+            if (!comfort)
+                return;
+            comfort->setClickOffsetMs(ms);
+            if (save)
+                save();
         },
         this));
 }

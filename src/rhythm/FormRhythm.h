@@ -24,6 +24,7 @@ public:
     // Test > Rhythm, and the window's own items of the Options menu.
     static constexpr Command mnuRhythm{"mnuRhythm"};
     static constexpr Command mnuRhythmOptions{"mnuRhythmOptions"};
+    static constexpr Command mnuCalibrate{"mnuCalibrate"};
     // The window's own labels.
     static constexpr Label lblLeftNext{"lblLeftNext", ""};
     static constexpr Label lblRightNext{"lblRightNext", ""};
@@ -46,6 +47,7 @@ public:
 
     void mnuChooseexe_Click();
     void mnuRhythmOptions_Click();
+    void mnuCalibrate_Click();
 
 private:
     // The next fingers, the beat and, after an exercise, each hand's timing.

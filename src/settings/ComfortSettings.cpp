@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ComfortSettings.h"
 
+#include "ports/ClickTrack.h"
 #include "ports/HandPlayer.h"
 
 #include <QSettings>
@@ -36,10 +37,26 @@ void ComfortSettings::detach(HandPlayer &player)
     m_players.removeAll(&player);
 }
 
+void ComfortSettings::attach(ClickTrack &clicks)
+{
+    m_clicks = &clicks;
+    apply();
+}
+
+void ComfortSettings::setClickOffsetMs(int ms)
+{
+    m_clickOffsetMs = std::clamp(ms, -MaxClickOffsetMs, MaxClickOffsetMs);
+    apply();
+}
+
 void ComfortSettings::apply()
 {
     for (HandPlayer *player : std::as_const(m_players))
         player->setVolume(gain());
+    if (m_clicks) {
+        m_clicks->setVolume(gain());
+        m_clicks->setLatencyOffsetMs(m_clickOffsetMs);
+    }
 }
 
 void ComfortSettings::load(QSettings &settings)
@@ -50,6 +67,8 @@ void ComfortSettings::load(QSettings &settings)
     if (ok)
         m_volume = std::clamp(volume, 0, MaxVolume);
     m_muted = settings.value(QStringLiteral("sound/muted"), false).toBool();
+    const int offset = settings.value(QStringLiteral("sound/clickOffsetMs")).toInt(&ok);
+    m_clickOffsetMs = ok ? std::clamp(offset, -MaxClickOffsetMs, MaxClickOffsetMs) : 0;
     windowGeometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
     fullScreen = settings.value(QStringLiteral("window/fullScreen"), false).toBool();
     apply();
@@ -59,6 +78,7 @@ void ComfortSettings::save(QSettings &settings) const
 {
     settings.setValue(QStringLiteral("sound/volume"), m_volume);
     settings.setValue(QStringLiteral("sound/muted"), m_muted);
+    settings.setValue(QStringLiteral("sound/clickOffsetMs"), m_clickOffsetMs);
     settings.setValue(QStringLiteral("window/geometry"), windowGeometry);
     settings.setValue(QStringLiteral("window/fullScreen"), fullScreen);
 }

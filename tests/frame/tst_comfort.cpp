@@ -2,6 +2,7 @@
 // The exercise windows' comfort: content that scales with the window, full screen, the
 // sound volume reaching the players, and the line that tells how to begin and, at the
 // end, what was saved where.
+#include "FakeClickTrack.h"
 #include "TestContext.h"
 #include "frame/AccessibleName.h"
 #include "frame/CountDialog.h"
@@ -205,6 +206,9 @@ void TestComfort::volumeReachesThePlayers()
     QCOMPARE(t.players.size(), std::size_t(2));
     for (FakeHandPlayer *player : t.players)
         QCOMPARE(player->volume, 1.0);
+    // The metronome, as the program attaches it at start.
+    FakeClickTrack clicks;
+    t.comfort.attach(clicks);
 
     bool seen = false;
     whenModal([&](QWidget *modal) {
@@ -215,9 +219,11 @@ void TestComfort::volumeReachesThePlayers()
         // The players follow while the dialog is open.
         for (FakeHandPlayer *player : t.players)
             QCOMPARE(player->volume, 0.4);
+        QCOMPARE(clicks.volume, 0.4);
         dialog->muteBox()->setChecked(true);
         for (FakeHandPlayer *player : t.players)
             QCOMPARE(player->volume, 0.0);
+        QCOMPARE(clicks.volume, 0.0);
         QVERIFY(!dialog->slider()->isEnabled());
         seen = true;
         if (keep)
@@ -232,6 +238,7 @@ void TestComfort::volumeReachesThePlayers()
     QCOMPARE(t.comfort.muted(), keep);
     for (FakeHandPlayer *player : t.players)
         QCOMPARE(player->volume, keep ? 0.0 : 1.0);
+    QCOMPARE(clicks.volume, keep ? 0.0 : 1.0);
     QCOMPARE(t.comfortSaves > 0, keep);
 }
 

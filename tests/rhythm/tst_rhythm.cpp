@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing in time: the grid's times and silent bars, judging strikes, the timing figures,
-// the tempo steps and the pull of one hand toward the other's grid.
+// the tempo steps, the pull of one hand toward the other's grid and the calibration's
+// offset from taps against clicks.
+#include "rhythm/ClickCalibration.h"
 #include "rhythm/PolyrhythmPull.h"
 #include "rhythm/RhythmGrid.h"
 #include "rhythm/RhythmJudge.h"
@@ -54,6 +56,14 @@ struct Swing {
     int bpm, left, right; // notes a beat
     double swing;         // every second note late by this share of an interval
 };
+struct Taps {
+    QList<int> clicksMs; // when each click left for the speaker
+    QList<int> tapsMs;
+    double inUseMs;
+    int used, ignored;
+    double keptMs;
+    bool measured;
+};
 struct Pull {
     int own, other, following; // following: of every 4 strikes that can be pulled
     double jitterMs, low, high;
@@ -88,6 +98,7 @@ Q_DECLARE_METATYPE(Swing)
 Q_DECLARE_METATYPE(Times)
 Q_DECLARE_METATYPE(Matching)
 Q_DECLARE_METATYPE(Pull)
+Q_DECLARE_METATYPE(Taps)
 
 class TestRhythm : public QObject {
     Q_OBJECT
@@ -415,6 +426,54 @@ private slots:
                                     .arg(pull.pulledCount())
                                     .arg(pull.counted())
                                     .arg(pull.chance())));
+    }
+
+    // The median of each usable tap against its nearest click; strays and too few taps.
+    void calibrationOffset_data()
+    {
+        QTest::addColumn<Taps>("t");
+        const QList<int> eight{0, 1000, 2000, 3000, 4000, 5000, 6000, 7000};
+        QTest::newRow("late taps: the median of eight")
+            << Taps{eight, {110, 1130, 2120, 3125, 4115, 5120, 6118, 7122}, 0, 8, 0, 120, true};
+        QTest::newRow("early taps: the median of six")
+            << Taps{eight, {-50, 960, 1970, 2955, 3965, 4960}, 0, 6, 0, -40, true};
+        QTest::newRow("strays before and after, a wild tap within half a beat")
+            << Taps{eight, {-800, 100, 1100, 2100, 3100, 4100, 5450, 7700}, 0, 6, 2, 100, true};
+        QTest::newRow("a tap half a beat late still counts")
+            << Taps{eight, {500, 1500, 2500, 3500, 4500}, 0, 5, 0, 500, true};
+        QTest::newRow("a dropped click: its tap is a beat from the others")
+            << Taps{{0, 1000, 2000, 4000, 5000, 6000, 7000},
+                    {50, 1050, 2050, 3050, 4050, 5050, 6050, 7050},
+                    0,
+                    7,
+                    1,
+                    50,
+                    true};
+        QTest::newRow("four taps: the offset in use stays")
+            << Taps{eight, {-900, 200, 1200, 2200, 3200, 7900, 8400}, 85, 4, 3, 85, false};
+        QTest::newRow("no taps at all") << Taps{eight, {}, -20, 0, 0, -20, false};
+        QTest::newRow("an offset in use is replaced, not added to")
+            << Taps{eight, {60, 1060, 2060, 3060, 4060}, 200, 5, 0, 60, true};
+        QTest::newRow("no click placed: every tap a stray")
+            << Taps{{}, {0, 1000, 2000, 3000, 4000}, 30, 0, 5, 30, false};
+    }
+
+    void calibrationOffset()
+    {
+        QFETCH(Taps, t);
+        // On the monotonic clock, far from its start.
+        const auto ns = [](const QList<int> &ms) {
+            QList<qint64> times;
+            for (int m : ms)
+                times << FirstNs + m * MsNs;
+            return times;
+        };
+        const ClickCalibration::Result result =
+            ClickCalibration::measure(ns(t.clicksMs), ns(t.tapsMs), t.inUseMs, 1000 * MsNs);
+        QCOMPARE(result.usedTaps, t.used);
+        QCOMPARE(result.ignoredTaps, t.ignored);
+        QCOMPARE(result.measuredMs.has_value(), t.measured);
+        QCOMPARE(result.keptMs, t.keptMs);
     }
 };
 

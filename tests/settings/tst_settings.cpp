@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The count parser, the results log writers, where the log is kept, the program folder
 // and the remembered comfort settings.
+#include "FakeClickTrack.h"
 #include "FakeHandPlayer.h"
 #include "Fakes.h"
 #include "platform/AppendLogFile.h"
@@ -438,12 +439,16 @@ void TestSettings::comfortIsRemembered_data()
     QTest::addColumn<bool>("muted");
     QTest::addColumn<int>("volume");
     QTest::addColumn<double>("gain");
-    QTest::newRow("as kept") << QVariant(35) << false << 35 << 0.35;
-    QTest::newRow("muted") << QVariant(35) << true << 35 << 0.0;
-    QTest::newRow("above the top") << QVariant(250) << false << 100 << 1.0;
-    QTest::newRow("below silence") << QVariant(-4) << false << 0 << 0.0;
-    QTest::newRow("not a number") << QVariant(QStringLiteral("loud")) << false << 100 << 1.0;
-    QTest::newRow("none yet") << QVariant() << false << 100 << 1.0;
+    QTest::addColumn<QVariant>("storedOffset");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("as kept") << QVariant(35) << false << 35 << 0.35 << QVariant(120) << 120;
+    QTest::newRow("muted") << QVariant(35) << true << 35 << 0.0 << QVariant(-35) << -35;
+    QTest::newRow("above the top")
+        << QVariant(250) << false << 100 << 1.0 << QVariant(5000) << 1000;
+    QTest::newRow("below silence") << QVariant(-4) << false << 0 << 0.0 << QVariant(-5000) << -1000;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("loud")) << false << 100 << 1.0
+                                  << QVariant(QStringLiteral("late")) << 0;
+    QTest::newRow("none yet") << QVariant() << false << 100 << 1.0 << QVariant() << 0;
 }
 
 void TestSettings::comfortIsRemembered()
@@ -452,6 +457,8 @@ void TestSettings::comfortIsRemembered()
     QFETCH(bool, muted);
     QFETCH(int, volume);
     QFETCH(double, gain);
+    QFETCH(QVariant, storedOffset);
+    QFETCH(int, offset);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Moravel.ini"));
     {
@@ -459,16 +466,25 @@ void TestSettings::comfortIsRemembered()
         if (stored.isValid())
             settings.setValue(QStringLiteral("sound/volume"), stored);
         settings.setValue(QStringLiteral("sound/muted"), muted);
+        if (storedOffset.isValid())
+            settings.setValue(QStringLiteral("sound/clickOffsetMs"), storedOffset);
     }
     ComfortSettings comfort;
     FakeHandPlayer player;
     comfort.attach(player);
+    FakeClickTrack clicks;
+    clicks.offsetMs = 55;
+    comfort.attach(clicks);
     QSettings settings(file, QSettings::IniFormat);
     comfort.load(settings);
     QCOMPARE(comfort.volume(), volume);
     QCOMPARE(comfort.gain(), gain);
     // A player attached before the settings were read follows them.
     QCOMPARE(player.volume, gain);
+    // So does the metronome, with the latency offset.
+    QCOMPARE(comfort.clickOffsetMs(), offset);
+    QCOMPARE(clicks.volume, gain);
+    QCOMPARE(clicks.offsetMs, double(offset));
 
     // And what is kept comes back the same in the next run.
     comfort.windowGeometry = QByteArray("\x01\xd9\xd0\xcb", 4);
@@ -480,6 +496,7 @@ void TestSettings::comfortIsRemembered()
     next.load(again);
     QCOMPARE(next.volume(), volume);
     QCOMPARE(next.muted(), muted);
+    QCOMPARE(next.clickOffsetMs(), offset);
     QCOMPARE(next.windowGeometry, comfort.windowGeometry);
     QVERIFY(next.fullScreen);
 }
