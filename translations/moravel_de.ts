@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>ChosenClickTrack</name>
+    <message>
+        <source>The metronome&apos;s MIDI port %1 cannot be opened: the clicks come from the sound card.</source>
+        <translation>Der MIDI-Anschluss %1 des Metronoms lässt sich nicht öffnen: Die Klicks kommen von der Soundkarte.</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -982,6 +989,22 @@ Die Computertastatur spielt wie immer.</translation>
     <message>
         <source>MIDI through %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
         <translation>MIDI über %1. Alle Eingänge werden abgehört; andere Programme können in den Anschluss „Moravel“ spielen.</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
+        <translation>Soundkarte</translation>
+    </message>
+    <message>
+        <source>Where the Rhythm window&apos;s metronome sounds: the sound card, or a digital piano on a MIDI output port.</source>
+        <translation>Wo das Metronom des Fensters Rhythmus klingt: auf der Soundkarte oder auf einem Digitalpiano an einem MIDI-Ausgang.</translation>
+    </message>
+    <message>
+        <source>&amp;Metronome:</source>
+        <translation>&amp;Metronom:</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
     </message>
 </context>
 <context>

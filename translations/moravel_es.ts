@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>ChosenClickTrack</name>
+    <message>
+        <source>The metronome&apos;s MIDI port %1 cannot be opened: the clicks come from the sound card.</source>
+        <translation>No se puede abrir el puerto MIDI %1 del metrónomo: los clics suenan por la tarjeta de sonido.</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -982,6 +989,22 @@ El teclado del ordenador funciona como siempre.</translation>
     <message>
         <source>MIDI through %1. Every input port is listened to; other programs can play into the port &quot;Moravel&quot;.</source>
         <translation>MIDI a través de %1. Se escuchan todos los puertos de entrada; otros programas pueden tocar en el puerto «Moravel».</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
+        <translation>Tarjeta de sonido</translation>
+    </message>
+    <message>
+        <source>Where the Rhythm window&apos;s metronome sounds: the sound card, or a digital piano on a MIDI output port.</source>
+        <translation>Dónde suena el metrónomo de la ventana Ritmo: en la tarjeta de sonido o en un piano digital conectado a un puerto de salida MIDI.</translation>
+    </message>
+    <message>
+        <source>&amp;Metronome:</source>
+        <translation>&amp;Metrónomo:</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (no encontrado)</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>ChosenClickTrack</name>
+    <message>
+        <source>The metronome&apos;s MIDI port %1 cannot be opened: the clicks come from the sound card.</source>
+        <translation>Impossible d&apos;ouvrir le port MIDI %1 du métronome : les clics viennent de la carte son.</translation>
+    </message>
+</context>
+<context>
     <name>DataLink</name>
     <message>
         <source>%1 is not an exercise database</source>
@@ -982,6 +989,22 @@ Le clavier de l&apos;ordinateur joue comme toujours.</translation>
     <message>
         <source>Learn takes the ten notes as you play them: left hand little finger to thumb, then right hand thumb to little finger.</source>
         <translation>Apprendre prend les dix notes comme tu les joues : main gauche de l&apos;auriculaire au pouce, puis main droite du pouce à l&apos;auriculaire.</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
+        <translation>Carte son</translation>
+    </message>
+    <message>
+        <source>Where the Rhythm window&apos;s metronome sounds: the sound card, or a digital piano on a MIDI output port.</source>
+        <translation>Où sonne le métronome de la fenêtre Rythme : sur la carte son, ou sur un piano numérique relié à un port de sortie MIDI.</translation>
+    </message>
+    <message>
+        <source>&amp;Metronome:</source>
+        <translation>&amp;Métronome :</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (introuvable)</translation>
     </message>
 </context>
 <context>

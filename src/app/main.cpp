@@ -11,6 +11,8 @@
 #include "history/HistoryStore.h"
 #include "input/InputPreferences.h"
 #include "input/MidiSource.h"
+#include "platform/ChosenClickTrack.h"
+#include "platform/MidiClickTrack.h"
 #include "platform/PortAudioClickTrack.h"
 #include "platform/QtHandPlayer.h"
 #include "platform/QtProcessStarter.h"
@@ -214,8 +216,11 @@ struct Platform {
     ToolRegistry registry;
     PracticeObservers events;
     std::unique_ptr<EventTrace> trace;
-    // The metronome's output, opened when a rhythm exercise starts.
-    PortAudioClickTrack clicks;
+    // The metronome's output, opened when a rhythm exercise starts: the sound card, or the
+    // piano on the MIDI port the player chose (setChoice, once the windows are there).
+    PortAudioClickTrack soundCardClicks;
+    MidiClickTrack midiClicks;
+    ChosenClickTrack clicks{soundCardClicks, midiClicks};
 
     Platform(const QCommandLineParser &parser, const Options &options)
     {
@@ -449,6 +454,11 @@ int main(int argc, char *argv[])
     Forms forms(context);
     tellAboutResults(logFiles.places(), forms);
     WindowCatalog::registerAll(forms);
+    platform.clicks.setChoice([&preferences] { return preferences.input.metronomePort; },
+                              [&forms](const QString &text) {
+                                  if (ExerciseWindow *window = forms.currentExercise())
+                                      window->showNotice(text, 8000);
+                              });
     forms.show(frmLog::name());
 
     RtMidiPorts::setVerbose(parser.isSet(options.verbose));

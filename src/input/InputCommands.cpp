@@ -44,15 +44,23 @@ void install(ExerciseWindow *window, Forms &forms)
     });
     window->onCommand(Command::mnuMidi, [window, &context] {
         const NoteMap current = context.input ? context.input->notes : NoteMap::fivefingerC();
-        open(window, new MidiDialog(
-                         context.midi, context.midiSource, current,
-                         [&context](const NoteMap &notes) {
-                             if (!context.input)
-                                 return;
-                             context.input->notes = notes;
-                             keep(context);
-                         },
-                         window));
+        auto *dialog = new MidiDialog(
+            context.midi, context.midiSource, current,
+            [&context](const NoteMap &notes) {
+                if (!context.input)
+                    return;
+                context.input->notes = notes;
+                keep(context);
+            },
+            window);
+        dialog->setMetronome(context.input ? context.input->metronomePort : QString(),
+                             [&context](const QString &port) {
+                                 if (!context.input)
+                                     return;
+                                 context.input->metronomePort = port;
+                                 keep(context);
+                             });
+        open(window, dialog);
     });
     window->onCommand(Command::mnuCheckKeys, [window, &context] {
         static const InputPreferences keypad;

@@ -46,6 +46,7 @@ void InputPreferences::load(QSettings &settings)
     if (auto chosen =
             KeyMap::layoutFromId(settings.value(QStringLiteral("keyboard/layout")).toString()))
         layout = *chosen;
+    metronomePort = settings.value(QStringLiteral("midi/metronome")).toString();
 
     // Ten distinct notes or none: a half-edited or damaged entry keeps the default map.
     const QStringList stored =
@@ -66,6 +67,7 @@ void InputPreferences::load(QSettings &settings)
 void InputPreferences::save(QSettings &settings) const
 {
     settings.setValue(QStringLiteral("keyboard/layout"), KeyMap::layoutId(layout));
+    settings.setValue(QStringLiteral("midi/metronome"), metronomePort);
     QStringList stored;
     for (int step = 0; step < NoteMap::Fingers; ++step)
         stored << QString::number(notes.note(NoteMap::learnOrder(step)));

@@ -44,6 +44,8 @@ private:
 struct InputPreferences {
     KeyLayout layout = KeyLayout::Keypad;
     NoteMap notes = NoteMap::fivefingerC();
+    // The MIDI output port whose piano sounds the metronome; empty for the sound card.
+    QString metronomePort;
 
     void load(QSettings &settings);
     void save(QSettings &settings) const;

@@ -5,8 +5,10 @@
 #include "ports/HandNames.h"
 #include "ports/MidiPorts.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -80,6 +82,17 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
     m_portHint->hide();
     layout->addWidget(m_portHint);
 
+    // The clicks of the Rhythm window: the sound card, or a piano on a MIDI output, which
+    // sounds them with no audio latency.
+    auto *metronomeRow = new QFormLayout;
+    m_metronome = new QComboBox(this);
+    m_metronome->setObjectName(QStringLiteral("cboMetronome"));
+    m_metronome->addItem(tr("Sound card"), QString());
+    m_metronome->setToolTip(tr("Where the Rhythm window's metronome sounds: the sound card, "
+                               "or a digital piano on a MIDI output port."));
+    metronomeRow->addRow(tr("&Metronome:"), m_metronome);
+    layout->addLayout(metronomeRow);
+
     m_noteTable = new QTableWidget(NoteMap::Fingers, 2, this);
     m_noteTable->setObjectName(QStringLiteral("tblNotes"));
     m_noteTable->setHorizontalHeaderLabels({tr("Finger"), tr("Note")});
@@ -124,6 +137,8 @@ MidiDialog::MidiDialog(const MidiPorts *ports, MidiSource *source, const NoteMap
         stopLearning();
         if (m_saved)
             m_saved(m_learner.kept());
+        if (m_metronomeChosen)
+            m_metronomeChosen(metronome());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -207,6 +222,46 @@ void MidiDialog::refreshPorts()
     }
     // Only the program's own port: no keyboard yet.
     m_portHint->setVisible(available && ports.size() <= 1);
+
+    const QStringList outputs = available ? m_ports->outputs() : QStringList();
+    if (outputs != m_outputs) {
+        m_outputs = outputs;
+        showMetronomeChoices();
+    }
+}
+
+void MidiDialog::setMetronome(const QString &port, std::function<void(const QString &)> chosen)
+{
+    m_metronomeChosen = std::move(chosen);
+    selectMetronome(port);
+}
+
+void MidiDialog::selectMetronome(const QString &port)
+{
+    m_metronome->setCurrentIndex(0);
+    if (!port.isEmpty()) {
+        m_metronome->setCurrentIndex(m_metronome->findData(port));
+        if (m_metronome->currentIndex() < 0) {
+            m_metronome->addItem(tr("%1 (not found)").arg(port), port);
+            m_metronome->setCurrentIndex(m_metronome->count() - 1);
+        }
+    }
+}
+
+QString MidiDialog::metronome() const
+{
+    return m_metronome->currentData().toString();
+}
+
+void MidiDialog::showMetronomeChoices()
+{
+    // The list follows the ports; the choice stays, a port gone included.
+    const QString chosen = metronome();
+    m_metronome->clear();
+    m_metronome->addItem(tr("Sound card"), QString());
+    for (const QString &port : m_outputs)
+        m_metronome->addItem(port, port);
+    selectMetronome(chosen);
 }
 
 void MidiDialog::learn()

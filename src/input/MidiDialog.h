@@ -10,6 +10,7 @@
 
 class MidiPorts;
 class MidiSource;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -31,6 +32,11 @@ public:
     const NoteMap &notes() const { return m_learner.kept(); }
     bool learning() const { return m_learner.learning(); }
 
+    // Where the metronome sounds: `port` is the MIDI output chosen so far (empty for the
+    // sound card); OK hands the choice to `chosen`.
+    void setMetronome(const QString &port, std::function<void(const QString &)> chosen);
+    QString metronome() const;
+
     // Starts Learn; while it runs, notes make no strikes.
     void learn();
     void restoreDefault();
@@ -47,6 +53,8 @@ private:
     void stopLearning();
     void showNotes();
     void showStep();
+    void showMetronomeChoices();
+    void selectMetronome(const QString &port);
 
     const MidiPorts *m_ports;
     MidiSource *m_source;
@@ -54,10 +62,14 @@ private:
     MidiLearn m_learner;
     std::function<void(const NoteMap &)> m_saved;
     int m_listener = 0;
+    std::function<void(const QString &)> m_metronomeChosen;
+    // The output ports the metronome list was made of.
+    QStringList m_outputs;
 
     QLabel *m_system = nullptr;
     QTreeWidget *m_portList = nullptr;
     QLabel *m_portHint = nullptr;
+    QComboBox *m_metronome = nullptr;
     QTableWidget *m_noteTable = nullptr;
     QLabel *m_prompt = nullptr;
     QLabel *m_lastNote = nullptr;

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RtMidiPorts.h"
 
+#include "platform/MidiSystems.h"
 #include "ports/Clock.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
 #include <RtMidi.h>
-#include <alsa/asoundlib.h>
-#include <jack/jack.h>
 
-#include <cstdarg>
-#include <cstdio>
-#include <unistd.h>
+#include <algorithm>
 
 struct RtMidiPorts::Open {
     RtMidiPorts *owner = nullptr;
@@ -22,96 +19,6 @@ struct RtMidiPorts::Open {
 };
 
 namespace {
-
-// The MIDI libraries' own complaints ("no sequencer", "cannot connect to server") are
-// shown only when asked for: a machine without MIDI is nothing to warn about, and the
-// MIDI dialog says it in the program's own words.
-bool verboseMidi = false;
-
-void alsaMessage(const char *file, int line, const char *function, int err, const char *format, ...)
-{
-    if (!verboseMidi)
-        return;
-    std::fprintf(stderr, "ALSA lib %s:%i:(%s) ", file, line, function);
-    va_list args;
-    va_start(args, format);
-    std::vfprintf(stderr, format, args);
-    va_end(args);
-    if (err)
-        std::fprintf(stderr, ": %s", snd_strerror(err));
-    std::fputc('\n', stderr);
-}
-
-void jackMessage(const char *message)
-{
-    if (verboseMidi)
-        std::fprintf(stderr, "JACK: %s\n", message);
-}
-
-// RtMidi reports its problems here instead of printing or throwing them: a failed step
-// is marked in the flag handed over, and the program says what it needs in its own words.
-void quietError(RtMidiError::Type type, const std::string &text, void *failed)
-{
-    if (verboseMidi)
-        std::fprintf(stderr, "RtMidi: %s\n", text.c_str());
-    if (failed && type != RtMidiError::DEBUG_WARNING)
-        *static_cast<bool *>(failed) = true;
-}
-
-// Runs a probe with standard error caught: some libraries print beside their error
-// functions (JACK1's asks a server program for its folder through the shell, and the shell
-// complains when there is none). What was caught is shown only when asked for.
-template <typename Probe> bool quietly(Probe probe)
-{
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    std::FILE *caught = std::tmpfile();
-    if (saved < 0 || !caught) {
-        if (saved >= 0)
-            close(saved);
-        if (caught)
-            std::fclose(caught);
-        return probe();
-    }
-    dup2(fileno(caught), STDERR_FILENO);
-    const bool answer = probe();
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-    if (verboseMidi) {
-        std::rewind(caught);
-        char buffer[512];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, caught)) > 0;)
-            std::fwrite(buffer, 1, n, stderr);
-    }
-    std::fclose(caught);
-    return answer;
-}
-
-// Whether the ALSA sequencer can be opened; without it (no /dev/snd/seq, as in containers
-// and many virtual machines) RtMidi is not asked at all.
-bool alsaSequencerOpens()
-{
-    snd_seq_t *sequencer = nullptr;
-    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0)
-        return false;
-    snd_seq_close(sequencer);
-    return true;
-}
-
-// Whether a JACK server answers a client. RtMidi's JACK input is made even when none does
-// and then hands a null client to the JACK library, which some JACK libraries do not
-// survive; so a server is asked first, never started, and the client closed at once.
-bool jackServerAnswers()
-{
-    jack_status_t status{};
-    jack_client_t *client =
-        jack_client_open(RtMidiPorts::ClientName, JackOptions(JackNoStartServer), &status);
-    if (!client)
-        return false;
-    jack_client_close(client);
-    return true;
-}
 
 void received(double, std::vector<unsigned char> *message, void *data)
 {
@@ -144,30 +51,17 @@ RtMidiPorts::~RtMidiPorts()
 
 void RtMidiPorts::setVerbose(bool verbose)
 {
-    verboseMidi = verbose;
+    MidiSystems::setVerbose(verbose);
 }
 
 void RtMidiPorts::openSystem()
 {
-    // A JACK client never starts a server of its own behind the player's back.
-    qputenv("JACK_NO_START_SERVER", "1");
-    snd_lib_error_set_handler(alsaMessage);
-    jack_set_error_function(jackMessage);
-    jack_set_info_function(jackMessage);
-    const struct {
-        RtMidi::Api api;
-        const char *name;
-        bool (*present)();
-    } systems[] = {{RtMidi::LINUX_ALSA, "ALSA sequencer", alsaSequencerOpens},
-                   {RtMidi::UNIX_JACK, "JACK", jackServerAnswers}};
-    for (const auto &system : systems) {
-        if (!quietly(system.present))
-            continue;
+    for (const MidiSystems::System &system : MidiSystems::present()) {
         try {
             auto scanner = std::make_unique<RtMidiIn>(system.api, ClientName);
             // From here on RtMidi tells its problems to the program, not to the terminal.
             bool failed = false;
-            scanner->setErrorCallback(quietError, &failed);
+            scanner->setErrorCallback(MidiSystems::quietError, &failed);
             // RtMidi falls back to a dummy when the system is not compiled in.
             if (scanner->getCurrentApi() != system.api)
                 continue;
@@ -178,7 +72,7 @@ void RtMidiPorts::openSystem()
             if (failed)
                 continue;
             scanner->openVirtualPort(ClientName);
-            scanner->setErrorCallback(quietError, nullptr);
+            scanner->setErrorCallback(MidiSystems::quietError, nullptr);
             if (failed)
                 continue;
             m_api = int(system.api);
@@ -193,6 +87,7 @@ void RtMidiPorts::openSystem()
             m_scanner = scanner.get();
             own->in = std::move(scanner);
             m_open.push_back(std::move(own));
+            openOutputList(system.api);
             break;
         } catch (const RtMidiError &) {
             continue;
@@ -216,7 +111,7 @@ std::unique_ptr<RtMidiPorts::Open> RtMidiPorts::openPort(unsigned index, const Q
     bool failed = false;
     try {
         open->in = std::make_unique<RtMidiIn>(RtMidi::Api(m_api), ClientName);
-        open->in->setErrorCallback(quietError, &failed);
+        open->in->setErrorCallback(MidiSystems::quietError, &failed);
         // Connects the client first, so a server that has gone is noticed here.
         open->in->getPortCount();
         if (failed)
@@ -226,7 +121,7 @@ std::unique_ptr<RtMidiPorts::Open> RtMidiPorts::openPort(unsigned index, const Q
         open->in->ignoreTypes(true, true, true);
         open->in->setCallback(received, open.get());
         open->in->openPort(index, ClientName);
-        open->in->setErrorCallback(quietError, nullptr);
+        open->in->setErrorCallback(MidiSystems::quietError, nullptr);
     } catch (const RtMidiError &) {
         return nullptr;
     }
@@ -270,7 +165,7 @@ void RtMidiPorts::rescan()
         }
         // The program's own ports (the virtual one, and the listening ends of the others
         // under JACK) are not keyboards.
-        if (name.isEmpty() || name.startsWith(QString::fromLatin1(ClientName) + u':'))
+        if (name.isEmpty() || MidiSystems::isOwnPort(name))
             continue;
         present << name;
         const bool known = std::any_of(m_open.begin(), m_open.end(),
@@ -308,4 +203,34 @@ QList<MidiPorts::Port> RtMidiPorts::ports() const
     for (const QString &name : m_failed)
         list << Port{name, false, false};
     return list;
+}
+
+void RtMidiPorts::openOutputList(int api)
+{
+    try {
+        auto lister = std::make_unique<RtMidiOut>(RtMidi::Api(api), ClientName);
+        bool failed = false;
+        lister->setErrorCallback(MidiSystems::quietError, &failed);
+        lister->getPortCount();
+        if (!failed)
+            m_outputs = std::move(lister);
+    } catch (const RtMidiError &) {
+    }
+}
+
+QStringList RtMidiPorts::outputs() const
+{
+    QStringList names;
+    if (!m_outputs)
+        return names;
+    try {
+        const unsigned count = m_outputs->getPortCount();
+        for (unsigned i = 0; i < count; ++i) {
+            const QString name = QString::fromStdString(m_outputs->getPortName(i));
+            if (!name.isEmpty() && !MidiSystems::isOwnPort(name))
+                names << name;
+        }
+    } catch (const RtMidiError &) {
+    }
+    return names;
 }

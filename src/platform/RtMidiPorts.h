@@ -11,6 +11,7 @@
 
 class Clock;
 class RtMidiIn;
+class RtMidiOut;
 
 // The system's MIDI inputs through RtMidi: the ALSA sequencer where there is one, else a
 // running JACK server, else none (and nothing else happens). Every input port found is
@@ -29,6 +30,7 @@ public:
     QString unavailableReason() const override { return m_reason; }
     QString systemName() const override { return m_system; }
     QList<Port> ports() const override;
+    QStringList outputs() const override;
     void setMessageSink(MessageSink sink) override { m_sink = std::move(sink); }
     void setPortSink(PortSink sink) override { m_portSink = std::move(sink); }
 
@@ -46,6 +48,7 @@ public:
 
 private:
     void openSystem();
+    void openOutputList(int api);
     void deliver(const QString &port, const QByteArray &bytes, qint64 arrivedNs);
     std::unique_ptr<Open> openPort(unsigned index, const QString &name);
 
@@ -56,6 +59,8 @@ private:
     // The client that looks for ports; it also holds the program's own port.
     RtMidiIn *m_scanner = nullptr;
     std::vector<std::unique_ptr<Open>> m_open;
+    // A client that only lists where the program could send to.
+    std::unique_ptr<RtMidiOut> m_outputs;
     QStringList m_failed;
     MessageSink m_sink;
     PortSink m_portSink;

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
@@ -33,6 +34,9 @@ public:
     // "ALSA sequencer", "JACK".
     virtual QString systemName() const = 0;
     virtual QList<Port> ports() const = 0;
+    // The ports the program could send to (a digital piano that sounds the metronome), the
+    // program's own left out; none where the system has none or cannot say.
+    virtual QStringList outputs() const { return {}; }
 
     virtual void setMessageSink(MessageSink sink) = 0;
     virtual void setPortSink(PortSink sink) = 0;

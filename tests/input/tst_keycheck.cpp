@@ -112,7 +112,7 @@ void TestKeyCheck::rollover()
     QFETCH(QString, lost);
     QFETCH(QString, line);
 
-    KeyCheck check(InputPreferences{layout, NoteMap::fivefingerC()});
+    KeyCheck check(InputPreferences{layout, NoteMap::fivefingerC(), {}});
     play(check, script);
     const KeyCheck::StepResult result = check.current();
     QStringList names;
@@ -170,7 +170,7 @@ void TestKeyCheck::strikes()
     QFETCH(QString, last);
     QFETCH(QString, lit);
 
-    KeyCheck check(InputPreferences{KeyLayout::Keypad, NoteMap::fivefingerC()});
+    KeyCheck check(InputPreferences{KeyLayout::Keypad, NoteMap::fivefingerC(), {}});
     play(check, script);
     QCOMPARE(check.strikes(), strikes);
     QCOMPARE(check.lastStrike(), last);

@@ -210,7 +210,9 @@ void TestMidi::preferences()
     }
     QCOMPARE(prefs.layout == KeyLayout::Laptop, laptop);
     QCOMPARE(prefs.notes.note({Hand::Right, 1}), rightThumb);
-    // What is kept reads back the same.
+    QCOMPARE(prefs.metronomePort, QString());
+    // What is kept reads back the same, and so does a metronome sent to a piano.
+    prefs.metronomePort = QStringLiteral("Digital Piano:Digital Piano MIDI 1 20:0");
     {
         QSettings stored(file, QSettings::IniFormat);
         prefs.save(stored);
@@ -220,6 +222,7 @@ void TestMidi::preferences()
     again.load(stored);
     QCOMPARE(again.layout, prefs.layout);
     QVERIFY(again.notes == prefs.notes);
+    QCOMPARE(again.metronomePort, prefs.metronomePort);
 }
 
 QTEST_GUILESS_MAIN(TestMidi)

@@ -7,6 +7,7 @@
 #include "input/MidiSource.h"
 #include "ports/MidiPorts.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -24,6 +25,7 @@ public:
     QString unavailableReason() const override { return QStringLiteral("No MIDI system."); }
     QString systemName() const override { return QStringLiteral("JACK"); }
     QList<Port> ports() const override { return {Port{QStringLiteral("Moravel"), true, true}}; }
+    QStringList outputs() const override { return {QStringLiteral("piano:in")}; }
     void setMessageSink(MessageSink) override {}
     void setPortSink(PortSink) override {}
 };
@@ -35,6 +37,7 @@ class TestMidiDialog : public QObject {
 private slots:
     void unavailable();
     void learn();
+    void metronomeChoice();
     void textsOfEachLanguage_data();
     void textsOfEachLanguage();
 };
@@ -52,6 +55,27 @@ void TestMidiDialog::unavailable()
     QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("cmdLearn"))->isEnabled());
     // No ports to look for a keyboard in: no hint to plug one in.
     QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("lblPortHint"))->isHidden());
+}
+
+// The metronome goes to the sound card or an output port; a port chosen earlier and not
+// there now stays chosen, and OK hands the choice over.
+void TestMidiDialog::metronomeChoice()
+{
+    FakePorts ports;
+    const NoteMap map = NoteMap::fivefingerC();
+    MidiDialog dialog(&ports, nullptr, map, {});
+    QString chosen = QStringLiteral("unchanged");
+    dialog.setMetronome(QStringLiteral("stage:in"), [&](const QString &port) { chosen = port; });
+    auto *choice = dialog.findChild<QComboBox *>(QStringLiteral("cboMetronome"));
+    QStringList items;
+    for (int i = 0; i < choice->count(); ++i)
+        items << choice->itemText(i);
+    QCOMPARE(items, (QStringList{QStringLiteral("Sound card"), QStringLiteral("piano:in"),
+                                 QStringLiteral("stage:in (not found)")}));
+    QCOMPARE(dialog.metronome(), QStringLiteral("stage:in"));
+    choice->setCurrentIndex(1);
+    dialog.findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+    QCOMPARE(chosen, QStringLiteral("piano:in"));
 }
 
 void TestMidiDialog::textsOfEachLanguage_data()

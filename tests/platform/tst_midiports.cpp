@@ -6,19 +6,17 @@
 #include "platform/RtMidiPorts.h"
 #include "platform/SystemClock.h"
 
+#include "DummyJack.h"
+
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTest>
 
 #include <RtMidi.h>
 
 #include <atomic>
-#include <fcntl.h>
 #include <optional>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -96,31 +94,13 @@ private slots:
     void cleanupTestCase();
 
 private:
-    bool startJack();
-    QProcess m_jack;
-    QByteArray m_server;
+    DummyJack m_jack;
 };
 
 void TestMidiPorts::initTestCase()
 {
-    // A server name of this run's own, so a JACK server of the machine plays no part. The
-    // names come from the pool the end-to-end tests draw from, and are used again: JACK
-    // keeps at most eight servers in its registry, and frees the entry of one killed only
-    // when a server of the same name starts. Its lock is held until the test ends.
-    for (int slot = 0; slot < 6 && m_server.isEmpty(); ++slot) {
-        const QByteArray lock =
-            qgetenv("TMPDIR").isEmpty() ? QByteArray("/tmp") : qgetenv("TMPDIR");
-        const int fd =
-            ::open((lock + "/moravel-jack-" + QByteArray::number(slot) + ".lock").constData(),
-                   O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            m_server = "moravel-jack-" + QByteArray::number(slot);
-        else if (fd >= 0)
-            ::close(fd);
-    }
-    QVERIFY2(!m_server.isEmpty(), "every JACK server name of the tests is taken");
-    qputenv("JACK_DEFAULT_SERVER", m_server);
-    qputenv("JACK_NO_AUDIO_RESERVATION", "1");
+    // A server name of this run's own, so a JACK server of the machine plays no part.
+    QVERIFY2(m_jack.reserve(), "every JACK server name of the tests is taken");
 }
 
 void TestMidiPorts::unavailable_data()
@@ -137,7 +117,7 @@ void TestMidiPorts::unavailable()
         QSKIP("this machine has an ALSA sequencer, so MIDI is never unavailable here");
     std::optional<RefusingServer> server;
     if (refusingServer) {
-        server.emplace(m_server);
+        server.emplace(m_jack.name());
         QVERIFY(server->listening());
     }
     SystemClock clock;
@@ -156,26 +136,11 @@ void TestMidiPorts::unavailable()
         QVERIFY(server->refused() > 0);
 }
 
-bool TestMidiPorts::startJack()
-{
-    const QString jackd = QStandardPaths::findExecutable(QStringLiteral("jackd"));
-    if (jackd.isEmpty())
-        return false;
-    m_jack.setProgram(jackd);
-    m_jack.setArguments({QStringLiteral("--no-realtime"), QStringLiteral("-n"),
-                         QString::fromLatin1(m_server), QStringLiteral("-d"),
-                         QStringLiteral("dummy"), QStringLiteral("-r"), QStringLiteral("48000"),
-                         QStringLiteral("-p"), QStringLiteral("256")});
-    m_jack.setProcessChannelMode(QProcess::MergedChannels);
-    m_jack.start();
-    return m_jack.waitForStarted(5000);
-}
-
 void TestMidiPorts::ownPortAndHotPlug()
 {
     if (QFile::exists(QStringLiteral("/dev/snd/seq")))
         QSKIP("this machine has an ALSA sequencer; the JACK path is not taken");
-    QVERIFY2(startJack(), "jackd (Debian's jackd2) is needed for this test");
+    QVERIFY2(m_jack.start(), "jackd (Debian's jackd2) is needed for this test");
 
     SystemClock clock;
     std::unique_ptr<RtMidiPorts> ports;
@@ -244,11 +209,7 @@ void TestMidiPorts::ownPortAndHotPlug()
 
 void TestMidiPorts::cleanupTestCase()
 {
-    if (m_jack.state() != QProcess::NotRunning) {
-        m_jack.terminate();
-        if (!m_jack.waitForFinished(5000))
-            m_jack.kill();
-    }
+    m_jack.stop();
 }
 
 QTEST_GUILESS_MAIN(TestMidiPorts)
