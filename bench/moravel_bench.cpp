@@ -3,6 +3,8 @@
 // with the real windows, drills and timers. Prints one tab-separated row per figure:
 // ROW <figure> <value> <target> <met>.
 //   moravel_bench keys [samples]   key release to the new task painted, per window
+//   moravel_bench rhythmmidi   the Rhythm window's judging of MIDI strikes sent at known
+//                                  offsets; needs a running JACK server
 //   moravel_bench rhythmkeys [samples]   the same in the Rhythm window, each key pressed
 //                                  at its note's time, under the metronome
 //   moravel_bench ticks [n400] [n1000]   hand timer ticks against the ideal schedule
@@ -67,6 +69,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <map>
+#include <thread>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -853,6 +858,112 @@ int runMidi(int samples)
     return met ? 0 : 1;
 }
 
+// How exactly the Rhythm window judges MIDI strikes: a piano of the benchmark's own sends
+// each note of both hands at a random offset (within 40 ms either way) from its time on the
+// grid, from a thread that sleeps to each moment; the deviations the drill reports are set
+// against the offsets sent. Needs a running JACK server.
+int runRhythmMidi()
+{
+    Rig rig(false);
+    RtMidiPorts ports(rig.clock);
+    const QString figure =
+        QStringLiteral("Rhythm window, MIDI: strike deviation against the offset played, "
+                       "constant part / p99 of the rest");
+    if (!ports.available()) {
+        row(figure, QStringLiteral("no MIDI system (start jackd)"),
+            QStringLiteral("p99 < 2 ms after calibration"), false);
+        return 1;
+    }
+    const NoteMap notes = NoteMap::fivefingerC();
+    MidiSource source(notes);
+    rig.context.midi = &ports;
+    rig.context.midiSource = &source;
+    // The deviations, by hand and note number, as the drill reports them.
+    struct Deviations : PracticeObserver {
+        std::map<std::pair<int, int>, double> of;
+        void practiceEvent(const PracticeEvent &e) override
+        {
+            if (e.type == PracticeEvent::Type::Strike && e.deviationMs)
+                of[{int(handIndex(e.hand)), e.task}] = *e.deviationMs;
+        }
+    } deviations;
+    rig.events.add(deviations);
+    auto *window = qobject_cast<FormRhythm *>(rig.forms.show(QStringLiteral("FormRhythm")));
+    ports.setMessageSink([&](const QString &port, const QByteArray &bytes, qint64 arrived) {
+        source.message(port, bytes, arrived);
+    });
+    source.setSink([window](const FingerStrike &strike) { window->strike(strike); });
+    RtMidiOut sender(RtMidi::UNIX_JACK, "bench-piano");
+    for (unsigned i = 0; i < sender.getPortCount(); ++i) {
+        if (sender.getPortName(i) == "Moravel:Moravel")
+            sender.openPort(i);
+    }
+    RhythmDrill &drill = *window->logic();
+    window->trigger(Command::mnuStart);
+    QElapsedTimer waited;
+    waited.start();
+    while (!drill.judge() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!drill.judge()) {
+        row(figure, QStringLiteral("the exercise did not start"),
+            QStringLiteral("p99 < 2 ms after calibration"), false);
+        return 1;
+    }
+    struct Sent {
+        qint64 atNs;
+        int hand, task, note;
+        double offsetMs;
+    };
+    std::vector<Sent> plan;
+    QRandomGenerator random(7);
+    for (Hand h : BothHands) {
+        const QList<RhythmGrid::Note> &grid = drill.judge()->grid().notes(h);
+        for (const RhythmGrid::Note &n : grid) {
+            const double offset = random.bounded(80.0) - 40.0;
+            plan.push_back({n.timeNs + qint64(offset * 1e6), int(handIndex(h)), n.index + 1,
+                            notes.note({h, n.finger}), offset});
+        }
+    }
+    std::sort(plan.begin(), plan.end(),
+              [](const Sent &a, const Sent &b) { return a.atNs < b.atNs; });
+    std::thread piano([&] {
+        for (const Sent &s : plan) {
+            const timespec at{time_t(s.atNs / 1'000'000'000), long(s.atNs % 1'000'000'000)};
+            clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr);
+            const std::vector<unsigned char> on = {0x90, (unsigned char)s.note, 80};
+            sender.sendMessage(&on);
+            const std::vector<unsigned char> off = {0x80, (unsigned char)s.note, 0};
+            sender.sendMessage(&off);
+        }
+    });
+    while (drill.isPlaying() || waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    piano.join();
+    std::vector<double> errors;
+    for (const Sent &s : plan) {
+        const auto it = deviations.of.find({s.hand, s.task});
+        if (it != deviations.of.end())
+            errors.push_back(it->second - s.offsetMs);
+    }
+    if (errors.size() < plan.size() * 9 / 10) {
+        row(figure, QStringLiteral("%1 of %2 notes judged").arg(errors.size()).arg(plan.size()),
+            QStringLiteral("p99 < 2 ms after calibration"), false);
+        return 1;
+    }
+    const double bias = percentile(errors, 50);
+    std::vector<double> rest;
+    for (double e : errors)
+        rest.push_back(std::abs(e - bias));
+    const double p99 = percentile(rest, 99);
+    row(figure,
+        QStringLiteral("%1 / %2 ms (n=%3)")
+            .arg(bias, 0, 'f', 2)
+            .arg(p99, 0, 'f', 2)
+            .arg(errors.size()),
+        QStringLiteral("p99 < 2 ms after calibration"), p99 < 2.0);
+    return p99 < 2.0 ? 0 : 1;
+}
+
 // The click track as the Rhythm window drives it: started (once a drill, off the key path:
 // PortAudio asks ALSA and JACK for their devices), then clicks scheduled about two
 // seconds ahead as the exercise goes (every fourth an accent), from a thread other than the
@@ -938,6 +1049,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     g_clock.start();
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("rhythmmidi"))
+        return runRhythmMidi();
     if (mode == QLatin1String("rhythmkeys"))
         return runRhythmKeys(argc > 2 ? std::atoi(argv[2]) : 200);
     if (mode == QLatin1String("keys"))
@@ -966,6 +1079,6 @@ int main(int argc, char *argv[])
                          " ticks [n400] [n1000] |"
                          " recording [samples] | statistics HISTORY | adaptive HISTORY | "
                          "make-history FILE [strikes] |"
-                         " midi [samples] | clicks COUNT@BPM...\n");
+                         " midi [samples] | rhythmmidi | clicks COUNT@BPM...\n");
     return 2;
 }

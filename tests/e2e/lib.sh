@@ -148,11 +148,13 @@ jack_server_name() {
   fail "every JACK server name of the tests is taken"
 }
 
-# A JACK server of the test's own on the dummy backend, stopped with the test.
+# A JACK server of the test's own on the dummy backend, stopped with the test; its period
+# in frames at 48 kHz (256 unless given): a MIDI message reaches its clients at the next.
 start_jack() {
   command -v jackd >/dev/null || fail "jackd (Debian's jackd2) is needed"
   jack_server_name
-  jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$WORK/jackd.out" 2>&1 &
+  jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p "${1:-256}" \
+    >"$WORK/jackd.out" 2>&1 &
   JACK_PID=$!
   trap 'kill $JACK_PID 2>/dev/null || true; cleanup' EXIT
   jack_wait -s "$JACK_DEFAULT_SERVER" -w -t 10 >/dev/null 2>&1 ||
