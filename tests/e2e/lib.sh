@@ -50,12 +50,16 @@ done
 # host and which a process that outlived its server may still hold: clients try that name
 # first, so a server that could not take it would see its clients go to another server. Such
 # a server is kept until the next one has started (so that one picks another number), then
-# stopped. Each server leads a process group of its own, for cleanup to end it whole.
+# stopped. Each server leads a process group of its own, for cleanup to end it whole. It never
+# resets: by default a server starts itself anew when its last client leaves (the check
+# below is one), compiling its keymaps again, and a program that connects meanwhile is
+# refused ("could not connect to display").
 start_display() {
   local refused=() n
   for _ in $(seq 10); do
     rm -f "$WORK/display"
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" \
+      >/dev/null 2>&1 &
     XVFB_PID=$!
     n=""
     for _ in $(seq 100); do
@@ -168,10 +172,30 @@ HISTORY="$XDG_DATA_HOME/Moravel/history.sqlite"
 # Arguments for the program, set by a test before it signs in.
 APP_ARGS=()
 
-start_app() {
+launch_app() {
   (cd "$APP_DIR" && exec ./moravel "${APP_ARGS[@]}") >"$WORK/app.out" 2>&1 &
   APP_PID=$!
-  wait_window "Enter your name to personify result log"
+}
+
+start_app() {
+  local prompt="Enter your name to personify result log"
+  launch_app
+  # Rarely, under load, a program is refused by a display that answered a moment before: it
+  # ends at once, and is started once more; what the display says of itself then goes to
+  # the log.
+  for _ in $(seq 30); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    xdotool search --onlyvisible --name "^${prompt}\$" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if ! kill -0 "$APP_PID" 2>/dev/null && grep -q "could not connect to display" "$WORK/app.out"; then
+    echo "display $DISPLAY refused the program; its server alive: $(kill -0 "$XVFB_PID" \
+      2>/dev/null && echo yes || echo no); xdpyinfo: $(xdpyinfo >/dev/null 2>&1 &&
+      echo answers || echo fails)" >&2
+    sleep 0.5
+    launch_app
+  fi
+  wait_window "$prompt"
 }
 
 # Waits for a visible window with this exact name and focuses it.
