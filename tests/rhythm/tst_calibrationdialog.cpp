@@ -74,8 +74,9 @@ void TestCalibrationDialog::calibrate()
     QFETCH(bool, offered);
     QFETCH(int, kept);
 
-    TestContext t;
+    // Made first, so that it outlives the windows, whose drill closes it as it goes.
     FakeClickTrack clicks;
+    TestContext t;
     clicks.output = output == Output::Working;
     clicks.heardLateNs = OutputLateMs * MsNs;
     if (output != Output::None)
