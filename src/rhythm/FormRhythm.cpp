@@ -39,8 +39,11 @@ FormRhythm::FormRhythm(Forms &forms, QWidget *parent)
             addLabel(timing, 11, true, QRect(x, 232, 340, 76), Qt::AlignCenter, Palette::Ink);
         line->setWordWrap(true);
     }
-    addLabel(lblLeftGrid, 16, true, QRect(20, 292, 340, 30), Qt::AlignCenter, accent);
-    addLabel(lblRightGrid, 16, true, QRect(400, 292, 340, 30), Qt::AlignCenter, accent);
+    // Each hand's notes of the beat stand to the left of the finger to play now.
+    addLabel(lblLeftGrid, 16, true, QRect(20, 346, 130, 48), Qt::AlignRight | Qt::AlignVCenter,
+             accent);
+    addLabel(lblRightGrid, 16, true, QRect(400, 346, 130, 48), Qt::AlignRight | Qt::AlignVCenter,
+             accent);
     // The points still to win count down in the other windows (the drill hides them);
     // here a note scores by how near its time it came.
     for (Label plus : {Label::Label6, Label::Label10})

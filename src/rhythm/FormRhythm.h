@@ -13,8 +13,8 @@ class frmChoosePractice;
 
 // The rhythm window: each hand plays a figure of the exercise database in time with the
 // metronome. The hand's task display shows the finger to play now, the next ones stand
-// smaller beside it, a row of dots follows the beats of the bar and, under each hand, its
-// notes of the beat. At the end each hand's timing is said in a few lines: how early or
+// smaller beside it, a row of dots follows the beats of the bar and, left of each hand's
+// finger, its notes of the beat. At the end each hand's timing is said in a few lines: how early or
 // late it played on average, how steady, how many notes were right, and where there is
 // something to say, how it did without the click, how even its touch was and how far the
 // other hand's grid pulled it. Its dialogs open modally, as in the random drill.
