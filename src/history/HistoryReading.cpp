@@ -6,6 +6,7 @@
 
 #include "history/SqliteStatement.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +17,8 @@
 #include <cstdio>
 #include <deque>
 #include <limits>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #ifdef __GLIBC__
@@ -234,6 +237,89 @@ StatisticsResult HistoryStore::statistics(const HistoryFilter &filter, const QDa
     malloc_trim(0);
 #endif
     return result;
+}
+
+QList<ClassRow> HistoryStore::classFigures(const HistoryFilter &filter, const QDateTime &now) const
+{
+    constexpr qint64 DayMs = 86'400'000;
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    const qint64 length = periodLengthMs(filter.period);
+    HistoryFilter everyone = filter;
+    everyone.player.clear();
+    m_readError.clear();
+    // The period, the one before it, and the last 30 days for the practice counts.
+    const qint64 from = length ? std::min(nowMs - 2 * length, nowMs - 30 * DayMs)
+                               : std::numeric_limits<qint64>::min();
+    const QList<HistoryData::Session> sessions =
+        sessionsBetween(everyone, from, std::numeric_limits<qint64>::max(), false);
+    struct Player {
+        ClassRow row;
+        QList<HistoryData::Session> chosen, before;
+        std::unique_ptr<StatisticsBuilder> figures, previous;
+    };
+    std::map<QString, Player> players;
+    const bool lastOnly = filter.period == HistoryFilter::Period::LastExercise;
+    for (const HistoryData::Session &s : sessions) {
+        const qint64 at = s.started.toMSecsSinceEpoch();
+        Player &p = players[s.player];
+        if (!length || at >= nowMs - length)
+            p.chosen << s;
+        else if (at >= nowMs - 2 * length)
+            p.before << s;
+    }
+    for (auto &[name, p] : players) {
+        p.row.player = name;
+        if (lastOnly && !p.chosen.isEmpty())
+            p.chosen = {p.chosen.last()};
+        p.figures = std::make_unique<StatisticsBuilder>(p.chosen.size());
+        p.previous = std::make_unique<StatisticsBuilder>(p.before.size());
+    }
+    QHash<qint64, bool> chosenIds, beforeIds;
+    for (const auto &[name, p] : players) {
+        for (const HistoryData::Session &s : p.chosen)
+            chosenIds.insert(s.id, true);
+        for (const HistoryData::Session &s : p.before)
+            beforeIds.insert(s.id, true);
+    }
+    readInOrder(sessions, [&](qsizetype, const HistoryData &exercise) {
+        const HistoryData::Session &s = exercise.sessions.first();
+        Player &p = players[s.player];
+        const qint64 at = s.started.toMSecsSinceEpoch();
+        double lastMs = 0;
+        for (const HistoryData::Strike &strike : exercise.strikes)
+            lastMs = std::max(lastMs, strike.atMs.value_or(0));
+        for (const HistoryData::Task &task : exercise.tasks)
+            lastMs = std::max(lastMs, task.shownMs);
+        if (at >= nowMs - 30 * DayMs) {
+            ++p.row.exercisesMonth;
+            p.row.minutesMonth += lastMs / 60000;
+            if (at >= nowMs - 7 * DayMs) {
+                ++p.row.exercisesWeek;
+                p.row.minutesWeek += lastMs / 60000;
+            }
+        }
+        if (chosenIds.contains(s.id))
+            p.figures->add(exercise);
+        else if (beforeIds.contains(s.id))
+            p.previous->add(exercise);
+    });
+    QList<ClassRow> rows;
+    for (auto &[name, p] : players) {
+        if (p.chosen.isEmpty())
+            continue; // practised only before the period
+        HistoryFilter own = filter;
+        own.player = name;
+        const StatisticsResult before = p.previous->finish(nullptr, own);
+        p.row.figures = p.figures->finish(p.previous.get(), own);
+        for (Hand h : BothHands) {
+            const auto &is = p.row.figures.hand(h).medianMs;
+            const auto &was = before.hand(h).medianMs;
+            if (length && is && was && *was > 0)
+                p.row.changePercent[handIndex(h)] = (*is - *was) / *was * 100.0;
+        }
+        rows << p.row;
+    }
+    return rows;
 }
 
 QList<HistoryData::Session> HistoryStore::sessionsBetween(const HistoryFilter &filter,

@@ -121,6 +121,9 @@ public:
     // What the Statistics window and --report show: the figures of the exercises the filter
     // chooses, read one exercise at a time.
     StatisticsResult statistics(const HistoryFilter &filter, const QDateTime &now) const;
+    // A line for every player the filter's kind and period find (its player is ignored), read
+    // in one pass over the history: the figures are each player's own Statistics.
+    QList<ClassRow> classFigures(const HistoryFilter &filter, const QDateTime &now) const;
 
     // One CSV row per strike (moravel --export-history); all players when empty.
     bool exportCsv(QIODevice &out, const QString &player, QString *error) const;

@@ -84,6 +84,8 @@ struct StatisticsResult {
         // instead: its median reaction in two-hand exercises against them.
         std::optional<double> twoHandCost;
         bool twoHandCostFromOneHand = false;
+        // The median of every reaction of the hand, all fingers together.
+        std::optional<double> medianMs;
     };
 
     // Notes played in time (the rhythm exercise): how far from their time on the grid the
@@ -166,6 +168,18 @@ public:
 private:
     struct State;
     std::unique_ptr<State> d;
+};
+
+// One player's line of a class: how much they practised lately, and the figures of the
+// chosen period exactly as their own Statistics show them.
+struct ClassRow {
+    QString player;
+    int exercisesWeek = 0, exercisesMonth = 0; // in the last 7 and 30 days
+    double minutesWeek = 0, minutesMonth = 0;
+    StatisticsResult figures;
+    // Each hand's median reaction against the period before, in percent (below 0: faster);
+    // empty without a period before or without a median in either.
+    std::array<std::optional<double>, 2> changePercent;
 };
 
 namespace Statistics {

@@ -209,6 +209,11 @@ Result StatisticsBuilder::State::finish()
             hand.transitions << Result::Transition{it.key().first, it.key().second,
                                                    int(it.value().size()), *median(it.value())};
         }
+        std::vector<double> all;
+        for (const std::vector<double> &finger : reactions[h])
+            all.insert(all.end(), finger.begin(), finger.end());
+        if (int(all.size()) >= MinSamples)
+            hand.medianMs = median(all);
         std::sort(hand.transitions.begin(), hand.transitions.end(),
                   [](const auto &a, const auto &b) { return a.medianMs > b.medianMs; });
         hand.progressByDay = byDay;

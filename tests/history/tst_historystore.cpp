@@ -178,6 +178,7 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(HistoryStore::Mode)
+Q_DECLARE_METATYPE(HistoryFilter::Period)
 
 class TestHistoryStore : public QObject {
     Q_OBJECT
@@ -185,6 +186,8 @@ private slots:
     void migratesAVersionOneFile();
     void migratesAVersionTwoFile();
     void rhythmRoundTripsWithOlderExercises();
+    void classFiguresAreEachPlayersOwn_data();
+    void classFiguresAreEachPlayersOwn();
     void killedWriterKeepsWhatWasCommitted();
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
@@ -362,6 +365,54 @@ void TestHistoryStore::rhythmRoundTripsWithOlderExercises()
             withoutRhythm += line + '\n';
     }
     QCOMPARE(exported(third), withoutRhythm);
+}
+
+void TestHistoryStore::classFiguresAreEachPlayersOwn_data()
+{
+    QTest::addColumn<HistoryFilter::Period>("period");
+    QTest::newRow("last exercise") << HistoryFilter::Period::LastExercise;
+    QTest::newRow("week") << HistoryFilter::Period::Week;
+    QTest::newRow("month") << HistoryFilter::Period::Month;
+    QTest::newRow("all") << HistoryFilter::Period::All;
+}
+
+void TestHistoryStore::classFiguresAreEachPlayersOwn()
+{
+    QFETCH(HistoryFilter::Period, period);
+    QTemporaryDir dir;
+    HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+    QList<PracticeEvent> events = classHistory();
+    // A third player who practised only long ago, and a rhythm exercise of Ann's.
+    for (PracticeEvent e : exercise(900, 12, QStringLiteral("Cy"))) {
+        e.wallClock = e.wallClock.addDays(-40);
+        events << e;
+    }
+    events << rhythmExercise(901, QStringLiteral("Hanon3"), 96, true, 30, QStringLiteral("Ann"));
+    QVERIFY(store.record(events));
+    const QDateTime now = Started.addDays(10);
+    HistoryFilter filter;
+    filter.period = period;
+    const QList<ClassRow> rows = store.classFigures(filter, now);
+    QStringList names;
+    for (const ClassRow &row : rows) {
+        names << row.player;
+        HistoryFilter own = filter;
+        own.player = row.player;
+        // The same figures, word for word, as the player's own Statistics.
+        QCOMPARE(Statistics::report(row.figures, own),
+                 Statistics::report(store.statistics(own, now), own));
+        HistoryFilter month;
+        month.player = row.player;
+        month.period = HistoryFilter::Period::Month;
+        QCOMPARE(row.exercisesMonth, store.load(month, now).sessions.size());
+        QVERIFY(row.exercisesWeek <= row.exercisesMonth);
+        QCOMPARE(row.minutesMonth > 0, row.exercisesMonth > 0);
+    }
+    // Cy practised before the last 30 days: only "all" and his last exercise find him.
+    QCOMPARE(names,
+             period == HistoryFilter::Period::All || period == HistoryFilter::Period::LastExercise
+                 ? QStringList({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")})
+                 : QStringList({QStringLiteral("Ann"), QStringLiteral("Bob")}));
 }
 
 void TestHistoryStore::killedWriterKeepsWhatWasCommitted()
