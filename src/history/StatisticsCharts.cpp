@@ -37,6 +37,21 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignC
     return item;
 }
 
+// A time axis over the points from `first` to `last` (ms since the epoch), with a margin
+// either side; a single exercise still gets a span to stand in. Nothing when there are none.
+void spanTimeAxis(QDateTimeAxis *x, qint64 first, qint64 last)
+{
+    if (first > last)
+        return;
+    const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
+    x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                QDateTime::fromMSecsSinceEpoch(last + margin));
+    const StatisticsWindow::TimeTicks ticks =
+        StatisticsWindow::timeTicks(last - first + 2 * margin);
+    x->setFormat(ticks.format);
+    x->setTickCount(ticks.count);
+}
+
 // Takes everything off a chart before it is drawn anew.
 void clear(QChart *chart)
 {
@@ -237,16 +252,7 @@ void StatisticsWindow::showProgress(const StatisticsResult &result)
             trend->attachAxis(y);
         }
     }
-    if (first <= last) {
-        // A single exercise still gets a span to stand in.
-        const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
-        x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
-                    QDateTime::fromMSecsSinceEpoch(last + margin));
-        const qint64 span = last - first + 2 * margin;
-        const TimeTicks ticks = timeTicks(span);
-        x->setFormat(ticks.format);
-        x->setTickCount(ticks.count);
-    }
+    spanTimeAxis(x, first, last);
     y->setRange(0, std::max(100.0, top * 1.05));
     y->applyNiceNumbers();
 }
@@ -346,14 +352,7 @@ void StatisticsWindow::showTiming(const StatisticsResult &result)
         series->attachAxis(x);
         series->attachAxis(y);
     }
-    if (first <= last) {
-        const qint64 margin = std::max<qint64>((last - first) / 12, 60000);
-        x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
-                    QDateTime::fromMSecsSinceEpoch(last + margin));
-        const TimeTicks ticks = timeTicks(last - first + 2 * margin);
-        x->setFormat(ticks.format);
-        x->setTickCount(ticks.count);
-    }
+    spanTimeAxis(x, first, last);
     y->setRange(0, std::max(10.0, top * 1.1));
     y->applyNiceNumbers();
 
